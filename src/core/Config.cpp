@@ -1,0 +1,68 @@
+#include "core/Config.h"
+
+#include "core/Properties.h"
+
+namespace launcher {
+
+uint32_t PrimaryLanguage(uint32_t locale) { return (locale & 0xFFFF) == 0 ? 9 : (locale & 0x3FF); }
+
+std::string LanguageSuffixFor(uint32_t primaryLanguage) {
+  switch (primaryLanguage) {
+    case 7: return "_de";
+    case 10: return "_es";
+    case 12: return "_fr";
+    case 17: return "_ja";
+    default: return "";
+  }
+}
+
+uint8_t CharsetFor(uint32_t primaryLanguage) { return primaryLanguage == 17 ? kShiftJisCharset : kDefaultCharset; }
+
+std::string ReturnCurrentDirectory(ConfigHost& host) {
+  std::string dir = host.CurrentDirectory();
+  if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+  return dir;
+}
+
+std::string MenuBackgroundMember(const std::string& partnerCode) {
+  return std::string(kImagePrefix) + partnerCode + ".jpg";
+}
+
+std::string SelectionBackgroundMember(const std::string& partnerCode) {
+  return std::string(kImagePrefix) + partnerCode + "Pg2.jpg";
+}
+
+void GetConfig(ConfigHost& host, ZipArchive& archive, Configuration& config) {
+  config.PathDelimiter = "\\";
+  const std::string shellPart = host.OsMajorVersion() == 4 ? "\\system32\\cmd.exe /min /c start" : "\\explorer.exe";
+  config.ShellLauncher = host.EnvironmentVariable("systemroot") + shellPart;
+
+  const std::string dir = ReturnCurrentDirectory(host);
+  config.ConfigSection = host.ReadProfileString(dir + config.PathDelimiter + "autorun.inf", "CONFIG", "SKU", "ENT");
+  archive.Open(host.OpenFile(dir + config.PathDelimiter + "install.jar"));
+
+  config.PlatformName = "windows";
+  const uint32_t language = PrimaryLanguage(host.ThreadLocale());
+  config.LanguageSuffix = LanguageSuffixFor(language);
+  config.Charset = CharsetFor(language);
+  host.SetCharset(config.Charset);
+
+  config.PropertiesMember = kPropertiesPrefix + config.PlatformName + config.LanguageSuffix + ".properties";
+  const std::optional<std::vector<uint8_t>> member = archive.Extract(config.PropertiesMember);
+  const std::string text = member ? std::string(member->begin(), member->end()) : std::string();
+
+  const auto entries =
+      ReadPropertiesSection(text, config.ConfigSection, [&host](std::string_view s) { return host.UpperCase(s); });
+  config.ConfigStrings = std::make_unique<THashMap>(kConfigBuckets);
+  for (const PropertyEntry& entry : entries) {
+    config.ConfigStrings->Put(entry.key, host.ToWide(entry.value));
+    config.EntryKeys.push_back(entry.key);
+    const bool namesButtonText =
+        entry.key.find("Button") != std::string::npos && entry.key.find("Text") != std::string::npos;
+    if (namesButtonText && entry.value.size() > config.LongestButtonText.size()) {
+      config.LongestButtonText = entry.value;
+    }
+  }
+}
+
+}  // namespace launcher

@@ -1,0 +1,83 @@
+#include "core/Properties.h"
+
+#include <unordered_map>
+
+namespace launcher {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Splits at CR, LF and CR LF; a NUL byte ends the text.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+bool IsSectionHeader(std::string_view line) {
+  return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+}  // namespace
+
+std::vector<PropertyEntry> ReadPropertiesSection(std::string_view text, std::string_view section,
+                                                 const UpperCaseFn& upperCase) {
+  const std::string wanted = upperCase(Trim(section));
+
+  // Only the lines of the last section with the wanted name count.
+  std::vector<std::string_view> body;
+  bool inWanted = false;
+  for (std::string_view raw : SplitLines(text)) {
+    std::string_view line = Trim(raw);
+    if (line.empty() || line.front() == ';') continue;
+    if (IsSectionHeader(line)) {
+      inWanted = upperCase(Trim(line.substr(1, line.size() - 2))) == wanted;
+      if (inWanted) body.clear();
+      continue;
+    }
+    if (inWanted) body.push_back(line);
+  }
+
+  // One pass finds the last value of every key, so loading stays linear.
+  struct Line {
+    std::string_view key;
+    std::string_view value;
+    bool hasEquals;
+  };
+  std::vector<Line> parsed;
+  parsed.reserve(body.size());
+  std::unordered_map<std::string, std::string_view> lastValue;
+  for (std::string_view line : body) {
+    size_t eq = line.find('=');
+    if (eq == std::string_view::npos) {
+      parsed.push_back({{}, {}, false});
+      continue;
+    }
+    Line l{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), true};
+    lastValue[upperCase(l.key)] = l.value;
+    parsed.push_back(l);
+  }
+
+  std::vector<PropertyEntry> entries;
+  entries.reserve(parsed.size());
+  for (const Line& l : parsed) {
+    auto found = lastValue.find(upperCase(l.key));
+    entries.push_back({std::string(l.key), found == lastValue.end() ? std::string() : std::string(found->second)});
+  }
+  return entries;
+}
+
+}  // namespace launcher

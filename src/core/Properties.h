@@ -1,0 +1,26 @@
+// The properties text inside install.jar: sections of key=value lines.
+//
+// Section names and keys are compared by upper-casing both with the system's
+// 8-bit upper-casing, which the caller supplies.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace launcher {
+
+using UpperCaseFn = std::function<std::string(std::string_view)>;
+
+struct PropertyEntry {
+  std::string key;    // as spelled on its own line
+  std::string value;  // the value the section gives that key
+};
+
+// The entries of the last section named `section`, in file order, each with
+// the value of the last line in that section whose key matches it.
+std::vector<PropertyEntry> ReadPropertiesSection(std::string_view text, std::string_view section,
+                                                 const UpperCaseFn& upperCase);
+
+}  // namespace launcher

@@ -1,0 +1,99 @@
+// The Windows side of the JPEG interface: the system's imaging component,
+// reached through COM so that the exe imports nothing beyond ole32.
+#include <windows.h>
+#include <wincodec.h>
+
+#include "image/Jpeg.h"
+
+namespace launcher {
+namespace {
+
+template <typename T>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() {
+    if (p_) p_->Release();
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  T** Out() { return &p_; }
+  T* operator->() const { return p_; }
+  T* Get() const { return p_; }
+
+ private:
+  T* p_ = nullptr;
+};
+
+// COM stays initialised for as long as a decode needs it.
+class ComScope {
+ public:
+  ComScope() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComScope() {
+    if (initialised_) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+JpegResult Failure(const std::string& why) {
+  JpegResult result;
+  result.error = why;
+  return result;
+}
+
+}  // namespace
+
+JpegResult DecodeJpeg(const uint8_t* data, size_t size) {
+  if (size == 0) return Failure("no picture data");
+  if (size > MAXDWORD) return Failure("the picture data is too large");
+  ComScope com;
+  ComPtr<IWICImagingFactory> factory;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                              reinterpret_cast<void**>(factory.Out())))) {
+    return Failure("the imaging component is not available");
+  }
+  ComPtr<IWICStream> stream;
+  ComPtr<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  if (FAILED(factory->CreateStream(stream.Out())) ||
+      FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(data), static_cast<DWORD>(size))) ||
+      FAILED(factory->CreateDecoder(GUID_ContainerFormatJpeg, nullptr, decoder.Out())) ||
+      FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
+      FAILED(decoder->GetFrame(0, frame.Out()))) {
+    return Failure("not a readable JPEG picture");
+  }
+  UINT width = 0, height = 0;
+  if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0) {
+    return Failure("not a readable JPEG picture");
+  }
+  if (width > kMaxJpegSide || height > kMaxJpegSide) {
+    return Failure("the picture is " + std::to_string(width) + " x " + std::to_string(height) + ", larger than " +
+                   std::to_string(kMaxJpegSide) + " x " + std::to_string(kMaxJpegSide));
+  }
+  // The factory's converter rather than WICConvertBitmapSource, which would
+  // make the exe import windowscodecs.dll.
+  ComPtr<IWICFormatConverter> converted;
+  if (FAILED(factory->CreateFormatConverter(converted.Out())) ||
+      FAILED(converted->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                   WICBitmapPaletteTypeCustom))) {
+    return Failure("the picture's pixel format cannot be converted");
+  }
+  JpegResult result;
+  result.bitmap.width = static_cast<int>(width);
+  result.bitmap.height = static_cast<int>(height);
+  result.bitmap.pixels.resize(static_cast<size_t>(width) * height);
+  const UINT stride = width * 4;
+  if (FAILED(converted->CopyPixels(nullptr, stride, stride * height,
+                                   reinterpret_cast<BYTE*>(result.bitmap.pixels.data())))) {
+    return Failure("the picture's data is damaged");
+  }
+  for (uint32_t& pixel : result.bitmap.pixels) pixel &= 0x00FFFFFF;
+  result.ok = true;
+  return result;
+}
+
+}  // namespace launcher
