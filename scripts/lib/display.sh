@@ -1,0 +1,32 @@
+# One virtual X server for a whole run of Windows programs, when there is no
+# display: cheaper than a server per program, and every program sees the
+# same 1024 x 768 screen.
+started_xvfb=""
+
+start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    started_xvfb=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && return 0
+      sleep 0.1
+    done
+    return 0
+  done
+}
+
+# Ends the Wine programs of a prefix before their X server goes away.
+stop_wine() {
+  WINEPREFIX=$1 wineserver -k 2>/dev/null || true
+}
+
+stop_display() {
+  if [ -n "$started_xvfb" ]; then
+    kill "$started_xvfb" 2>/dev/null || true
+    wait "$started_xvfb" 2>/dev/null || true
+  fi
+}
