@@ -1,0 +1,25 @@
+// Small text rules the launcher applies in more than one place.
+#pragma once
+
+#include <string>
+
+namespace launcher {
+
+// An error text as the launcher's error box shows it: a full stop is added
+// when the last character has a higher code than ".".
+std::string WithFinalFullStop(const std::string& message);
+
+// Where a window of `size` pixels goes on a screen of `screen` pixels: 50
+// pixels before the centred position when the screen leaves room for that,
+// else centred (division truncating toward zero).
+int PlacementOrigin(int screen, int size);
+
+}  // namespace launcher
+
+namespace launcher {
+
+// The launcher's messages break lines with LF CR; Windows' text drawing
+// would read that as two breaks. Each LF CR pair becomes CR LF.
+std::string AsDrawnLineBreaks(const std::string& text);
+
+}  // namespace launcher

@@ -1,0 +1,49 @@
+// The program's message handling: one object, made at program start, that
+// every modal loop of the launcher goes through, so that a quit request seen
+// by any of them ends them all.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace launcher {
+
+// Sent to a top-level window of ours with a keyboard message for it or its
+// children before the message is translated; a non-zero result means the
+// window has handled the key. lParam points to the MSG.
+inline constexpr UINT kPreTranslateKey = WM_APP + 0x100;
+
+class Application {
+ public:
+  explicit Application(std::string title) : title_(std::move(title)) {}
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title) { title_ = std::move(title); }
+
+  // True once the quit request has been taken from the queue.
+  bool Terminated() const { return terminated_; }
+
+  // Handles one pending message; false when there was none.
+  bool ProcessMessage();
+  // Handles one message, waiting for it unless the application is ending.
+  void HandleMessage();
+  // Handles every pending message.
+  void ProcessMessages();
+  // Runs until the quit request.
+  void Run();
+
+  // The error box: error icon, OK, titled with the application title, the
+  // text ending in a full stop where it needs one.
+  void ShowError(const std::string& message) const;
+  void ShowException(const std::exception& error) const { ShowError(error.what()); }
+
+ private:
+  std::string title_;
+  bool terminated_ = false;
+};
+
+}  // namespace launcher

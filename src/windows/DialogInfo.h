@@ -1,0 +1,13 @@
+// The information window: a message with an OK button.
+#pragma once
+
+#include "windows/MessageForm.h"
+
+namespace launcher {
+
+class TDialogInfoForm : public TMessageForm {
+ public:
+  TDialogInfoForm(Application& application, HWND owner);
+};
+
+}  // namespace launcher

@@ -1,0 +1,47 @@
+#include "windows/Gdi.h"
+
+#include <cstring>
+
+namespace launcher {
+
+Font CreateSansSerif(int height, bool bold, BYTE charset) {
+  return Font(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, charset,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                          "MS Sans Serif"));
+}
+
+BitmapHandle CreateDib(const Bitmap& bitmap) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = bitmap.width;
+  info.bmiHeader.biHeight = -bitmap.height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  BitmapHandle dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (dib && bits) std::memcpy(bits, bitmap.pixels.data(), bitmap.pixels.size() * sizeof(uint32_t));
+  return dib;
+}
+
+BitmapHandle LoadJpegResource(int id, int* width, int* height) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
+  HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return {};
+  JpegResult decoded = DecodeJpeg(static_cast<const uint8_t*>(data), SizeofResource(module, resource));
+  if (!decoded.ok) return {};
+  if (width) *width = decoded.bitmap.width;
+  if (height) *height = decoded.bitmap.height;
+  return CreateDib(decoded.bitmap);
+}
+
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, int sourceX, int sourceY) {
+  if (!bitmap) return;
+  MemoryDc source(dc);
+  Selection selected(source.Get(), bitmap);
+  BitBlt(dc, x, y, width, height, source.Get(), sourceX, sourceY, SRCCOPY);
+}
+
+}  // namespace launcher

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Draws the launcher's own artwork with ImageMagick: the message windows'
+# picture, the two designed page backgrounds (shown when a disc carries none)
+# and the stage pictures. The results in art/ are committed and embedded in
+# the exe; run this only to change them.
+set -euo pipefail
+cd "$(dirname "$0")/art"
+convert=/usr/bin/convert
+bold=DejaVu-Sans-Bold
+
+# The launcher's emblem: a disc with a rising arrow, at a given size.
+emblem() {  # size file
+  local s=$1 c=$(( $1 / 2 ))
+  "$convert" -size "${s}x${s}" xc:none \
+    -fill '#E8E8E8' -draw "circle $c,$c $c,1" \
+    -fill '#3A3A3A' -draw "circle $c,$c $c,$(( c - s / 7 ))" \
+    -fill '#F5B700' -draw "polygon $c,$(( s / 6 )) $(( c + s / 4 )),$(( c + s / 12 )) $(( c - s / 4 )),$(( c + s / 12 ))" \
+    -draw "rectangle $(( c - s / 12 )),$(( c + s / 12 )) $(( c + s / 12 )),$(( s - s / 5 ))" \
+    "$2"
+}
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+emblem 56 "$tmp/emblem56.png"
+emblem 40 "$tmp/emblem40.png"
+
+# Message windows, 450 x 333: black band with the emblem, grey field, thin
+# black band at the bottom.
+"$convert" -size 450x333 xc:'#D9D9D9' \
+  -fill black -draw "rectangle 0,0 449,74" -draw "rectangle 0,325 449,332" \
+  -fill '#F5B700' -draw "rectangle 0,74 449,75" \
+  "$tmp/emblem56.png" -geometry +14+9 -composite \
+  -font "$bold" -pointsize 22 -fill white -annotate +82+45 'Setup' \
+  -font DejaVu-Sans -pointsize 11 -fill '#BBBBBB' -annotate +83+62 'Installation disc' \
+  -quality 92 dialog.jpg
+
+# Designed page backgrounds, 600 x 400, for a disc without its own.
+page() {  # file subtitle
+  "$convert" -size 600x400 xc:'#DADDE2' \
+    -fill '#1E1E1E' -draw "rectangle 0,0 599,77" -fill '#F5B700' -draw "rectangle 0,77 599,78" \
+    -fill '#1E1E1E' -draw "rectangle 0,392 599,399" \
+    "$tmp/emblem56.png" -geometry +14+11 -composite \
+    -font "$bold" -pointsize 24 -fill white -annotate +82+44 'Setup' \
+    -font DejaVu-Sans -pointsize 12 -fill '#BBBBBB' -annotate +83+63 "$2" \
+    -quality 90 "$1"
+}
+page menu.jpg 'Choose what to do with this disc'
+page selection.jpg 'Choose the components to install'
+
+# Stage pictures, 50 x 50: the stage's word above its emblem on a dark
+# ground, grey when at rest, orange-yellow when lit.
+stage() {  # word shape colour file
+  "$convert" -size 50x50 xc:'#202428' -fill none -stroke "$3" -strokewidth 2 -draw "$2" \
+    -stroke none -fill "$3" -font "$bold" -pointsize 8 -gravity north -annotate +0+3 "$1" \
+    -quality 95 "$4"
+}
+shapes=(
+  "DEFINE|circle 25,32 25,24"
+  "DESIGN|polygon 25,22 35,40 15,40"
+  "DEVELOP|polyline 18,26 12,32 18,38 polyline 32,26 38,32 32,38"
+  "TEST|polyline 15,32 22,39 36,24"
+  "DEPLOY|line 25,40 25,22 polyline 18,29 25,22 32,29"
+  "MANAGE|rectangle 16,24 34,40"
+)
+for entry in "${shapes[@]}"; do
+  word=${entry%%|*}
+  shape=${entry#*|}
+  stage "$word" "$shape" '#9AA0A6' "stage${word}Static.jpg"
+  stage "$word" "$shape" '#FFB400' "stage${word}Active.jpg"
+done

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include "core/Texts.h"
+#include "windows/MessageWindows.h"
+#include "windows/WindowTestSupport.h"
+
+namespace launcher {
+namespace {
+
+using test::WindowAnswerer;
+
+constexpr int kText = TMessageForm::kMessageTextId;
+
+// Until the main window exists, the message windows get an owner of their
+// own, as the tests do here.
+class MessageWindowsTest : public testing::Test {
+ protected:
+  MessageWindowsTest()
+      : owner_(CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)),
+        windows_(application_, owner_) {}
+  ~MessageWindowsTest() override { DestroyWindow(owner_); }
+
+  static void Click(HWND form, int id) { PostMessageA(GetDlgItem(form, id), BM_CLICK, 0, 0); }
+
+  Application application_{"Install_Windows"};
+  HWND owner_;
+  MessageWindows windows_;
+  const DWORD uiThread_ = GetCurrentThreadId();
+};
+
+TEST_F(MessageWindowsTest, CreatedHiddenWithTheirFrameAndOwner) {
+  for (TMessageForm* form : {static_cast<TMessageForm*>(&windows_.Info), static_cast<TMessageForm*>(&windows_.OKCancel),
+                             static_cast<TMessageForm*>(&windows_.RetryCancel),
+                             static_cast<TMessageForm*>(&windows_.Delay)}) {
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), owner_);
+    RECT client;
+    GetClientRect(form->Handle(), &client);
+    EXPECT_EQ(client.right, 450);
+    EXPECT_EQ(client.bottom, 333);
+    const LONG style = GetWindowLongA(form->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  }
+}
+
+TEST_F(MessageWindowsTest, InfoShowsTitleAndTextAndEndsWithOk) {
+  WindowAnswerer answer("TDialogInfoForm", kText, [](HWND form) { Click(form, IDOK); });
+  windows_.ShowInfoDialog("About", "First line\n\rSecond line");
+  ASSERT_TRUE(answer.Finish());
+  EXPECT_EQ(answer.title, "About");
+  EXPECT_EQ(answer.text, "First line\n\rSecond line");
+  EXPECT_FALSE(IsWindowVisible(windows_.Info.Handle()));
+}
+
+TEST_F(MessageWindowsTest, QuestionsReturnTheButtonsAnswer) {
+  struct Case {
+    const char* className;
+    int button;
+    bool expected;
+  };
+  for (const Case& c : {Case{"TDialogOKCancelForm", IDOK, true}, Case{"TDialogOKCancelForm", IDCANCEL, false},
+                        Case{"TDialogRetryCancelForm", IDRETRY, true},
+                        Case{"TDialogRetryCancelForm", IDCANCEL, false}}) {
+    WindowAnswerer answer(c.className, kText, [&](HWND form) { Click(form, c.button); });
+    const bool okCancel = std::string(c.className) == "TDialogOKCancelForm";
+    const bool result = okCancel ? windows_.ShowOKCancelDialog("Insert disc", "Please insert disc 2")
+                                 : windows_.ShowRetryCancelDialog("File not found", "setup.exe was not found");
+    ASSERT_TRUE(answer.Finish()) << c.className;
+    EXPECT_EQ(result, c.expected) << c.className << " " << c.button;
+  }
+}
+
+TEST_F(MessageWindowsTest, CloseBoxAndAltF4AnswerCancel) {
+  WindowAnswerer closeBox("TDialogOKCancelForm", kText,
+                          [](HWND form) { PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0); });
+  EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "close box"));
+  ASSERT_TRUE(closeBox.Finish());
+  WindowAnswerer altF4("TDialogRetryCancelForm", kText, [](HWND form) { PostMessageA(form, WM_CLOSE, 0, 0); });
+  EXPECT_FALSE(windows_.ShowRetryCancelDialog("t", "Alt+F4"));
+  ASSERT_TRUE(altF4.Finish());
+}
+
+TEST_F(MessageWindowsTest, EnterAtTheFirstShowingPressesTheFirstButtonAndEscapeNothing) {
+  for (const char* className : {"TDialogOKCancelForm", "TDialogRetryCancelForm"}) {
+    HWND focused = nullptr;
+    bool stillShownAfterEscape = false;
+    WindowAnswerer answer(className, kText, [&](HWND form) {
+      focused = test::FocusOf(uiThread_);
+      PostMessageA(focused, WM_KEYDOWN, VK_ESCAPE, 0);
+      Sleep(200);
+      stillShownAfterEscape = IsWindowVisible(form);
+      PostMessageA(focused, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    const bool answered = std::string(className) == "TDialogOKCancelForm" ? windows_.ShowOKCancelDialog("t", "Enter")
+                                                                          : windows_.ShowRetryCancelDialog("t", "Enter");
+    ASSERT_TRUE(answer.Finish());
+    EXPECT_TRUE(stillShownAfterEscape) << className;
+    EXPECT_TRUE(answered) << className;  // OK and Retry come first
+    EXPECT_EQ(GetDlgCtrlID(focused), std::string(className) == "TDialogOKCancelForm" ? IDOK : IDRETRY);
+  }
+}
+
+TEST_F(MessageWindowsTest, TabMovesTheFocusAndEnterPressesWhatHasIt) {
+  WindowAnswerer answer("TDialogOKCancelForm", kText, [&](HWND) {
+    PostMessageA(test::FocusOf(uiThread_), WM_KEYDOWN, VK_TAB, 0);
+    Sleep(100);
+    PostMessageA(test::FocusOf(uiThread_), WM_KEYDOWN, VK_RETURN, 0);
+  });
+  EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "Tab to Cancel"));
+  ASSERT_TRUE(answer.Finish());
+}
+
+TEST_F(MessageWindowsTest, PlacedFiftyPixelsUpAndLeftOfCentre) {
+  windows_.Info.Prepare("t", "x");
+  RECT frame;
+  GetWindowRect(windows_.Info.Handle(), &frame);
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(frame.left, PlacementOrigin(screenWidth, frame.right - frame.left));
+  EXPECT_EQ(frame.top, PlacementOrigin(screenHeight, frame.bottom - frame.top));
+  EXPECT_EQ(frame.left, (screenWidth - (frame.right - frame.left)) / 2 - 50);
+}
+
+TEST_F(MessageWindowsTest, DelayShowsForItsSecondsThenHides) {
+  for (int seconds : {0, 1}) {
+    bool visibleWhileWaiting = false;
+    std::string text;
+    std::thread watcher([&] {
+      HWND form = test::WaitForVisibleWindow("TDialogDelayForm", 3000);
+      visibleWhileWaiting = form != nullptr;
+      if (form) text = test::WindowText(GetDlgItem(form, kText));
+    });
+    const DWORD start = GetTickCount();
+    windows_.ShowDelayDialog("Example Suite", "Now installing:\n\r\n\rModeler", seconds);
+    const DWORD elapsed = GetTickCount() - start;
+    watcher.join();
+    EXPECT_FALSE(IsWindowVisible(windows_.Delay.Handle()));
+    EXPECT_GE(elapsed + 20, static_cast<DWORD>(seconds) * 1000);
+    EXPECT_LT(elapsed, static_cast<DWORD>(seconds) * 1000 + 2000);
+    if (seconds == 1) {
+      EXPECT_TRUE(visibleWhileWaiting);
+      EXPECT_EQ(text, "Now installing:\n\r\n\rModeler");
+    }
+  }
+}
+
+TEST_F(MessageWindowsTest, AnswerQueryCancelAutoPlayShownOrHidden) {
+  const UINT query = RegisterWindowMessageA("QueryCancelAutoPlay");
+  EXPECT_EQ(SendMessageA(windows_.Info.Handle(), query, 0, 0), 1);
+  windows_.Delay.Prepare("t", "shown");
+  windows_.Delay.ShowWithoutModality();
+  EXPECT_EQ(SendMessageA(windows_.Delay.Handle(), query, 0, 0), 1);
+  windows_.Delay.Hide();
+}
+
+TEST_F(MessageWindowsTest, ModalShowingEndsAtOnceWhileTheApplicationEnds) {
+  PostQuitMessage(0);
+  const DWORD start = GetTickCount();
+  EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "ending"));
+  EXPECT_FALSE(windows_.ShowRetryCancelDialog("t", "ending"));
+  windows_.ShowInfoDialog("t", "ending");
+  EXPECT_TRUE(application_.Terminated());
+  EXPECT_LT(GetTickCount() - start, 2000u);
+}
+
+TEST_F(MessageWindowsTest, ArtworkLiesUnderTheMessage) {
+  WindowAnswerer answer("TDialogInfoForm", kText, [](HWND form) {
+    Sleep(200);
+    // The black band at the top, the grey field below the text.
+    EXPECT_EQ(test::ClientPixel(form, 300, 5), RGB(0, 0, 0));
+    COLORREF field = test::ClientPixel(form, 20, 300);
+    EXPECT_NEAR(GetRValue(field), 0xD9, 8);
+    EXPECT_NEAR(GetBValue(field), 0xD9, 8);
+    test::SaveScreenshot(form, "artifacts/dialog-info.bmp");
+    Click(form, IDOK);
+  });
+  CreateDirectoryA("artifacts", nullptr);
+  windows_.ShowInfoDialog("About this disc", "Orbit Studio 5 sample disc\n\rMade to show every feature of the launcher.");
+  ASSERT_TRUE(answer.Finish());
+}
+
+TEST_F(MessageWindowsTest, KeepsAScreenshotOfEachWindow) {
+  CreateDirectoryA("artifacts", nullptr);
+  auto shoot = [](const char* file) {
+    return [file](HWND form) {
+      Sleep(200);
+      EXPECT_TRUE(test::SaveScreenshot(form, std::string("artifacts/") + file));
+      PostMessageA(form, WM_CLOSE, 0, 0);
+    };
+  };
+  WindowAnswerer okCancel("TDialogOKCancelForm", kText, shoot("dialog-ok-cancel.bmp"));
+  windows_.ShowOKCancelDialog("Insert disc", "Please insert Orbit Studio 5 disc 2 and click OK.");
+  okCancel.Finish();
+  WindowAnswerer retry("TDialogRetryCancelForm", kText, shoot("dialog-retry-cancel.bmp"));
+  windows_.ShowRetryCancelDialog("File not found",
+                                 "samples\\SampleSetup.exe was not found.\n\rPlease insert Orbit Studio 5 disc 2 and "
+                                 "click Retry.");
+  retry.Finish();
+  std::thread delay([] {
+    HWND form = test::WaitForVisibleWindow("TDialogDelayForm", 3000);
+    Sleep(300);
+    if (form) test::SaveScreenshot(form, "artifacts/dialog-delay.bmp");
+  });
+  windows_.ShowDelayDialog("Orbit Studio 5",
+                           "Now installing:\n\r\n\rWorkbench, with a line long enough to show how the notice wraps "
+                           "its text at word boundaries",
+                           1);
+  delay.join();
+}
+
+}  // namespace
+}  // namespace launcher

@@ -1,0 +1,122 @@
+#include "windows/WindowTestSupport.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace launcher::test {
+
+std::string WindowText(HWND window) {
+  wchar_t buffer[4096];
+  int length = InternalGetWindowText(window, buffer, 4096);
+  int bytes = WideCharToMultiByte(CP_ACP, 0, buffer, length, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, buffer, length, text.data(), bytes, nullptr, nullptr);
+  return text;
+}
+
+namespace {
+
+struct Search {
+  const char* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<Search*>(lParam);
+  char name[256];
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) &&
+      lstrcmpA(name, search->className) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  do {
+    Search search{className, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    Sleep(20);
+  } while (GetTickCount() - start < timeoutMs);
+  return nullptr;
+}
+
+HWND FocusOf(DWORD threadId) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+}
+
+WindowAnswerer::WindowAnswerer(const char* className, int textId, Action action)
+    : thread_([this, className, textId, action] {
+        HWND window = WaitForVisibleWindow(className);
+        if (!window) return;
+        Sleep(100);  // let it paint, as a person would look first
+        title = WindowText(window);
+        text = WindowText(GetDlgItem(window, textId));
+        found_ = true;
+        action(window);
+      }) {}
+
+WindowAnswerer::~WindowAnswerer() {
+  if (thread_.joinable()) thread_.join();
+}
+
+bool WindowAnswerer::Finish() {
+  if (thread_.joinable()) thread_.join();
+  return found_;
+}
+
+bool SaveScreenshot(HWND window, const std::string& path) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
+  GdiFlush();
+  const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
+  const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER));
+  file.bfSize = file.bfOffBits + imageBytes;
+  bool ok = false;
+  if (std::FILE* out = std::fopen(path.c_str(), "wb")) {
+    ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+         std::fwrite(bits, imageBytes, 1, out) == 1;
+    std::fclose(out);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+  POINT point{x, y};
+  ClientToScreen(window, &point);
+  HDC screen = GetDC(nullptr);
+  COLORREF colour = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+}  // namespace launcher::test

@@ -1,0 +1,51 @@
+// Helpers for the Windows tests: answering the launcher's windows from a
+// watcher thread, as a person would, and keeping screenshots.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace launcher::test {
+
+// The text of a window, read without sending it a message (its thread may
+// be blocked).
+std::string WindowText(HWND window);
+
+// Waits up to `timeoutMs` for a visible top-level window of this process
+// with the class name; null when none appears.
+HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs = 5000);
+
+// The focused window of another thread.
+HWND FocusOf(DWORD threadId);
+
+// Watches for one window of a class on its own thread; when it appears,
+// records its title and the text of its child with `textId`, then acts on it.
+class WindowAnswerer {
+ public:
+  using Action = std::function<void(HWND window)>;
+  WindowAnswerer(const char* className, int textId, Action action);
+  ~WindowAnswerer();
+  WindowAnswerer(const WindowAnswerer&) = delete;
+  WindowAnswerer& operator=(const WindowAnswerer&) = delete;
+
+  // Joins the thread; true when the window was found.
+  bool Finish();
+  std::string title;
+  std::string text;
+
+ private:
+  std::thread thread_;
+  std::atomic<bool> found_{false};
+};
+
+// Writes what the window shows on screen, frame included, as a 24-bit BMP.
+bool SaveScreenshot(HWND window, const std::string& path);
+
+// The colour of a client pixel as the screen shows it (0x00BBGGRR).
+COLORREF ClientPixel(HWND window, int x, int y);
+
+}  // namespace launcher::test
