@@ -4,10 +4,18 @@
 
 namespace launcher {
 
-Font CreateSansSerif(int height, bool bold, BYTE charset) {
-  return Font(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, charset,
+Font CreateFontFrom(const FontSpec& spec) {
+  return Font(CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, spec.charset,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                          "MS Sans Serif"));
+                          spec.name.c_str()));
+}
+
+Font CreateSansSerif(int height, bool bold, BYTE charset) {
+  FontSpec spec;
+  spec.height = height;
+  spec.bold = bold;
+  spec.charset = charset;
+  return CreateFontFrom(spec);
 }
 
 BitmapHandle CreateDib(const Bitmap& bitmap) {

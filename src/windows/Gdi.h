@@ -103,6 +103,18 @@ class PaintScope {
   HDC dc_;
 };
 
+// A font as the launcher's controls describe it; the colour is the text's.
+struct FontSpec {
+  std::string name = "MS Sans Serif";
+  int height = -11;  // negative: character height in pixels
+  bool bold = false;
+  COLORREF color = GetSysColor(COLOR_WINDOWTEXT);
+  BYTE charset = DEFAULT_CHARSET;
+  bool operator==(const FontSpec&) const = default;
+};
+
+Font CreateFontFrom(const FontSpec& spec);
+
 // "MS Sans Serif" at a pixel height (negative: character height), as the
 // launcher's windows use it.
 Font CreateSansSerif(int height, bool bold, BYTE charset);

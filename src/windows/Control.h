@@ -1,0 +1,70 @@
+// Controls without a window of their own: each occupies a rectangle of its
+// host panel, which paints it and hands it the mouse.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace launcher {
+
+class TPanel;
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+class TControl {
+ public:
+  TControl() = default;
+  virtual ~TControl();
+  TControl(const TControl&) = delete;
+  TControl& operator=(const TControl&) = delete;
+
+  // Adds the control to a panel (on top of those added before), or takes it
+  // off with null.
+  void SetParent(TPanel* parent);
+  TPanel* Parent() const { return parent_; }
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+  void SetBounds(int left, int top, int width, int height);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+
+  // Asks the panel to repaint the control's rectangle later, or at once.
+  void Invalidate() const;
+  void Repaint() const;
+
+  // Painting in the control's own coordinates; the panel clips to its
+  // rectangle.
+  virtual void Paint(HDC dc) = 0;
+  // Whether the control covers every pixel of its rectangle.
+  virtual bool Opaque() const { return false; }
+  // The tooltip text, empty for none.
+  virtual std::string TooltipText() const { return {}; }
+
+  // Mouse input from the panel, in the control's coordinates.
+  virtual void MouseEnter() {}
+  virtual void MouseLeave() {}
+  virtual void MouseDown(MouseButton, int, int) {}
+  virtual void MouseMove(int, int) {}
+  virtual void MouseUp(MouseButton, int, int) {}
+  virtual void Click() {}
+
+ protected:
+  // Called after the panel changes, so that a control can follow it.
+  virtual void ParentChanged() {}
+
+ private:
+  TPanel* parent_ = nullptr;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+};
+
+}  // namespace launcher

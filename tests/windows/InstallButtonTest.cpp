@@ -1,0 +1,388 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "windows/InstallButton.h"
+#include "windows/WindowTestSupport.h"
+
+namespace launcher {
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0), kHighlight = RGB(255, 204, 0);
+
+FontSpec MenuFont() {
+  FontSpec font;
+  font.height = -13;
+  font.bold = true;
+  font.color = kWhite;
+  return font;
+}
+
+// A 600 x 400 window with one panel, as the launcher's pages are.
+class InstallButtonTest : public testing::Test {
+ protected:
+  InstallButtonTest()
+      : window_(CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr)),
+        panel_(application_, window_, 0, 0, 600, 400) {}
+  ~InstallButtonTest() override {
+    buttons_.clear();
+    DestroyWindow(window_);
+  }
+
+  TInstallButton& AddButton(int left, int top, int width, int height, TAlign align = TAlign::alLeft) {
+    buttons_.push_back(std::make_unique<TInstallButton>());
+    TInstallButton& button = *buttons_.back();
+    button.SetBounds(left, top, width, height);
+    button.SetAlign(align);
+    button.SetParent(&panel_);
+    button.SetFont(MenuFont());
+    button.OnClick = [this](TInstallButton&) { ++clicks_; };
+    button.OnTracking = [this](TInstallButton&) { ++trackings_; };
+    return button;
+  }
+
+  void Send(UINT message, int x, int y, WPARAM keys = 0) {
+    SendMessageA(panel_.Handle(), message, keys, MAKELPARAM(x, y));
+  }
+
+  // The panel painted into a 32-bit bitmap, as 0x00BBGGRR pixels.
+  struct Picture {
+    int width, height;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+    int Count(const RECT& r, COLORREF colour) const {
+      int n = 0;
+      for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += At(x, y) == colour;
+      return n;
+    }
+  };
+  Picture PaintPanel() {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 600;
+    info.bmiHeader.biHeight = -400;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    panel_.PaintTo(dc, RECT{0, 0, 600, 400});
+    GdiFlush();
+    Picture picture{600, 400, {}};
+    const auto* raw = static_cast<const uint32_t*>(bits);
+    for (int i = 0; i < 600 * 400; ++i) {
+      const uint32_t p = raw[i];  // 0x00RRGGBB in a DIB
+      picture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return picture;
+  }
+
+  static int TextHeight() {
+    HDC dc = CreateCompatibleDC(nullptr);
+    Font font = CreateFontFrom(MenuFont());
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    RECT r{0, 0, 0, 0};
+    DrawTextA(dc, "Install", -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return r.bottom - r.top;
+  }
+
+  Application application_{"Install_Windows"};
+  HWND window_;
+  TPanel panel_;
+  std::vector<std::unique_ptr<TInstallButton>> buttons_;
+  int clicks_ = 0;
+  int trackings_ = 0;
+};
+
+TEST_F(InstallButtonTest, ValuesAtConstruction) {
+  TInstallButton button;
+  EXPECT_EQ(button.Width(), 39);
+  EXPECT_EQ(button.Height(), 27);
+  EXPECT_EQ(button.MaxWidth(), 5);
+  EXPECT_EQ(button.TextMargin(), 4);
+  EXPECT_EQ(button.HighlightColor(), 0x0000CCFFu);
+  EXPECT_EQ(button.Align(), TAlign::alLeft);
+  EXPECT_TRUE(button.Visible());
+  EXPECT_TRUE(button.Enabled());
+  EXPECT_TRUE(button.ParentShowHint());
+  EXPECT_FALSE(button.ButtonAssist() || button.Closing() || button.Hovered() || button.Tracking() || button.Pressed());
+  EXPECT_TRUE(IsRectEmpty(&button.TextRect()));
+}
+
+TEST_F(InstallButtonTest, ParentlessButtonMeasuresAndPaintsNothing) {
+  TInstallButton carrier;
+  carrier.SetCaption("Modeler");
+  carrier.SetFont(MenuFont());
+  carrier.SetTextMargin(9);
+  carrier.SetHint("Design models");
+  carrier.SetButtonAction("setup\\DemoSetup.exe components\\modeler.cmp");
+  EXPECT_EQ(carrier.Width(), 39);
+  EXPECT_EQ(carrier.Height(), 27);
+  EXPECT_EQ(carrier.Caption(), "Modeler");
+  EXPECT_EQ(carrier.TextMargin(), 9);
+  EXPECT_EQ(carrier.ButtonAction(), "setup\\DemoSetup.exe components\\modeler.cmp");
+}
+
+TEST_F(InstallButtonTest, LaysOutFromItsCaption) {
+  TInstallButton& button = AddButton(18, 153, 164, 23);
+  button.SetMaxWidth(100);
+  button.SetCaption("Install");
+  const int textHeight = TextHeight();
+  EXPECT_EQ(button.Left(), 18);
+  EXPECT_EQ(button.Top(), 153);
+  EXPECT_EQ(button.Width(), 100);
+  EXPECT_EQ(button.Height(), textHeight + 8);
+  const RECT& text = button.TextRect();
+  EXPECT_EQ(text.top, (button.Height() - textHeight) / 2);
+  EXPECT_EQ(text.left, (100 - (text.right - text.left)) / 2);
+
+  button.SetTextMargin(10);
+  EXPECT_EQ(button.Height(), textHeight + 20);
+  EXPECT_EQ(button.Top(), 153);  // alLeft keeps its top
+}
+
+TEST_F(InstallButtonTest, RightAlignedKeepsItsRightAndBottomEdges) {
+  // The selection page's two buttons: Install ends at x 460, Cancel starts 7
+  // pixels further right, both on the baseline y 397 / top 373.
+  TInstallButton& install = AddButton(460, 373, 0, 24, TAlign::alRight);
+  TInstallButton& cancel = AddButton(467, 373, 0, 24);
+  install.FitWidthToText("Install");
+  install.SetCaption("Install");
+  cancel.FitWidthToText("Back");
+  cancel.SetCaption("Back");
+  EXPECT_EQ(install.Left() + install.Width(), 460);
+  EXPECT_EQ(install.Top() + install.Height(), 397);
+  EXPECT_EQ(cancel.Left(), 467);
+  EXPECT_EQ(cancel.Top(), 373);
+  EXPECT_EQ(cancel.Left() - (install.Left() + install.Width()), 7);
+
+  FontSpec bigger = MenuFont();
+  bigger.height = -20;
+  install.SetFont(bigger);
+  install.SetTextMargin(2);
+  EXPECT_EQ(install.Left() + install.Width(), 460);
+  EXPECT_EQ(install.Top() + install.Height(), 397);
+}
+
+TEST_F(InstallButtonTest, FitWidthToTextOnlyStoresTheWidth) {
+  TInstallButton& button = AddButton(18, 153, 164, 23);
+  button.FitWidthToText("Documentation");
+  RECT measured{0, 0, 0, 0};
+  {
+    HDC dc = CreateCompatibleDC(nullptr);
+    Font font = CreateFontFrom(MenuFont());
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    DrawTextA(dc, "Documentation", -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+  }
+  EXPECT_EQ(button.MaxWidth(), measured.right + 26);
+  EXPECT_EQ(button.Width(), 164);  // nothing laid out yet
+}
+
+TEST_F(InstallButtonTest, TextMarginOfTheSameValueDoesNothing) {
+  TInstallButton& button = AddButton(18, 153, 164, 23);
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  button.SetBounds(18, 153, 120, 50);
+  button.SetTextMargin(4);
+  EXPECT_EQ(button.Height(), 50);
+  button.SetTextMargin(5);
+  EXPECT_EQ(button.Height(), TextHeight() + 10);
+}
+
+TEST_F(InstallButtonTest, PaintsAWhiteEdgeABlackBoxAndTheCaption) {
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  const int w = button.Width(), h = button.Height();
+  Picture p = PaintPanel();
+  const int x = 20, y = 20;
+  EXPECT_EQ(p.At(x, y), kWhite);
+  EXPECT_EQ(p.At(x + 1, y + 1), kBlack);
+  // One pixel of edge at the left and top, two at the right and bottom.
+  EXPECT_EQ(p.At(x, y + h / 2), kWhite);
+  EXPECT_EQ(p.At(x + 1, y + h / 2), kBlack);
+  EXPECT_EQ(p.At(x + w - 1, y + h / 2), kWhite);
+  EXPECT_EQ(p.At(x + w - 2, y + h / 2), kWhite);
+  EXPECT_EQ(p.At(x + w - 3, y + h / 2), kBlack);
+  EXPECT_EQ(p.At(x + 3, y + h - 2), kWhite);
+  EXPECT_EQ(p.At(x + 3, y + h - 3), kBlack);
+  const RECT inner{x + 1, y + 1, x + w - 2, y + h - 2};
+  EXPECT_GT(p.Count(inner, kWhite), 20);  // the caption, white
+  EXPECT_EQ(p.Count(inner, kHighlight), 0);
+
+  Send(WM_MOUSEMOVE, x + 5, y + 5);
+  Picture hovered = PaintPanel();
+  EXPECT_GT(hovered.Count(inner, kHighlight), 20);
+  EXPECT_EQ(hovered.Count(inner, kWhite), 0);
+}
+
+TEST_F(InstallButtonTest, PressedCaptionShiftsOnePixel) {
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  const RECT before = button.TextRect();
+  Picture normal = PaintPanel();
+  Send(WM_LBUTTONDOWN, 30, 25, MK_LBUTTON);
+  EXPECT_TRUE(button.Pressed());
+  EXPECT_EQ(button.TextRect().left, before.left + 1);
+  EXPECT_EQ(button.TextRect().top, before.top + 1);
+  Picture pressed = PaintPanel();
+  // Every caption pixel moved one right and one down (hovered colour aside).
+  int moved = 0, total = 0;
+  for (int y = 22; y < 20 + button.Height() - 3; ++y) {
+    for (int x = 22; x < 20 + button.Width() - 3; ++x) {
+      if (normal.At(x, y) != kWhite) continue;
+      ++total;
+      moved += pressed.At(x + 1, y + 1) != kBlack;
+    }
+  }
+  EXPECT_GT(total, 20);
+  EXPECT_EQ(moved, total);
+  Send(WM_LBUTTONUP, 30, 25);
+}
+
+TEST_F(InstallButtonTest, TinyAndZeroWidthButtons) {
+  TInstallButton& tiny = AddButton(10, 10, 2, 2);
+  TInstallButton& hidden = AddButton(50, 10, 164, 23);
+  hidden.SetMaxWidth(0);
+  hidden.SetCaption("Invisible");
+  EXPECT_EQ(hidden.Width(), 0);
+  Picture p = PaintPanel();
+  EXPECT_EQ(p.Count(RECT{10, 10, 12, 12}, kWhite), 4);  // all white, no black fill
+  EXPECT_EQ(p.Count(RECT{45, 5, 230, 40}, kWhite), 0);
+  EXPECT_EQ(p.Count(RECT{45, 5, 230, 40}, kBlack), 0);
+  (void)tiny;
+}
+
+TEST_F(InstallButtonTest, EmptyCaptionKeepsTheSizeAndDrawsNoText) {
+  TInstallButton& button = AddButton(20, 20, 80, 30);
+  button.SetMaxWidth(200);
+  button.SetCaption("");
+  EXPECT_EQ(button.Width(), 80);
+  EXPECT_EQ(button.Height(), 30);
+  Picture p = PaintPanel();
+  EXPECT_EQ(p.Count(RECT{21, 21, 98, 48}, kWhite), 0);
+}
+
+TEST_F(InstallButtonTest, ClickNeedsAPressAndAReleaseOverTheButton) {
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  struct Step {
+    UINT message;
+    int x, y;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Step> steps;
+    int clicks;
+    bool pressedAfter;
+  };
+  const int in = 30, out = 300;
+  for (const Case& c : {
+           Case{"click", {{WM_LBUTTONDOWN, in, 25}, {WM_LBUTTONUP, in, 25}}, 1, false},
+           Case{"drag out and back",
+                {{WM_LBUTTONDOWN, in, 25}, {WM_MOUSEMOVE, out, 25}, {WM_MOUSEMOVE, in, 26}, {WM_LBUTTONUP, in, 26}},
+                1,
+                false},
+           Case{"release outside", {{WM_LBUTTONDOWN, in, 25}, {WM_MOUSEMOVE, out, 25}, {WM_LBUTTONUP, out, 25}}, 0,
+                false},
+           Case{"right button", {{WM_RBUTTONDOWN, in, 25}, {WM_RBUTTONUP, in, 25}}, 0, false},
+           Case{"release without a press", {{WM_LBUTTONUP, in, 25}}, 0, false},
+       }) {
+    clicks_ = 0;
+    for (const Step& s : c.steps) Send(s.message, s.x, s.y);
+    EXPECT_EQ(clicks_, c.clicks) << c.name;
+    EXPECT_EQ(button.Pressed(), c.pressedAfter) << c.name;
+    EXPECT_FALSE(button.Tracking()) << c.name;
+  }
+}
+
+TEST_F(InstallButtonTest, DraggingOutAndBackTogglesThePushedLook) {
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  const LONG left = button.TextRect().left;
+  Send(WM_LBUTTONDOWN, 30, 25);
+  EXPECT_EQ(button.TextRect().left, left + 1);
+  Send(WM_MOUSEMOVE, 300, 25);  // outside: the captured button still hears it
+  EXPECT_TRUE(button.Tracking());
+  EXPECT_FALSE(button.Pressed());
+  EXPECT_EQ(button.TextRect().left, left);
+  Send(WM_MOUSEMOVE, 30, 25);
+  EXPECT_TRUE(button.Pressed());
+  EXPECT_EQ(button.TextRect().left, left + 1);
+  Send(WM_LBUTTONUP, 30, 25);
+}
+
+TEST_F(InstallButtonTest, ClosingMakesTheReleaseDoNothing) {
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetMaxWidth(120);
+  button.SetCaption("Exit");
+  button.OnClick = [this](TInstallButton& sender) {
+    ++clicks_;
+    sender.SetClosing(true);  // what the exit action does
+  };
+  Send(WM_LBUTTONDOWN, 30, 25);
+  Send(WM_LBUTTONUP, 30, 25);
+  EXPECT_EQ(clicks_, 1);
+  EXPECT_TRUE(button.Pressed());
+  EXPECT_TRUE(button.Tracking());
+}
+
+TEST_F(InstallButtonTest, EnterAndLeaveFireTrackingOnceEachEvenWhenDisabled) {
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  button.SetEnabled(false);
+  Send(WM_MOUSEMOVE, 30, 25);
+  EXPECT_TRUE(button.Hovered());
+  Send(WM_MOUSEMOVE, 31, 25);
+  EXPECT_EQ(trackings_, 1);
+  Send(WM_LBUTTONDOWN, 31, 25);
+  EXPECT_FALSE(button.Tracking());
+  Send(WM_LBUTTONUP, 31, 25);
+  EXPECT_EQ(clicks_, 0);
+  Send(WM_MOUSEMOVE, 300, 300);
+  EXPECT_FALSE(button.Hovered());
+  EXPECT_EQ(trackings_, 2);
+}
+
+TEST_F(InstallButtonTest, TooltipShowsTheHintOnlyWhenShowHint) {
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetHint("Choose the components");
+  EXPECT_EQ(button.TooltipText(), "");  // follows the panel, which shows none
+  button.SetShowHint(true);
+  EXPECT_FALSE(button.ParentShowHint());
+  EXPECT_EQ(button.TooltipText(), "Choose the components");
+}
+
+TEST_F(InstallButtonTest, KeepsAScreenshotOfNormalHoveredAndPressedButtons) {
+  SetWindowPos(window_, HWND_TOP, 100, 100, 220, 130, SWP_SHOWWINDOW);
+  const char* captions[] = {"Normal", "Hovered", "Pressed"};
+  for (int i = 0; i < 3; ++i) {
+    TInstallButton& button = AddButton(18, 20 + 30 * i, 164, 23);
+    button.FitWidthToText("Hovered and pressed");
+    button.SetCaption(captions[i]);
+  }
+  Send(WM_MOUSEMOVE, 40, 55);
+  Send(WM_LBUTTONDOWN, 40, 85);
+  UpdateWindow(panel_.Handle());
+  application_.ProcessMessages();
+  CreateDirectoryA("artifacts", nullptr);
+  EXPECT_TRUE(test::SaveScreenshot(window_, "artifacts/install-buttons.bmp"));
+  Send(WM_LBUTTONUP, 40, 85);
+}
+
+}  // namespace
+}  // namespace launcher
