@@ -7,7 +7,52 @@ namespace {
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
+constexpr char kApplicationClass[] = "TApplication";
+
 }  // namespace
+
+Application::~Application() {
+  if (window_) DestroyWindow(window_);
+}
+
+void Application::SetTitle(std::string title) {
+  title_ = std::move(title);
+  if (window_) SetWindowTextA(window_, title_.c_str());
+}
+
+HWND Application::Window() {
+  if (window_) return window_;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA c{};
+  c.cbSize = sizeof c;
+  c.lpfnWndProc = WindowProc;
+  c.hInstance = instance;
+  c.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  c.lpszClassName = kApplicationClass;
+  RegisterClassExA(&c);
+  // Shown but without size, like the window a taskbar button stands for.
+  window_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+                            nullptr, instance, nullptr);
+  ShowWindow(window_, SW_SHOWNOACTIVATE);
+  return window_;
+}
+
+LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+    // Activating the application means activating its front window.
+    HWND front = GetLastActivePopup(window);
+    if (front && front != window && IsWindowVisible(front) && IsWindowEnabled(front)) {
+      SetActiveWindow(front);
+      return 0;
+    }
+  }
+  if (message == WM_CLOSE) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
 
 bool Application::ProcessMessage() {
   MSG msg;

@@ -18,11 +18,17 @@ inline constexpr UINT kPreTranslateKey = WM_APP + 0x100;
 class Application {
  public:
   explicit Application(std::string title) : title_(std::move(title)) {}
+  ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
   const std::string& Title() const { return title_; }
-  void SetTitle(std::string title) { title_ = std::move(title); }
+  // Also the text of the application window, which the taskbar shows.
+  void SetTitle(std::string title);
+
+  // The hidden top-level window that owns the main window and carries the
+  // taskbar button; made once, on demand.
+  HWND Window();
 
   // True once the quit request has been taken from the queue.
   bool Terminated() const { return terminated_; }
@@ -42,8 +48,11 @@ class Application {
   void ShowException(const std::exception& error) const { ShowError(error.what()); }
 
  private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
   std::string title_;
   bool terminated_ = false;
+  HWND window_ = nullptr;
 };
 
 }  // namespace launcher

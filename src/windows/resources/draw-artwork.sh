@@ -23,6 +23,10 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 emblem 56 "$tmp/emblem56.png"
 emblem 40 "$tmp/emblem40.png"
+emblem 48 "$tmp/emblem48.png"
+emblem 32 "$tmp/emblem32.png"
+emblem 16 "$tmp/emblem16.png"
+"$convert" "$tmp/emblem16.png" "$tmp/emblem32.png" "$tmp/emblem48.png" launcher.ico
 
 # Message windows, 450 x 333: black band with the emblem, grey field, thin
 # black band at the bottom.

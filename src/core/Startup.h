@@ -1,0 +1,61 @@
+// What start-up makes of the configuration: the number of actions, the
+// action table and the menu buttons' texts. Errors are LauncherError, with
+// the texts the launcher shows.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace launcher {
+
+class LauncherError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// One configured action (Action1 is entry 0 of the table).
+struct Actions {
+  std::string Action;
+  std::string Text;
+  std::string Description;
+  bool Assist = false;
+  std::string AssistText;
+};
+
+// One entry of the selection page's execution list.
+struct LaunchAct {
+  std::string Action;
+  bool Selected = false;
+};
+
+// A configuration value as 8-bit text; empty for a missing key.
+using ConfigLookup = std::function<std::string(const std::string& key)>;
+
+inline constexpr int kMenuButtonCount = 11;
+
+// A decimal integer as the launcher reads "ActionTotal"; anything else
+// raises "'%s' is not a valid integer value".
+int32_t StrToInt(const std::string& text);
+// "True" or "False" in any letter case, or a number (not zero is true);
+// anything else raises "'%s' is not a valid boolean value".
+bool StrToBool(const std::string& text);
+
+// "ActionTotal" as a table size: not a number raises the integer error,
+// a negative number "Range check error".
+int32_t ReadActionTotal(const ConfigLookup& config);
+size_t TableSize(int32_t actionTotal);
+
+// Fills the table entry by entry from "Action" N, "Text" N, "Description" N,
+// "Assist" N and "AssistText" N; an error leaves the earlier entries filled.
+void FillActionTable(const ConfigLookup& config, std::vector<Actions>& table);
+
+struct MenuButtonTexts {
+  std::string caption, hint, action;
+};
+// Button N's texts: all empty unless "Button" N "Text" is set.
+MenuButtonTexts MenuButtonFor(const ConfigLookup& config, int number);
+
+}  // namespace launcher

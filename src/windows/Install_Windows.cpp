@@ -1,0 +1,32 @@
+// The program start: one launcher per desktop, its main window placed on the
+// screen, the message loop until the window closes.
+#include <windows.h>
+
+#include "windows/Application.h"
+#include "windows/Main.h"
+
+namespace {
+
+// The launcher runs from removable media and download folders: DLLs are
+// taken from the system directory only. Looked up at run time, since older
+// systems lack the call.
+void ProtectDllLoading() {
+  using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  auto setDirectories = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+  if (setDirectories) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ProtectDllLoading();
+  if (FindWindowA(launcher::kMainWindowClass, nullptr)) return 0;
+  launcher::Application application("Install_Windows");
+  launcher::TInstallWindows mainWindow(application);
+  mainWindow.Place();
+  mainWindow.Show();
+  application.Run();
+  return 0;
+}

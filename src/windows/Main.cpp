@@ -1,0 +1,212 @@
+#include "windows/Main.h"
+
+#include <windowsx.h>
+
+#include "core/Texts.h"
+
+namespace launcher {
+namespace {
+
+constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kMainExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+void RegisterMainClass(WNDPROC procedure) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA c{};
+  c.cbSize = sizeof c;
+  c.lpfnWndProc = procedure;
+  c.hInstance = instance;
+  c.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  c.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  c.lpszClassName = kMainWindowClass;
+  RegisterClassExA(&c);
+}
+
+}  // namespace
+
+TInstallWindows::TInstallWindows(Application& application)
+    : application_(application), host_([this](uint8_t charset) { setCharset(charset); }) {
+  mainFont_ = CreateFontFrom(mainFontSpec_);
+  RegisterMainClass(WindowProc);
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
+  // Created at its designed place; start-up moves it.
+  CreateWindowExA(kMainExStyle, kMainWindowClass, "Installer", kMainStyle, 493, 406, frame.right - frame.left,
+                  frame.bottom - frame.top, application_.Window(), nullptr, GetModuleHandleA(nullptr), this);
+  CreatePages();
+  FormCreate();
+}
+
+TInstallWindows::~TInstallWindows() {
+  // The controls go before the pages that host them.
+  for (auto& button : InstallButton) button.reset();
+  btnInstall.reset();
+  btnCancel.reset();
+  bgImage1.reset();
+  bgImage2.reset();
+  for (auto& image : StaticImages) image.reset();
+  for (auto& image : InactiveImages) image.reset();
+  for (auto& image : ActiveImages) image.reset();
+  InfoText.reset();
+  lbDialogTitle.reset();
+  lbCompInfo.reset();
+  Page1.reset();
+  Page2.reset();
+  Messages.reset();
+  if (window_) DestroyWindow(window_);
+}
+
+std::string TInstallWindows::ConfigText(const std::string& key) {
+  return Config.ConfigStrings ? host_.ToNarrow(Config.ConfigStrings->Get(key)) : std::string();
+}
+
+SharedBitmap TInstallWindows::ArchivePicture(const std::string& member) {
+  // A background that is missing, damaged or no JPEG leaves the designed
+  // picture in place: the menu still works without it.
+  try {
+    const std::optional<std::vector<uint8_t>> bytes = InstallJar.Extract(member);
+    if (!bytes) return nullptr;
+    const JpegResult picture = DecodeJpeg(bytes->data(), bytes->size());
+    if (!picture.ok) return nullptr;
+    return std::make_shared<BitmapHandle>(CreateDib(picture.bitmap));
+  } catch (const ArchiveError&) {
+    return nullptr;
+  }
+}
+
+void TInstallWindows::FormCreate() {
+  try {
+    QueryCancelAutoPlayMsg = static_cast<uint16_t>(RegisterWindowMessageA("QueryCancelAutoPlay"));
+    Messages = std::make_unique<MessageWindows>(application_, window_);
+    GetConfig(host_, InstallJar, Config);
+    const ConfigLookup config = [this](const std::string& key) { return ConfigText(key); };
+
+    ActionTotal = ReadActionTotal(config);
+    const size_t entries = TableSize(ActionTotal);
+    ActionTable.assign(entries, Actions{});
+    ActionExecArray.assign(entries, LaunchAct{});
+    ClearActionExecArray();
+
+    DiskChangePending = false;
+    CurrentStage.clear();
+    CurrentDiscTitle = host_.ToNarrow(Config.ConfigStrings->Get("LauncherTitle") + u" disc");
+    LauncherDiscTitle = CurrentDiscTitle;
+    application_.SetTitle(config("LauncherTitle"));
+    PartnerCode = config("LauncherPartner");
+    SetWindowTextA(window_, config("LauncherTitle").c_str());
+
+    std::string text = config("InstallDialiogInstallButton");
+    btnInstall->FitWidthToText(text);
+    btnInstall->SetCaption(text);
+    text = config("InstallDialiogCancelButton");
+    btnCancel->FitWidthToText(text);
+    btnCancel->SetCaption(text);
+    lbDialogTitle->SetCaption(config("InstallDialiogTitle"));
+    lbCompInfo->SetCaption(config("InstallDialiogComponentInfo"));
+
+    for (int n = 1; n <= kMenuButtonCount; ++n) {
+      TInstallButton& button = *InstallButton[n];
+      button.FitWidthToText(Config.LongestButtonText);
+      const MenuButtonTexts texts = MenuButtonFor(config, n);
+      button.SetCaption(texts.caption);
+      button.SetHint(texts.hint);
+      button.SetButtonAction(texts.action);
+      if (button.Caption().empty()) button.SetVisible(false);
+    }
+
+    FillActionTable(config, ActionTable);
+
+    if (SharedBitmap menu = ArchivePicture(MenuBackgroundMember(PartnerCode))) bgImage1->SetPicture(menu);
+    if (SharedBitmap selection = ArchivePicture(SelectionBackgroundMember(PartnerCode))) {
+      bgImage2->SetPicture(selection);
+    }
+    InstallJar.Close();
+
+    for (auto& image : ActiveImages) image->SetVisible(false);
+    Page1->BringToFront();
+  } catch (const std::exception& error) {
+    application_.ShowException(error);
+  }
+}
+
+void TInstallWindows::ClearActionExecArray() {
+  for (LaunchAct& entry : ActionExecArray) entry = LaunchAct{};
+}
+
+void TInstallWindows::setCharset(uint8_t charset) {
+  mainFontSpec_.charset = charset;
+  mainFont_ = CreateFontFrom(mainFontSpec_);
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    FontSpec font = InstallButton[n]->Font();
+    font.charset = charset;
+    InstallButton[n]->SetFont(font);
+  }
+  for (TInstallButton* button : {btnCancel.get(), btnInstall.get()}) {
+    FontSpec font = button->Font();
+    font.charset = charset;
+    button->SetFont(font);
+  }
+  InfoText->SetCharset(charset);
+  SetWindowFont(InstallChecks, mainFont_.Get(), TRUE);
+  lbCompInfo->SetCharset(charset);
+  lbDialogTitle->SetCharset(charset);
+  Messages->SetMessageCharset(charset);
+}
+
+void TInstallWindows::Place() {
+  RECT frame;
+  GetWindowRect(window_, &frame);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  SetWindowPos(window_, nullptr, PlacementOrigin(GetSystemMetrics(SM_CXSCREEN), width),
+               PlacementOrigin(GetSystemMetrics(SM_CYSCREEN), height), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TInstallWindows::Show() {
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  UpdateWindow(window_);
+}
+
+void TInstallWindows::Close() {
+  ShowWindow(window_, SW_HIDE);
+  PostQuitMessage(0);
+}
+
+LRESULT CALLBACK TInstallWindows::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TInstallWindows*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TInstallWindows*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  try {
+    return self->WndProc(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    self->application_.ShowException(error);
+    return 0;
+  }
+}
+
+LRESULT TInstallWindows::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The shell asks the window in front before AutoPlay starts for a newly
+  // inserted disc; 1 cancels it.
+  if (QueryCancelAutoPlayMsg != 0 && message == QueryCancelAutoPlayMsg) return 1;
+  switch (message) {
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_NCDESTROY: {
+      HWND window = window_;
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    default:
+      return DefWindowProcA(window_, message, wParam, lParam);
+  }
+}
+
+}  // namespace launcher
