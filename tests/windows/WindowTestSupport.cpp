@@ -18,6 +18,7 @@ namespace {
 
 struct Search {
   const char* className;
+  DWORD processId;
   HWND found;
 };
 
@@ -26,7 +27,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
   char name[256];
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) &&
+  if (process == search->processId && IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) &&
       lstrcmpA(name, search->className) == 0) {
     search->found = window;
     return FALSE;
@@ -36,10 +37,10 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs) {
+HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs, DWORD processId) {
   const DWORD start = GetTickCount();
   do {
-    Search search{className, nullptr};
+    Search search{className, processId, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found) return search.found;
     Sleep(20);

@@ -15,9 +15,9 @@ namespace launcher::test {
 // be blocked).
 std::string WindowText(HWND window);
 
-// Waits up to `timeoutMs` for a visible top-level window of this process
-// with the class name; null when none appears.
-HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs = 5000);
+// Waits up to `timeoutMs` for a visible top-level window of a process (this
+// one by default) with the class name; null when none appears.
+HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs = 5000, DWORD processId = GetCurrentProcessId());
 
 // The focused window of another thread.
 HWND FocusOf(DWORD threadId);

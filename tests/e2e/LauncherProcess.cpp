@@ -1,0 +1,92 @@
+#include "e2e/LauncherProcess.h"
+
+#include <vector>
+
+#include "windows/WindowTestSupport.h"
+
+namespace launcher::test {
+namespace {
+
+std::string FullPath(const std::string& relative) {
+  char buffer[MAX_PATH * 2];
+  DWORD length = GetFullPathNameA(relative.c_str(), sizeof buffer, buffer, nullptr);
+  return std::string(buffer, length);
+}
+
+void SendMouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+std::string LauncherExe() { return FullPath(LAUNCHER_EXE); }
+
+LauncherProcess::LauncherProcess(const std::string& discFolder) {
+  std::string commandLine = "\"" + LauncherExe() + "\"";
+  std::vector<char> writable(commandLine.begin(), commandLine.end());
+  writable.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  const std::string folder = FullPath(discFolder);
+  if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                      &process_)) {
+    process_ = PROCESS_INFORMATION{};
+    return;
+  }
+  WaitForInputIdle(process_.hProcess, 10000);
+}
+
+LauncherProcess::~LauncherProcess() {
+  if (!process_.hProcess) return;
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+HWND LauncherProcess::MainWindow(DWORD timeoutMs) {
+  return WaitForVisibleWindow("TInstallWindows", timeoutMs, process_.dwProcessId);
+}
+
+MessageBoxSeen LauncherProcess::AnswerMessageBox(DWORD timeoutMs) {
+  MessageBoxSeen seen;
+  HWND box = WaitForVisibleWindow("#32770", timeoutMs, process_.dwProcessId);
+  if (!box) return seen;
+  Sleep(100);
+  seen.found = true;
+  seen.title = WindowText(box);
+  seen.text = WindowText(GetDlgItem(box, 0xFFFF));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(20);
+  return seen;
+}
+
+void LauncherProcess::MoveTo(HWND window, int x, int y) {
+  POINT point{x, y};
+  ClientToScreen(window, &point);
+  SetCursorPos(point.x, point.y);
+  SendMouse(MOUSEEVENTF_MOVE);
+  Sleep(50);
+}
+
+void LauncherProcess::ClickAt(HWND window, int x, int y) {
+  MoveTo(window, x, y);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  Sleep(50);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  Sleep(100);
+}
+
+DWORD LauncherProcess::WaitForExit(DWORD timeoutMs) {
+  WaitForSingleObject(process_.hProcess, timeoutMs);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
+}  // namespace launcher::test

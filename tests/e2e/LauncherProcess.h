@@ -1,0 +1,49 @@
+// The real Install_Windows.exe, started on a fixture disc and driven from
+// outside as a person would: its windows found, read and answered, clicks
+// given at client coordinates with real mouse input.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace launcher::test {
+
+struct MessageBoxSeen {
+  bool found = false;
+  std::string title;
+  std::string text;
+};
+
+class LauncherProcess {
+ public:
+  // Starts the launcher with the disc folder as its current directory. It
+  // inherits the test's environment, and under Wine its locale.
+  explicit LauncherProcess(const std::string& discFolder);
+  // Ends the process if it is still running.
+  ~LauncherProcess();
+  LauncherProcess(const LauncherProcess&) = delete;
+  LauncherProcess& operator=(const LauncherProcess&) = delete;
+
+  bool Started() const { return process_.hProcess != nullptr; }
+  DWORD ProcessId() const { return process_.dwProcessId; }
+
+  // The main window once it is visible; null after the time-out.
+  HWND MainWindow(DWORD timeoutMs = 10000);
+  // Waits for a message box of the launcher, reads it and presses OK.
+  MessageBoxSeen AnswerMessageBox(DWORD timeoutMs = 10000);
+  // Moves the pointer to a client point of the window and clicks there.
+  void ClickAt(HWND window, int x, int y);
+  void MoveTo(HWND window, int x, int y);
+
+  // Waits for the process to end; its exit code, or STILL_ACTIVE.
+  DWORD WaitForExit(DWORD timeoutMs = 10000);
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+// The full path of the launcher built with the tests.
+std::string LauncherExe();
+
+}  // namespace launcher::test

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "core/Config.h"
+#include "core/Texts.h"
+#include "e2e/LauncherProcess.h"
+#include "windows/WindowTestSupport.h"
+
+namespace launcher::test {
+namespace {
+
+std::string Disc(const std::string& name) { return "fixtures/e2e/" + name; }
+
+// Keeps a screenshot of the launcher when a case fails.
+class LauncherTest : public testing::Test {
+ protected:
+  void TearDown() override {
+    if (HasFailure() && shotOf_) {
+      CreateDirectoryA("artifacts", nullptr);
+      SaveScreenshot(shotOf_, std::string("artifacts/e2e-") +
+                                  testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp");
+    }
+  }
+  HWND Watch(HWND window) { return shotOf_ = window; }
+
+ private:
+  HWND shotOf_ = nullptr;
+};
+
+struct StartupError {
+  const char* disc;
+  const char* title;
+  const char* text;
+};
+
+class StartupErrors : public LauncherTest, public testing::WithParamInterface<StartupError> {};
+
+TEST_P(StartupErrors, AreShownAndTheWindowOpensWithWhatWasSet) {
+  LauncherProcess launcher(Disc(GetParam().disc));
+  ASSERT_TRUE(launcher.Started());
+  MessageBoxSeen box = launcher.AnswerMessageBox();
+  ASSERT_TRUE(box.found);
+  EXPECT_EQ(box.title, GetParam().title);
+  EXPECT_EQ(box.text, GetParam().text);
+  HWND window = Watch(launcher.MainWindow());
+  ASSERT_NE(window, nullptr);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(launcher.WaitForExit(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StartupErrors,
+    testing::Values(StartupError{"no-jar", "Install_Windows", "Archive does not exist - Filename is blank."},
+                    StartupError{"no-action-total", "Install_Windows", "'' is not a valid integer value."},
+                    StartupError{"empty-action-total", "Install_Windows", "'' is not a valid integer value."},
+                    StartupError{"bad-action-total", "Install_Windows", "'six' is not a valid integer value."},
+                    StartupError{"negative-action-total", "Install_Windows", "Range check error."},
+                    StartupError{"bad-assist", "Error Disc", "'maybe' is not a valid boolean value."},
+                    StartupError{"no-properties", "Install_Windows", "'' is not a valid integer value."}),
+    [](const testing::TestParamInfo<StartupError>& param) {
+      std::string name = param.param.disc;
+      std::erase(name, '-');
+      return name;
+    });
+
+TEST_F(LauncherTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
+  LauncherProcess first(Disc("gaps"));
+  HWND window = Watch(first.MainWindow());
+  ASSERT_NE(window, nullptr);
+  RECT before;
+  GetWindowRect(window, &before);
+  LauncherProcess second(Disc("partner"));
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(WindowText(window), "Gaps");
+  RECT after;
+  GetWindowRect(window, &after);
+  EXPECT_TRUE(EqualRect(&before, &after));
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(first.WaitForExit(), 0u);
+}
+
+TEST_F(LauncherTest, PlacedFiftyPixelsUpAndLeftOfTheScreensCentre) {
+  LauncherProcess launcher(Disc("gaps"));
+  HWND window = Watch(launcher.MainWindow());
+  ASSERT_NE(window, nullptr);
+  RECT frame, client;
+  GetWindowRect(window, &frame);
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 600);
+  EXPECT_EQ(client.bottom, 400);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+  EXPECT_EQ(frame.left, PlacementOrigin(1024, frame.right - frame.left));
+  EXPECT_EQ(frame.top, PlacementOrigin(768, frame.bottom - frame.top));
+  EXPECT_EQ(SendMessageA(window, RegisterWindowMessageA("QueryCancelAutoPlay"), 0, 0), 1);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(launcher.WaitForExit(), 0u);
+}
+
+// Menu buttons are black boxes with a white edge at x 18; their tops are
+// fixed by number.
+constexpr int kMenuTop[12] = {0, 153, 172, 191, 210, 229, 245, 264, 283, 302, 321, 340};
+
+// Looks at the left edge, 12 pixels down: below the fifth button's bottom
+// where it overlaps the sixth's place.
+bool ButtonShownAt(HWND window, int number) {
+  return ClientPixel(window, 18, kMenuTop[number] + 12) == RGB(255, 255, 255) &&
+         ClientPixel(window, 20, kMenuTop[number] + 12) == RGB(0, 0, 0);
+}
+
+int ButtonWidthAt(HWND window, int number) {
+  const int y = kMenuTop[number] + 2;  // in the black fill above the caption
+  int x = 19;
+  while (x < 600 && ClientPixel(window, x, y) == RGB(0, 0, 0)) ++x;
+  return x + 2 - 18;  // the right edge is two pixels wide
+}
+
+TEST_F(LauncherTest, HidesButtonsWithoutTextAndGivesTheOthersOneWidth) {
+  LauncherProcess launcher(Disc("gaps"));
+  HWND window = Watch(launcher.MainWindow());
+  ASSERT_NE(window, nullptr);
+  Sleep(300);
+  EXPECT_TRUE(ButtonShownAt(window, 1));
+  EXPECT_TRUE(ButtonShownAt(window, 2));
+  EXPECT_TRUE(ButtonShownAt(window, 5));  // at its own place despite the gap
+  for (int n : {3, 4, 6, 7, 8, 9, 10, 11}) EXPECT_FALSE(ButtonShownAt(window, n)) << n;
+  const int width = ButtonWidthAt(window, 1);
+  EXPECT_GT(width, 150);  // the longest text's width + 26
+  EXPECT_EQ(ButtonWidthAt(window, 2), width);
+  EXPECT_EQ(ButtonWidthAt(window, 5), width);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(launcher.WaitForExit(), 0u);
+}
+
+TEST_F(LauncherTest, ShowsThePartnersBackground) {
+  LauncherProcess partner(Disc("partner"));
+  HWND window = Watch(partner.MainWindow());
+  ASSERT_NE(window, nullptr);
+  Sleep(300);
+  const COLORREF background = ClientPixel(window, 500, 300);
+  EXPECT_GT(GetRValue(background), 240);
+  EXPECT_LT(GetGValue(background), 20);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(partner.WaitForExit(), 0u);
+
+  // Without pictures of its own the disc shows the designed background.
+  LauncherProcess plain(Disc("gaps"));
+  window = Watch(plain.MainWindow());
+  ASSERT_NE(window, nullptr);
+  Sleep(300);
+  const COLORREF designed = ClientPixel(window, 500, 300);
+  EXPECT_NEAR(GetRValue(designed), 0xDA, 6);
+  EXPECT_NEAR(GetBValue(designed), 0xE2, 6);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(plain.WaitForExit(), 0u);
+}
+
+std::wstring WideTitle(HWND window) {
+  wchar_t title[256];
+  int length = GetWindowTextW(window, title, 256);
+  return std::wstring(title, static_cast<size_t>(length));
+}
+
+// The suite runs once per locale (see tests/CMakeLists.txt); under Wine the
+// launcher inherits the test's, so the test's own language says which
+// properties the launcher must have read.
+TEST_F(LauncherTest, ChoosesThePropertiesOfTheSystemsLanguage) {
+  const uint32_t language = PrimaryLanguage(static_cast<uint32_t>(GetThreadLocale()));
+  // Guards against a locale that did not take, which would test English
+  // three times over.
+  if (const char* expectedLanguage = std::getenv("EXPECTED_PRIMARY_LANGUAGE")) {
+    ASSERT_EQ(language, static_cast<uint32_t>(std::atoi(expectedLanguage)));
+  }
+  const std::wstring expected = language == 7    ? L"Deutsch \u00e4\u00f6\u00fc"
+                                : language == 17 ? L"\u65e5\u672c\u8a9e"
+                                                 : L"English";
+  LauncherProcess launcher(Disc("languages"));
+  HWND window = Watch(launcher.MainWindow());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(WideTitle(window), expected) << "primary language " << language;
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(launcher.WaitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace launcher::test
