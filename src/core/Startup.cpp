@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstdlib>
 #include <limits>
 
 namespace launcher {
@@ -13,20 +12,35 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// A number as the boolean reading accepts it: decimal, with an optional
-// sign, fraction and exponent.
-bool IsNumber(const std::string& text, double& value) {
-  if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return false;
-  const char* begin = text.c_str();
-  char* end = nullptr;
-  value = std::strtod(begin, &end);
-  if (end != begin + text.size()) return false;
-  for (char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E') {
-      return false;  // no hexadecimal, infinities or NaN
+// A decimal number as the boolean reading accepts it: optional sign, digits
+// with an optional fraction, optional exponent. Sets `zero` when its value
+// is zero, which only its digits decide.
+bool ReadNumber(const std::string& text, bool& zero) {
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digits = false;
+  zero = true;
+  auto takeDigits = [&] {
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+      digits = true;
+      zero &= text[i] == '0';
+      ++i;
     }
+  };
+  takeDigits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    takeDigits();
   }
-  return true;
+  if (!digits) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const size_t exponentStart = i;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+    if (i == exponentStart) return false;
+  }
+  return i == text.size();
 }
 
 }  // namespace
@@ -44,8 +58,8 @@ int32_t StrToInt(const std::string& text) {
 }
 
 bool StrToBool(const std::string& text) {
-  double number = 0;
-  if (IsNumber(text, number)) return number != 0;
+  bool zero = false;
+  if (ReadNumber(text, zero)) return !zero;
   const std::string lower = Lower(text);
   if (lower == "true") return true;
   if (lower == "false") return false;

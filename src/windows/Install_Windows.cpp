@@ -2,6 +2,8 @@
 // screen, the message loop until the window closes.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "windows/Application.h"
 #include "windows/Main.h"
 
@@ -19,6 +21,13 @@ void ProtectDllLoading() {
 }
 
 }  // namespace
+
+// An exception that escapes everything ends the program; the launcher has no
+// console to print a demangled type name on, so the library's verbose
+// handler, and its demangler (a tenth of the exe), are left out.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ProtectDllLoading();
