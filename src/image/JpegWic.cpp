@@ -25,19 +25,20 @@ class ComPtr {
   T* p_ = nullptr;
 };
 
-// COM stays initialised for as long as a decode needs it.
-class ComScope {
- public:
-  ComScope() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComScope() {
-    if (initialised_) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool initialised_;
-};
+// One factory for the thread's whole life: starting COM and loading the
+// imaging component for every picture would cost more than the decoding.
+IWICImagingFactory* Factory() {
+  thread_local IWICImagingFactory* factory = [] {
+    IWICImagingFactory* created = nullptr;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(&created)))) {
+      created = nullptr;
+    }
+    return created;
+  }();
+  return factory;
+}
 
 JpegResult Failure(const std::string& why) {
   JpegResult result;
@@ -50,12 +51,8 @@ JpegResult Failure(const std::string& why) {
 JpegResult DecodeJpeg(const uint8_t* data, size_t size) {
   if (size == 0) return Failure("no picture data");
   if (size > MAXDWORD) return Failure("the picture data is too large");
-  ComScope com;
-  ComPtr<IWICImagingFactory> factory;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(factory.Out())))) {
-    return Failure("the imaging component is not available");
-  }
+  IWICImagingFactory* factory = Factory();
+  if (!factory) return Failure("the imaging component is not available");
   ComPtr<IWICStream> stream;
   ComPtr<IWICBitmapDecoder> decoder;
   ComPtr<IWICBitmapFrameDecode> frame;

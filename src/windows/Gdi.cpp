@@ -32,7 +32,7 @@ BitmapHandle CreateDib(const Bitmap& bitmap) {
   return dib;
 }
 
-BitmapHandle LoadJpegResource(int id, int* width, int* height) {
+BitmapHandle LoadJpegResource(int id) {
   HMODULE module = GetModuleHandleA(nullptr);
   HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
@@ -40,9 +40,28 @@ BitmapHandle LoadJpegResource(int id, int* width, int* height) {
   if (!data) return {};
   JpegResult decoded = DecodeJpeg(static_cast<const uint8_t*>(data), SizeofResource(module, resource));
   if (!decoded.ok) return {};
-  if (width) *width = decoded.bitmap.width;
-  if (height) *height = decoded.bitmap.height;
   return CreateDib(decoded.bitmap);
+}
+
+std::shared_ptr<Picture> Picture::FromResource(int resourceId) {
+  auto picture = std::make_shared<Picture>();
+  picture->resourceId_ = resourceId;
+  return picture;
+}
+
+std::shared_ptr<Picture> Picture::FromBitmap(BitmapHandle bitmap) {
+  auto picture = std::make_shared<Picture>();
+  picture->bitmap_ = std::move(bitmap);
+  picture->loaded_ = true;
+  return picture;
+}
+
+HBITMAP Picture::Handle() {
+  if (!loaded_) {
+    bitmap_ = LoadJpegResource(resourceId_);
+    loaded_ = true;
+  }
+  return bitmap_.Get();
 }
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, int sourceX, int sourceY) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "image/Jpeg.h"
@@ -123,7 +124,23 @@ Font CreateSansSerif(int height, bool bold, BYTE charset);
 BitmapHandle CreateDib(const Bitmap& bitmap);
 
 // The JPEG stored as an RCDATA resource of this program, decoded.
-BitmapHandle LoadJpegResource(int id, int* width = nullptr, int* height = nullptr);
+BitmapHandle LoadJpegResource(int id);
+
+// A picture decoded when first drawn, so that designed pictures a disc
+// replaces, and stage pictures never lit, cost nothing at start.
+class Picture {
+ public:
+  static std::shared_ptr<Picture> FromResource(int resourceId);
+  static std::shared_ptr<Picture> FromBitmap(BitmapHandle bitmap);
+  // Null when it cannot be decoded.
+  HBITMAP Handle();
+
+ private:
+  int resourceId_ = 0;
+  bool loaded_ = false;
+  BitmapHandle bitmap_;
+};
+using SharedPicture = std::shared_ptr<Picture>;
 
 // Draws a bitmap unscaled at (x, y), clipped to the given size.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, int sourceX = 0, int sourceY = 0);

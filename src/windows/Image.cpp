@@ -2,13 +2,13 @@
 
 namespace launcher {
 
-void TImage::SetPicture(SharedBitmap picture) {
+void TImage::SetPicture(SharedPicture picture) {
   picture_ = std::move(picture);
   Invalidate();
 }
 
 void TImage::Paint(HDC dc) {
-  if (picture_ && *picture_) DrawBitmap(dc, picture_->Get(), 0, 0, Width(), Height());
+  if (picture_) DrawBitmap(dc, picture_->Handle(), 0, 0, Width(), Height());
 }
 
 }  // namespace launcher

@@ -8,16 +8,14 @@
 
 namespace launcher {
 
-using SharedBitmap = std::shared_ptr<BitmapHandle>;
-
 class TImage : public TControl {
  public:
-  void SetPicture(SharedBitmap picture);
-  const SharedBitmap& Picture() const { return picture_; }
+  void SetPicture(SharedPicture picture);
+  const SharedPicture& Picture() const { return picture_; }
   void Paint(HDC dc) override;
 
  private:
-  SharedBitmap picture_;
+  SharedPicture picture_;
 };
 
 }  // namespace launcher

@@ -61,7 +61,7 @@ std::string TInstallWindows::ConfigText(const std::string& key) {
   return Config.ConfigStrings ? host_.ToNarrow(Config.ConfigStrings->Get(key)) : std::string();
 }
 
-SharedBitmap TInstallWindows::ArchivePicture(const std::string& member) {
+SharedPicture TInstallWindows::ArchivePicture(const std::string& member) {
   // A background that is missing, damaged or no JPEG leaves the designed
   // picture in place: the menu still works without it.
   try {
@@ -69,7 +69,7 @@ SharedBitmap TInstallWindows::ArchivePicture(const std::string& member) {
     if (!bytes) return nullptr;
     const JpegResult picture = DecodeJpeg(bytes->data(), bytes->size());
     if (!picture.ok) return nullptr;
-    return std::make_shared<BitmapHandle>(CreateDib(picture.bitmap));
+    return Picture::FromBitmap(CreateDib(picture.bitmap));
   } catch (const ArchiveError&) {
     return nullptr;
   }
@@ -117,8 +117,8 @@ void TInstallWindows::FormCreate() {
 
     FillActionTable(config, ActionTable);
 
-    if (SharedBitmap menu = ArchivePicture(MenuBackgroundMember(PartnerCode))) bgImage1->SetPicture(menu);
-    if (SharedBitmap selection = ArchivePicture(SelectionBackgroundMember(PartnerCode))) {
+    if (SharedPicture menu = ArchivePicture(MenuBackgroundMember(PartnerCode))) bgImage1->SetPicture(menu);
+    if (SharedPicture selection = ArchivePicture(SelectionBackgroundMember(PartnerCode))) {
       bgImage2->SetPicture(selection);
     }
     InstallJar.Close();

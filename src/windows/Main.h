@@ -82,7 +82,7 @@ class TInstallWindows {
   void FormCreate();
   void CreatePages();
   std::string ConfigText(const std::string& key);
-  SharedBitmap ArchivePicture(const std::string& member);
+  SharedPicture ArchivePicture(const std::string& member);
 
   Application& application_;
   HWND window_ = nullptr;

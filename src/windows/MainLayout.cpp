@@ -16,7 +16,7 @@ constexpr int kMenuCreationOrder[kMenuButtonCount] = {1, 9, 8, 7, 6, 5, 4, 3, 2,
 // The Static pictures of Page1 are created in this stage order.
 constexpr int kStaticCreationOrder[kStageCount] = {3, 5, 2, 1, 4, 0};
 
-SharedBitmap ResourcePicture(int id) { return std::make_shared<BitmapHandle>(LoadJpegResource(id)); }
+SharedPicture ResourcePicture(int id) { return Picture::FromResource(id); }
 
 FontSpec MenuFont() {
   FontSpec font;
@@ -33,7 +33,7 @@ FontSpec LabelFont(int height, bool bold) {
   return font;
 }
 
-std::unique_ptr<TImage> AddImage(TPanel& page, int left, int top, int width, int height, SharedBitmap picture) {
+std::unique_ptr<TImage> AddImage(TPanel& page, int left, int top, int width, int height, SharedPicture picture) {
   auto image = std::make_unique<TImage>();
   image->SetBounds(left, top, width, height);
   image->SetPicture(std::move(picture));
@@ -61,7 +61,7 @@ std::unique_ptr<TInstallButton> AddButton(TPanel& page, int left, int top, int w
 }  // namespace
 
 void TInstallWindows::CreatePages() {
-  std::array<SharedBitmap, kStageCount> staticPictures, activePictures;
+  std::array<SharedPicture, kStageCount> staticPictures, activePictures;
   for (int k = 0; k < kStageCount; ++k) {
     staticPictures[k] = ResourcePicture(IDR_STAGE_FIRST + 2 * k);
     activePictures[k] = ResourcePicture(IDR_STAGE_FIRST + 2 * k + 1);

@@ -53,7 +53,9 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
       queryCancelAutoPlay_(RegisterWindowMessageA("QueryCancelAutoPlay") & 0xFFFF) {
   RegisterClassOnce(layout_.className, FormProc);
   RegisterClassOnce(kMessageTextClass, TextProc);
-  artwork_ = LoadJpegResource(IDR_DIALOG_ART);
+  // One picture for all four windows, decoded when first shown.
+  static const SharedPicture artwork = Picture::FromResource(IDR_DIALOG_ART);
+  artwork_ = artwork;
   messageFont_ = CreateSansSerif(-13, true, DEFAULT_CHARSET);
   buttonFont_ = CreateSansSerif(-11, false, DEFAULT_CHARSET);
 
@@ -164,7 +166,7 @@ void TMessageForm::PaintMessageText() {
   BitmapHandle surface(CreateCompatibleBitmap(paint.Get(), width, height));
   Selection selectSurface(buffer.Get(), surface.Get());
   FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-  DrawBitmap(buffer.Get(), artwork_.Get(), 0, 0, width, height, layout_.textLeft, layout_.textTop);
+  DrawBitmap(buffer.Get(), artwork_->Handle(), 0, 0, width, height, layout_.textLeft, layout_.textTop);
 
   char raw[4096];
   const int length = GetWindowTextA(messageText_, raw, sizeof raw);
@@ -216,8 +218,8 @@ LRESULT TMessageForm::HandleFormMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT: {
       PaintScope paint(window_);
       RECT client{0, 0, kClientWidth, kClientHeight};
-      if (artwork_) {
-        DrawBitmap(paint.Get(), artwork_.Get(), 0, 0, kClientWidth, kClientHeight);
+      if (artwork_->Handle()) {
+        DrawBitmap(paint.Get(), artwork_->Handle(), 0, 0, kClientWidth, kClientHeight);
       } else {
         FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
       }

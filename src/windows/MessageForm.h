@@ -67,7 +67,7 @@ class TMessageForm {
   HWND messageText_ = nullptr;
   std::vector<HWND> buttons_;
   HWND lastFocus_ = nullptr;
-  BitmapHandle artwork_;
+  SharedPicture artwork_;
   Font messageFont_;
   Font buttonFont_;
   int modalResult_ = 0;
