@@ -1,0 +1,30 @@
+// Starting a program and waiting for it while the launcher's windows keep
+// painting, and bringing the launcher back to the front afterwards.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace launcher {
+
+// The command-line buffer holds 512 characters and its terminator.
+inline constexpr size_t kMaxCommandLine = 512;
+
+// Start `commandLine` and wait for it to end: its exit code, or -1 when it
+// cannot be started (the last error is then CreateProcessA's). A command
+// line longer than kMaxCommandLine raises LauncherError and starts nothing.
+int32_t RunWinProcess(const std::string& commandLine, int16_t show);
+// The same in a console of its own (for assisted starts).
+int32_t WinExecAndWait32(const std::string& commandLine, int16_t show);
+
+// Waits for the process to end, dispatching only WM_PAINT and the messages
+// other threads send meanwhile.
+void WaitFor(HANDLE process);
+
+// Brings the window to the foreground even against the system's foreground
+// lock; true when it is the foreground window on return.
+bool ForceForegroundWindow(HWND window);
+
+}  // namespace launcher

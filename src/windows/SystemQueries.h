@@ -1,0 +1,20 @@
+// The two questions an action asks of the system before it starts anything:
+// is this file there, and what does the registry say.
+#pragma once
+
+#include <string>
+
+#include "core/Properties.h"
+
+namespace launcher {
+
+// True when the first entry a directory search finds for `name` (wildcards
+// match) is a file whose last-write time makes a DOS date (1980 to 2107).
+bool IsFilePresent(const std::string& name);
+
+// The string value `valueName` under the key path (root name, "\", sub-key);
+// empty when key or value is missing or empty. A value of another type
+// raises "Invalid data type for '%s'". The key is opened for reading only.
+std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase);
+
+}  // namespace launcher

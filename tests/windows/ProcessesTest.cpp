@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "core/Startup.h"
+#include "windows/Processes.h"
+
+namespace launcher {
+namespace {
+
+std::string FullPath(const char* relative) {
+  char buffer[MAX_PATH];
+  DWORD length = GetFullPathNameA(relative, sizeof buffer, buffer, nullptr);
+  return std::string(buffer, length);
+}
+
+struct Record {
+  std::string commandLine, directory, console;
+};
+
+Record ReadRecord(const std::string& path) {
+  std::ifstream in(path);
+  Record record;
+  std::getline(in, record.commandLine);
+  std::getline(in, record.directory);
+  std::getline(in, record.console);
+  return record;
+}
+
+const std::string kProbe = FullPath(PROBE_EXE);
+const std::string kConsoleProbe = FullPath(PROBE_CONSOLE_EXE);
+const std::string kRecord = FullPath("fixtures\\probe-record.txt");
+
+TEST(Processes, StartWaitAndReturnTheExitCode) {
+  for (int code : {0, 3, -1}) {
+    DeleteFileA(kRecord.c_str());
+    const std::string commandLine = kProbe + " " + kRecord + " " + std::to_string(code);
+    EXPECT_EQ(RunWinProcess(commandLine, SW_SHOWNORMAL), code);
+    Record record = ReadRecord(kRecord);
+    EXPECT_EQ(record.commandLine, commandLine);
+    char directory[MAX_PATH];
+    GetCurrentDirectoryA(sizeof directory, directory);
+    EXPECT_EQ(record.directory, directory);
+  }
+}
+
+TEST(Processes, AMissingProgramGivesMinusOneAtOnceWithItsError) {
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(RunWinProcess("no-such-program.exe argument", SW_SHOWNORMAL), -1);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(WinExecAndWait32("no-such-program.exe", SW_SHOWNORMAL), -1);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_LT(GetTickCount() - start, 2000u);
+}
+
+TEST(Processes, CommandLinesFitTheBufferOrAreRefused) {
+  std::string commandLine = kProbe + " " + kRecord + " 7 ";
+  const std::string exact = commandLine + std::string(kMaxCommandLine - commandLine.size(), 'x');
+  EXPECT_EQ(RunWinProcess(exact, SW_SHOWNORMAL), 7);
+  EXPECT_EQ(ReadRecord(kRecord).commandLine, exact);
+  EXPECT_THROW(RunWinProcess(exact + "y", SW_SHOWNORMAL), LauncherError);
+  EXPECT_THROW(WinExecAndWait32(exact + "y", SW_SHOWNORMAL), LauncherError);
+}
+
+TEST(Processes, AssistedStartsGetAConsoleOfTheirOwn) {
+  DeleteFileA(kRecord.c_str());
+  EXPECT_EQ(WinExecAndWait32(kConsoleProbe + " " + kRecord + " 0", SW_SHOWNORMAL), 0);
+  const std::string console = ReadRecord(kRecord).console;
+  EXPECT_NE(console, "console=00000000");
+  EXPECT_NE(console, "console=0000000000000000");
+  EXPECT_NE(console, "console=" + std::string());
+}
+
+// A window that counts what reaches it while the launcher waits.
+struct Counts {
+  std::atomic<int> paints{0}, sent{0}, clicks{0};
+};
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* counts = reinterpret_cast<Counts*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (counts) {
+    if (message == WM_PAINT) {
+      PAINTSTRUCT paint;
+      BeginPaint(window, &paint);
+      EndPaint(window, &paint);
+      ++counts->paints;
+      return 0;
+    }
+    if (message == WM_APP) return ++counts->sent;
+    if (message == WM_LBUTTONDOWN) ++counts->clicks;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST(Processes, WaitingKeepsPaintingAndServingOtherThreadsButHoldsClicks) {
+  WNDCLASSA c{};
+  c.lpfnWndProc = CountingProc;
+  c.hInstance = GetModuleHandleA(nullptr);
+  c.lpszClassName = "CountingWindow";
+  RegisterClassA(&c);
+  HWND window = CreateWindowExA(0, "CountingWindow", "waiting", WS_POPUP | WS_VISIBLE, 50, 50, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+  Counts counts;
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&counts));
+  UpdateWindow(window);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  counts.paints = 0;
+
+  DWORD_PTR answer = 0;
+  bool answered = false;
+  std::thread other([&] {
+    Sleep(300);
+    PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
+    InvalidateRect(window, nullptr, FALSE);  // as if uncovered
+    answered = SendMessageTimeoutA(window, WM_APP, 0, 0, SMTO_NORMAL, 3000, &answer) != 0;
+  });
+  EXPECT_EQ(RunWinProcess(kProbe + " " + kRecord + " 0 1500", SW_SHOWNORMAL), 0);
+  other.join();
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(answer, 1u);
+  EXPECT_GE(counts.paints, 1);
+  EXPECT_EQ(counts.clicks, 0);  // the click waits in the queue
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  EXPECT_EQ(counts.clicks, 1);
+  DestroyWindow(window);
+}
+
+TEST(Foreground, RestoresAMinimisedWindowAndLeavesTheForegroundAlone) {
+  HWND first = CreateWindowExA(0, "STATIC", "first", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                               nullptr, nullptr, nullptr);
+  HWND second = CreateWindowExA(0, "STATIC", "second", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+  UINT before = 0, after = 0;
+  SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &before, 0);
+
+  EXPECT_TRUE(ForceForegroundWindow(first));
+  EXPECT_EQ(GetForegroundWindow(), first);
+  EXPECT_TRUE(ForceForegroundWindow(first));  // already in front: nothing to do
+
+  // Both windows belong to this thread, so attaching fails and the switch
+  // takes the time-out path, which must put the system's value back.
+  ShowWindow(second, SW_MINIMIZE);
+  EXPECT_TRUE(IsIconic(second));
+  EXPECT_TRUE(ForceForegroundWindow(second));
+  EXPECT_FALSE(IsIconic(second));
+  EXPECT_EQ(GetForegroundWindow(), second);
+  SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &after, 0);
+  EXPECT_EQ(after, before);
+  DestroyWindow(first);
+  DestroyWindow(second);
+}
+
+}  // namespace
+}  // namespace launcher
