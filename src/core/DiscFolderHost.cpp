@@ -7,41 +7,6 @@
 #include "core/ProfileReader.h"
 
 namespace launcher {
-namespace {
-
-bool IsShiftJisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
-unsigned char UpperCase1252(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
-  switch (c) {
-    case 0x9A: return 0x8A;  // s with caron
-    case 0x9C: return 0x8C;  // oe
-    case 0x9E: return 0x8E;  // z with caron
-    case 0xFF: return 0x9F;  // y with diaeresis
-    default: return c;
-  }
-}
-
-}  // namespace
-
-std::string UpperCaseInCodePage(unsigned codePage, std::string_view text) {
-  std::string out(text);
-  for (size_t i = 0; i < out.size(); ++i) {
-    auto c = static_cast<unsigned char>(out[i]);
-    if (codePage == 932) {
-      if (IsShiftJisLeadByte(c)) {
-        ++i;
-      } else if (c >= 'a' && c <= 'z') {
-        out[i] = static_cast<char>(c - 32);
-      }
-    } else {
-      out[i] = static_cast<char>(UpperCase1252(c));
-    }
-  }
-  return out;
-}
-
 DiscFolderHost::DiscFolderHost(std::string discDirectory, uint32_t locale, uint32_t osMajorVersion,
                                std::string systemRoot)
     : discDirectory_(std::move(discDirectory)),

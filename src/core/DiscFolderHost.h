@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/ConfigHost.h"
+#include "core/Texts.h"
 
 namespace launcher {
 
@@ -42,10 +43,5 @@ class DiscFolderHost : public ConfigHost {
   unsigned codePage_;
   uint8_t charset_ = kDefaultCharset;
 };
-
-// The system's 8-bit upper-casing for code pages 1252 and 932 (in 932 only
-// single-byte ASCII letters change; the second byte of a double-byte
-// character is never touched).
-std::string UpperCaseInCodePage(unsigned codePage, std::string_view text);
 
 }  // namespace launcher

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace launcher {
 
@@ -14,9 +15,10 @@ std::string WithFinalFullStop(const std::string& message);
 // else centred (division truncating toward zero).
 int PlacementOrigin(int screen, int size);
 
-}  // namespace launcher
-
-namespace launcher {
+// The system's 8-bit upper-casing for code pages 1252 and 932 (in 932 only
+// single-byte ASCII letters change; the second byte of a double-byte
+// character is never touched).
+std::string UpperCaseInCodePage(unsigned codePage, std::string_view text);
 
 // The launcher's messages break lines with LF CR; Windows' text drawing
 // would read that as two breaks. Each LF CR pair becomes CR LF.

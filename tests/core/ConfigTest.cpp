@@ -80,11 +80,13 @@ TEST(Config, LanguageChoosesMemberSuffixAndCharset) {
 
 TEST(Config, ValuesAreDecodedFromTheSystemCodePage) {
   Loaded german = Load("basic", 0x0407);
+  ASSERT_EQ(german.error, "");
   EXPECT_EQ(german.Get("LauncherTitle"), u"Beispiel-Suite f\u00fcr Gr\u00f6\u00dfe");
 
   // In Shift-JIS the longest text is counted in bytes: six double-byte
   // characters beat seven single-byte ones.
   Loaded japanese = Load("basic", 0x0411);
+  ASSERT_EQ(japanese.error, "");
   EXPECT_EQ(japanese.Get("Button1Text"), u"\u30a4\u30f3\u30b9\u30c8\u30fc\u30eb");
   EXPECT_EQ(japanese.config.LongestButtonText.size(), 12u);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/DiscFolderHost.h"
+#include "core/Texts.h"
 #include "core/Tokens.h"
 
 namespace launcher {

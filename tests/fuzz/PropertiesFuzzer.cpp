@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/DiscFolderHost.h"
+#include "core/Texts.h"
 #include "core/HashMap.h"
 #include "core/Properties.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "core/DiscFolderHost.h"
+#include "core/Texts.h"
 #include "core/Startup.h"
 #include "windows/SystemQueries.h"
 

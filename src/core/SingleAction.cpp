@@ -1,0 +1,145 @@
+#include "core/SingleAction.h"
+
+#include "core/Startup.h"
+#include "core/Tokens.h"
+
+namespace launcher {
+namespace {
+
+constexpr std::string_view kExit = "$EXIT$";
+constexpr std::string_view kDialog = "[DIALOG]";
+constexpr std::string_view kDiskChange = "[DISKCHANGE:";
+
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+// The title between the prefix and the first "]": from the 13th character,
+// wherever the prefix was found; empty without a "]" after it.
+std::string RequestedDiscOf(const std::string& text) {
+  const size_t close = text.find(']');
+  if (close == std::string::npos || close <= kDiskChange.size()) return {};
+  return text.substr(kDiskChange.size(), close - kDiskChange.size());
+}
+
+class Runner {
+ public:
+  Runner(ActionHost& host, ActionState& state, const ActionRequest& sender)
+      : host_(host), state_(state), sender_(sender), upper_([&host](std::string_view s) { return host.UpperCase(s); }) {}
+
+  // One pass over the action; true when the user asked to try it again.
+  bool RunOnce(ActionOutcome& outcome);
+
+ private:
+  std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_); }
+  bool AskForDisc(std::string& text);
+  void Start(std::string text);
+  bool AskToRetry(const std::string& fileToCheck);
+  bool Fits(const std::string& commandLine);
+
+  ActionHost& host_;
+  ActionState& state_;
+  const ActionRequest& sender_;
+  UpperCaseFn upper_;
+};
+
+bool Runner::RunOnce(ActionOutcome& outcome) {
+  std::string text = sender_.ButtonAction;
+  if (text == kExit) {
+    host_.CloseMainWindow();
+    outcome = ActionOutcome::kClosing;
+    return false;
+  }
+
+  // The registry is read for every other action, whether or not it uses it.
+  try {
+    state_.RegisteredPath = host_.GetRegistryValue(host_.Config("RegKey"), "PathName");
+  } catch (const LauncherError& error) {
+    host_.ShowError(error.what());
+    return false;
+  }
+  state_.JavaExecutable = state_.RegisteredPath + "\\jdk1.4\\bin\\javaw.exe";
+
+  if (Contains(text, kDialog)) {
+    host_.ShowInfoDialog(host_.Config("AdditionalActionTitle"), Breaks(ReplaceIgnoringCase(text, kDialog, "", upper_)));
+    host_.ForceForeground();
+    return false;
+  }
+
+  if (Contains(text, kDiskChange) && !AskForDisc(text)) return false;
+
+  if (Contains(text, "$")) {
+    text = replaceTokens(text, "$IE", "explorer");
+    text = replaceTokens(text, "$PWD", host_.CurrentDirectory());
+    text = replaceTokens(text, "$JAVA", state_.JavaExecutable);
+  }
+
+  const size_t lastBlank = text.rfind(' ');
+  const std::string fileToCheck = lastBlank == std::string::npos ? text : text.substr(lastBlank + 1);
+  if (fileToCheck == "\\" || host_.IsFilePresent(fileToCheck)) {
+    Start(text);
+    return false;
+  }
+  return AskToRetry(fileToCheck);
+}
+
+bool Runner::AskForDisc(std::string& text) {
+  state_.DiskChangePending = true;
+  state_.RequestedDisc = RequestedDiscOf(text);
+  const std::string question =
+      Breaks(host_.Config("InstallInsertMsg1") + state_.RequestedDisc + host_.Config("InstallInsertMsg2"));
+  text = text.substr(text.find(']') + 1);  // without a "]" the whole text stays
+  if (state_.RequestedDisc == state_.CurrentDiscTitle) return true;
+  const bool inserted = host_.ShowOKCancelDialog(host_.Config("DiskChangeTitle"), question);
+  host_.ForceForeground();
+  if (!inserted) state_.DiskChangePending = false;
+  return inserted;
+}
+
+bool Runner::Fits(const std::string& commandLine) {
+  if (commandLine.size() <= kCommandLineLimit) return true;
+  host_.ShowError("This action was not started: its command line is longer than " +
+                  std::to_string(kCommandLineLimit) + " characters (" + std::to_string(commandLine.size()) +
+                  "). The action is: " + sender_.ButtonAction);
+  return false;
+}
+
+void Runner::Start(std::string text) {
+  if (state_.DiskChangePending) {
+    state_.DiskChangePending = false;
+    state_.CurrentDiscTitle = state_.RequestedDisc;
+  }
+  int32_t result = 0;
+  if (sender_.ButtonAssist) {
+    const std::string command = host_.CurrentDirectory() + "\\" + PathMod(text) + " " + sender_.ButtonAssistText;
+    if (!Fits(command)) return;
+    result = host_.WinExecAndWait32(command, kShowNormal);
+  } else {
+    const size_t firstBlank = text.find(' ');
+    const std::string firstWord = firstBlank == std::string::npos ? std::string() : text.substr(0, firstBlank);
+    if (firstWord == "explorer") text = replaceTokens(text, "explorer", state_.ShellLauncher);
+    if (!Fits(text)) return;
+    result = host_.RunWinProcess(text, kShowNormal);
+  }
+  if (result == -1) host_.ShowMessage(host_.LastErrorText());
+}
+
+bool Runner::AskToRetry(const std::string& fileToCheck) {
+  if (!state_.DiskChangePending) state_.RequestedDisc = state_.LauncherDiscTitle;
+  const std::string body = ReplaceIgnoringCase(Breaks(host_.Config("FileNotFoundDiskText")), "disk",
+                                               Breaks(state_.RequestedDisc), upper_);
+  const bool retry = host_.ShowRetryCancelDialog(host_.Config("FileNotFoundDiskPromptTitle"), fileToCheck + body);
+  host_.ForceForeground();
+  return retry;
+}
+
+}  // namespace
+
+ActionOutcome SingleAction(ActionHost& host, ActionState& state, const ActionRequest& sender) {
+  Runner runner(host, state, sender);
+  ActionOutcome outcome = ActionOutcome::kDone;
+  // Retry runs the whole action again, registry and disc question included.
+  while (runner.RunOnce(outcome)) {
+  }
+  return outcome;
+}
+
+}  // namespace launcher

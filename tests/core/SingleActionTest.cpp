@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "core/ScriptedActionHost.h"
+#include "core/SingleAction.h"
+
+namespace launcher {
+namespace {
+
+using Events = std::vector<std::string>;
+
+const std::map<std::string, std::string> kConfig = {
+    {"RegKey", "HKEY_LOCAL_MACHINE\\SOFTWARE\\Orbit"},
+    {"AdditionalActionTitle", "About"},
+    {"DiskChangeTitle", "Insert disc"},
+    {"InstallInsertMsg1", "Please insert "},
+    {"InstallInsertMsg2", " now.<br>Then click OK."},
+    {"FileNotFoundDiskText", " was not found.<br>Insert disk."},
+    {"FileNotFoundDiskPromptTitle", "Missing"},
+};
+
+class SingleActionTest : public testing::Test {
+ protected:
+  SingleActionTest() {
+    host.config = [this](const std::string& key) {
+      auto found = config.find(key);
+      return found == config.end() ? std::string() : found->second;
+    };
+    host.fileExists = [this](const std::string& name) {
+      checked.push_back(name);
+      return files.count(name) > 0;
+    };
+    state.CurrentDiscTitle = state.LauncherDiscTitle = "Orbit disc";
+    state.ShellLauncher = "C:\\WINDOWS\\explorer.exe";
+  }
+
+  Events Run(const std::string& action, bool assist = false, const std::string& assistText = "") {
+    host.events.clear();
+    outcome = SingleAction(host, state, ActionRequest{action, assist, assistText});
+    return host.events;
+  }
+
+  std::map<std::string, std::string> config = kConfig;
+  std::set<std::string> files;
+  std::vector<std::string> checked;
+  ScriptedActionHost host;
+  ActionState state;
+  ActionOutcome outcome = ActionOutcome::kDone;
+};
+
+TEST_F(SingleActionTest, ExitClosesTheWindowAndNothingElse) {
+  host.registryError = "Invalid data type for 'PathName'";
+  EXPECT_EQ(Run("$EXIT$"), Events{"close main window"});
+  EXPECT_EQ(outcome, ActionOutcome::kClosing);
+  // With a blank it is no exit: the empty last word is looked for.
+  host.registryError.reset();
+  EXPECT_EQ(Run("$EXIT$ "), (Events{"retry-cancel: Missing |  was not found.\\n\\rInsert Orbit disc. -> Cancel",
+                                    "foreground"}));
+  EXPECT_EQ(outcome, ActionOutcome::kDone);
+}
+
+TEST_F(SingleActionTest, RegistryErrorEndsEveryOtherActionFirst) {
+  host.registryError = "Invalid data type for 'PathName'";
+  for (const char* action : {"[DIALOG]Hello", "[DISKCHANGE:Disc 2]x.exe", "setup.exe", ""}) {
+    EXPECT_EQ(Run(action), Events{"error: Invalid data type for 'PathName'"}) << action;
+  }
+}
+
+TEST_F(SingleActionTest, MessagesShowTheirLinesWithoutTokensOrDiscChange) {
+  EXPECT_EQ(Run("[DIALOG]Hello<br>World"), (Events{"info: About | Hello\\n\\rWorld", "foreground"}));
+  EXPECT_EQ(Run("[DIALOG]$PWD [DISKCHANGE:X]"), (Events{"info: About | $PWD [DISKCHANGE:X]", "foreground"}));
+  EXPECT_EQ(Run("a[DIALOG]b[dialog]c<BR>d"), (Events{"info: About | abc\\n\\rd", "foreground"}));
+  EXPECT_FALSE(state.DiskChangePending);
+  // Lower case is no message: it is a file name that is not there.
+  EXPECT_EQ(Run("[dialog]Hello")[0], "retry-cancel: Missing | [dialog]Hello was not found.\\n\\rInsert Orbit disc. -> Cancel");
+}
+
+TEST_F(SingleActionTest, StartsWhatIsLeftOnceItsLastWordIsFound) {
+  files = {"components\\a.cmp"};
+  EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp"), Events{"start: setup\\DemoSetup.exe components\\a.cmp"});
+  EXPECT_EQ(checked.back(), "components\\a.cmp");
+  host.startResult = 3;  // other exit codes are ignored
+  EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp").size(), 1u);
+  host.startResult = -1;
+  EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp"),
+            (Events{"start: setup\\DemoSetup.exe components\\a.cmp",
+                    "message: The system cannot find the file specified"}));
+}
+
+TEST_F(SingleActionTest, TokensAreReplacedInOrderWithLetterCaseCounting) {
+  host.registry["HKEY_LOCAL_MACHINE\\SOFTWARE\\Orbit|PathName"] = "C:\\J";
+  files = {"D:\\index.htm", "x.jar", "$pwd\\a.txt"};
+  EXPECT_EQ(Run("$IE $PWD\\index.htm"), Events{"start: C:\\WINDOWS\\explorer.exe D:\\index.htm"});
+  EXPECT_EQ(Run("$JAVA -jar x.jar"), Events{"start: C:\\J\\jdk1.4\\bin\\javaw.exe -jar x.jar"});
+  EXPECT_EQ(state.JavaExecutable, "C:\\J\\jdk1.4\\bin\\javaw.exe");
+  EXPECT_EQ(Run("notepad $pwd\\a.txt"), Events{"start: notepad $pwd\\a.txt"});
+  // Without a registry value $JAVA points at the root of the drive.
+  host.registry.clear();
+  EXPECT_EQ(Run("$JAVA x.jar"), Events{"start: \\jdk1.4\\bin\\javaw.exe x.jar"});
+}
+
+TEST_F(SingleActionTest, ExplorerBecomesTheShellLauncherWhenItIsTheFirstWord) {
+  files = {"docs\\explorer\\guide.htm", "explorer"};
+  EXPECT_EQ(Run("explorer \\"), Events{"start: C:\\WINDOWS\\explorer.exe \\"});  // "\" is not tested
+  EXPECT_EQ(Run("explorer docs\\explorer\\guide.htm"),
+            Events{"start: C:\\WINDOWS\\explorer.exe docs\\C:\\WINDOWS\\explorer.exe\\guide.htm"});
+  EXPECT_EQ(Run("explorer"), Events{"start: explorer"});  // no blank, so no first word
+  files = {"a.txt"};
+  EXPECT_EQ(Run("Explorer a.txt"), Events{"start: Explorer a.txt"});
+}
+
+TEST_F(SingleActionTest, AssistedStartsRunFromTheDiscRootInTheirOwnConsole) {
+  files = {"tools/setup.exe"};
+  EXPECT_EQ(Run("tools/setup.exe", true, "-silent"), Events{"start assisted: D:\\tools\\setup.exe -silent"});
+  EXPECT_EQ(Run("tools/setup.exe", true, ""), Events{"start assisted: D:\\tools\\setup.exe "});
+  // Arguments in the action's own text make its last word the file tested.
+  EXPECT_EQ(Run("tools/setup.exe -x", true, "-silent")[0],
+            "retry-cancel: Missing | -x was not found.\\n\\rInsert Orbit disc. -> Cancel");
+}
+
+TEST_F(SingleActionTest, CommandLinesLongerThan512AreNotStarted) {
+  const std::string file(600, 'f');
+  files = {file};
+  Events events = Run("run.exe " + file);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].rfind("error: This action was not started: its command line is longer than 512", 0), 0u);
+  EXPECT_NE(events[0].find("The action is: run.exe fff"), std::string::npos);
+  const std::string fits(512 - 8, 'f');
+  files = {fits};
+  EXPECT_EQ(Run("run.exe " + fits), Events{"start: run.exe " + fits});
+}
+
+// The disc-change state, row by row.
+TEST_F(SingleActionTest, DiscChangeAsksForAnotherDiscAndCompletesWhenAFileIsFound) {
+  files = {"samples\\s.exe"};
+  host.answers = {true};
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 2]samples\\s.exe"),
+            (Events{"ok-cancel: Insert disc | Please insert Disc 2 now.\\n\\rThen click OK. -> OK", "foreground",
+                    "start: samples\\s.exe"}));
+  EXPECT_FALSE(state.DiskChangePending);
+  EXPECT_EQ(state.CurrentDiscTitle, "Disc 2");
+  EXPECT_EQ(state.LauncherDiscTitle, "Orbit disc");
+  // The same disc again: no question.
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 2]samples\\s.exe"), Events{"start: samples\\s.exe"});
+}
+
+TEST_F(SingleActionTest, CancelledDiscChangeEndsTheAction) {
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 2]samples\\s.exe"),
+            (Events{"ok-cancel: Insert disc | Please insert Disc 2 now.\\n\\rThen click OK. -> Cancel", "foreground"}));
+  EXPECT_FALSE(state.DiskChangePending);
+  EXPECT_EQ(state.RequestedDisc, "Disc 2");
+  EXPECT_EQ(state.CurrentDiscTitle, "Orbit disc");
+}
+
+TEST_F(SingleActionTest, MissingFileKeepsTheChangePendingUntilAnyActionFindsItsFile) {
+  host.answers = {true, false};
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 2]samples\\s.exe"),
+            (Events{"ok-cancel: Insert disc | Please insert Disc 2 now.\\n\\rThen click OK. -> OK", "foreground",
+                    "retry-cancel: Missing | samples\\s.exe was not found.\\n\\rInsert Disc 2. -> Cancel",
+                    "foreground"}));
+  EXPECT_TRUE(state.DiskChangePending);
+  EXPECT_EQ(state.CurrentDiscTitle, "Orbit disc");
+  // A plain action that misses its file while the change is pending names
+  // the requested disc and leaves the change pending.
+  EXPECT_EQ(Run("other.exe")[0], "retry-cancel: Missing | other.exe was not found.\\n\\rInsert Disc 2. -> Cancel");
+  EXPECT_TRUE(state.DiskChangePending);
+  // Any action whose file is found completes the change.
+  files = {"found.exe"};
+  EXPECT_EQ(Run("found.exe"), Events{"start: found.exe"});
+  EXPECT_FALSE(state.DiskChangePending);
+  EXPECT_EQ(state.CurrentDiscTitle, "Disc 2");
+  // Idle again: a plain action's files are looked for on the launcher's disc.
+  EXPECT_EQ(Run("gone.exe")[0], "retry-cancel: Missing | gone.exe was not found.\\n\\rInsert Orbit disc. -> Cancel");
+  EXPECT_EQ(state.RequestedDisc, "Orbit disc");
+  EXPECT_EQ(state.CurrentDiscTitle, "Disc 2");
+}
+
+TEST_F(SingleActionTest, PrefixWithoutClosingBracketAsksForAnEmptyTitle) {
+  Events events = Run("[DISKCHANGE:Disc 2 setup.exe");
+  EXPECT_EQ(events[0], "ok-cancel: Insert disc | Please insert  now.\\n\\rThen click OK. -> Cancel");
+  EXPECT_EQ(state.RequestedDisc, "");
+  host.answers = {true};
+  events = Run("[DISKCHANGE:Disc 2 setup.exe");
+  EXPECT_EQ(events[2], "retry-cancel: Missing | setup.exe was not found.\\n\\rInsert . -> Cancel");
+  // Only the prefix: the empty file name is never found.
+  host.answers = {true};
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 3]")[2], "retry-cancel: Missing |  was not found.\\n\\rInsert Disc 3. -> Cancel");
+}
+
+TEST_F(SingleActionTest, RetryRunsTheWholeActionAgainWithoutLimit) {
+  int looks = 0;
+  host.fileExists = [&](const std::string&) { return ++looks > 3; };
+  host.answers = std::deque<bool>(7, true);
+  Events events = Run("[DISKCHANGE:Disc 2]setup.exe");
+  // Disc question and missing-file question three times, then the disc
+  // question once more and the start.
+  ASSERT_EQ(events.size(), 3u * 4u + 3u);
+  EXPECT_EQ(events[0].rfind("ok-cancel:", 0), 0u);
+  EXPECT_EQ(events[2].rfind("retry-cancel:", 0), 0u);
+  EXPECT_EQ(events[4].rfind("ok-cancel:", 0), 0u);  // asked again: Disc 2 is not yet current
+  EXPECT_EQ(events[12], "ok-cancel: Insert disc | Please insert Disc 2 now.\\n\\rThen click OK. -> OK");
+  EXPECT_EQ(events[14], "start: setup.exe");
+}
+
+TEST_F(SingleActionTest, DiskIsReplacedInEveryCaseAndInsideWords) {
+  config["FileNotFoundDiskText"] = ": put the DISK in; a Diskette will not do<br>";
+  EXPECT_EQ(Run("x.exe")[0],
+            "retry-cancel: Missing | x.exe: put the Orbit disc in; a Orbit discette will not do\\n\\r -> Cancel");
+  state.LauncherDiscTitle = "Disc<br>One";
+  EXPECT_EQ(Run("x.exe")[0], "retry-cancel: Missing | x.exe: put the Disc\\n\\rOne in; a Disc\\n\\rOneette will not do\\n\\r -> Cancel");
+}
+
+TEST_F(SingleActionTest, EmptyActionAsksForTheLaunchersDisc) {
+  host.answers = {true, false};
+  Events events = Run("");
+  EXPECT_EQ(events, (Events{"retry-cancel: Missing |  was not found.\\n\\rInsert Orbit disc. -> Retry", "foreground",
+                            "retry-cancel: Missing |  was not found.\\n\\rInsert Orbit disc. -> Cancel", "foreground"}));
+}
+
+}  // namespace
+}  // namespace launcher
