@@ -49,6 +49,10 @@ void ScriptedActionHost::ShowMessage(const std::string& text) { events.push_back
 
 void ScriptedActionHost::ShowError(const std::string& text) { events.push_back("error: " + OneLine(text)); }
 
+void ScriptedActionHost::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {
+  events.push_back("notice: " + OneLine(title) + " | " + OneLine(text) + " (" + std::to_string(seconds) + " s)");
+}
+
 int32_t ScriptedActionHost::RunWinProcess(const std::string& commandLine, int16_t) {
   events.push_back("start: " + commandLine);
   return startResult;

@@ -32,6 +32,7 @@ class ScriptedActionHost : public ActionHost {
 
   // One line an event: "info: TITLE | TEXT", "ok-cancel: TITLE | TEXT -> OK",
   // "retry-cancel: TITLE | TEXT -> Cancel", "message: TEXT", "error: TEXT",
+  // "notice: TITLE | TEXT (5 s)",
   // "start: COMMAND", "start assisted: COMMAND", "foreground",
   // "close main window". Line breaks in texts are written \n and \r.
   std::vector<std::string> events;
@@ -46,6 +47,7 @@ class ScriptedActionHost : public ActionHost {
   bool ShowRetryCancelDialog(const std::string& title, const std::string& text) override;
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override;
+  void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
   int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
   int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
   std::string LastErrorText() override { return lastErrorText; }

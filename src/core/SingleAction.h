@@ -31,6 +31,8 @@ class ActionHost {
   virtual void ShowMessage(const std::string& text) = 0;
   // The error box: error icon, OK, titled with the application title.
   virtual void ShowError(const std::string& text) = 0;
+  // The timed notice: shown, painted, held for the seconds, hidden.
+  virtual void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) = 0;
 
   // Start and wait: the exit code, or -1 when the program cannot be started.
   virtual int32_t RunWinProcess(const std::string& commandLine, int16_t show) = 0;

@@ -1,0 +1,42 @@
+// The selection page and the install run: a compound list such as
+// Action2,Action5 becomes the execution list, one checked row per entry,
+// and the install button runs the checked entries one after another.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Properties.h"
+#include "core/SingleAction.h"
+#include "core/Startup.h"
+
+namespace launcher {
+
+inline constexpr int kNoticeSeconds = 5;
+
+// The entry number: the action name with every "Action" removed, letter
+// case ignored (Action12 gives 12).
+std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase);
+
+// Fills the execution list from a compound list, split at every comma with
+// the items untrimmed. Empty items are dropped and items beyond the list's
+// length are left out, so that entries 0 to n-1 are filled, each selected,
+// with no gap. Returns n.
+size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries);
+
+// A description as InfoText shows it: backslash and n (either case) become
+// LF CR.
+std::string DescriptionText(const std::string& description);
+
+// The stage picture a stage word lights: DEFINE 0, DESIGN 1, DEVELOP 2,
+// TEST 3, DEPLOY 4, anything else MANAGE 5.
+int StageIndexFor(const std::string& stage);
+
+// btnInstallClick after the menu page is in front: each selected entry in
+// list order after its notice, then the completion message when any entry
+// was taken up. An entry number that is no integer raises LauncherError
+// and ends the run; one outside the table is skipped with a message.
+void RunSelection(ActionHost& host, ActionState& state, const std::vector<Actions>& table,
+                  const std::vector<LaunchAct>& entries);
+
+}  // namespace launcher

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/ScriptedActionHost.h"
+#include "core/Selection.h"
+#include "core/Texts.h"
+
+namespace launcher {
+namespace {
+
+using Events = std::vector<std::string>;
+
+std::string Upper(std::string_view s) { return UpperCaseInCodePage(1252, s); }
+
+std::vector<std::string> Filled(const std::string& list, size_t size) {
+  std::vector<LaunchAct> entries(size);
+  const size_t n = FillExecutionList(list, entries);
+  std::vector<std::string> out;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    EXPECT_EQ(entries[i].Selected, i < n) << list;
+    out.push_back(entries[i].Action);
+  }
+  return out;
+}
+
+TEST(Selection, CompoundListsFillTheEntriesInOrderWithoutGaps) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Filled("Action12,Action3", 4), (V{"Action12", "Action3", "", ""}));
+  EXPECT_EQ(Filled("Action3", 2), (V{"Action3", ""}));
+  EXPECT_EQ(Filled("Action1, Action2 ", 2), (V{"Action1", " Action2 "}));  // items stay untrimmed
+  // Empty items are dropped, so that row r is always entry r.
+  EXPECT_EQ(Filled(",Action1,,Action2,", 4), (V{"Action1", "Action2", "", ""}));
+  // More items than entries: the first ones are kept, nothing past the end.
+  EXPECT_EQ(Filled("Action1,Action2,Action3", 2), (V{"Action1", "Action2"}));
+  EXPECT_EQ(Filled("Action1", 0), V{});
+  EXPECT_EQ(Filled("Action5,Action5", 3), (V{"Action5", "Action5", ""}));
+}
+
+TEST(Selection, EntryNumbersDescriptionsAndStages) {
+  EXPECT_EQ(EntryNumberOf("Action12", Upper), "12");
+  EXPECT_EQ(EntryNumberOf("action3", Upper), "3");
+  EXPECT_EQ(EntryNumberOf(" Action3", Upper), " 3");
+  EXPECT_EQ(DescriptionText("first\\nsecond\\Nthird"), "first\n\rsecond\n\rthird");
+  EXPECT_EQ(DescriptionText("a<br>b\\x\\"), "a<br>b\\x\\");
+  EXPECT_EQ(StageIndexFor("DEFINE"), 0);
+  EXPECT_EQ(StageIndexFor("DEPLOY"), 4);
+  for (const char* other : {"MANAGE", "Manage", "XYZ", "", "define"}) EXPECT_EQ(StageIndexFor(other), 5) << other;
+}
+
+class RunSelectionTest : public testing::Test {
+ protected:
+  RunSelectionTest() {
+    host.config = [this](const std::string& key) {
+      auto found = config.find(key);
+      return found == config.end() ? std::string() : found->second;
+    };
+    host.fileExists = [](const std::string& name) { return name.find("missing") == std::string::npos; };
+    state.CurrentDiscTitle = state.LauncherDiscTitle = "Orbit disc";
+    for (int n = 1; n <= 5; ++n) {
+      table.push_back({"setup.exe c" + std::to_string(n) + ".cmp", "Component " + std::to_string(n), "", false, ""});
+    }
+  }
+
+  Events Run(std::vector<LaunchAct> entries) {
+    host.events.clear();
+    RunSelection(host, state, table, entries);
+    return host.events;
+  }
+
+  static std::string Notice(int n) {
+    return "notice: Orbit | Now installing:\\n\\r\\n\\rComponent " + std::to_string(n) + " (5 s)";
+  }
+
+  std::map<std::string, std::string> config = {{"LauncherTitle", "Orbit"},
+                                               {"InstallProgressMessage", "Now installing:"},
+                                               {"InstallCompleteMessage", "Done.<br>Thank you."}};
+  ScriptedActionHost host;
+  ActionState state;
+  std::vector<Actions> table;
+};
+
+TEST_F(RunSelectionTest, RunsSelectedEntriesInListOrderEachAfterItsNotice) {
+  const Events expected = {Notice(5), "foreground", "start: setup.exe c5.cmp",
+                           Notice(2), "foreground", "start: setup.exe c2.cmp",
+                           Notice(2), "foreground", "start: setup.exe c2.cmp",
+                           "info: Orbit | Done.\\n\\rThank you.", "foreground"};
+  EXPECT_EQ(Run({{"Action5", true}, {"Action1", false}, {"Action2", true}, {"action2", true}, {"", false}}), expected);
+}
+
+TEST_F(RunSelectionTest, NothingSelectedShowsNothingButComesToTheFront) {
+  EXPECT_EQ(Run({{"Action1", false}, {"", false}}), Events{"foreground"});
+}
+
+TEST_F(RunSelectionTest, FailedActionsStillCountAndAssistedEntriesStartAssisted) {
+  table[0].Action = "missing.exe";
+  table[1].Assist = true;
+  table[1].AssistText = "-silent";
+  host.currentDirectory = "E:";
+  const Events events = Run({{"Action1", true}, {"Action2", true}});
+  EXPECT_EQ(events[2], "retry-cancel:  | missing.exe -> Cancel");
+  EXPECT_EQ(events[6], "start assisted: E:\\setup.exe c2.cmp -silent");
+  EXPECT_EQ(events[7], "info: Orbit | Done.\\n\\rThank you.");
+}
+
+TEST_F(RunSelectionTest, AnEntryNumberThatIsNoIntegerEndsTheRun) {
+  host.events.clear();
+  try {
+    RunSelection(host, state, table, {{"Action1", true}, {"Actionx", true}, {"Action2", true}});
+    FAIL() << "no error";
+  } catch (const LauncherError& error) {
+    EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
+  }
+  EXPECT_EQ(host.events, (Events{Notice(1), "foreground", "start: setup.exe c1.cmp"}));
+}
+
+TEST_F(RunSelectionTest, NumbersOutsideTheTableAreSkippedWithAMessage) {
+  const Events events = Run({{"Action9", true}, {"Action0", true}, {"Action1", true}});
+  EXPECT_EQ(events[0], "error: 'Action9' names no configured action (there are 5); it was skipped");
+  EXPECT_EQ(events[1], "error: 'Action0' names no configured action (there are 5); it was skipped");
+  EXPECT_EQ(events[2], Notice(1));
+  EXPECT_EQ(events.back(), "foreground");
+}
+
+TEST_F(RunSelectionTest, AnExitActionInTheMiddleLetsTheOthersRun) {
+  table[1].Action = "$EXIT$";
+  const Events events = Run({{"Action1", true}, {"Action2", true}, {"Action3", true}});
+  EXPECT_EQ(events, (Events{Notice(1), "foreground", "start: setup.exe c1.cmp", Notice(2), "foreground",
+                            "close main window", Notice(3), "foreground", "start: setup.exe c3.cmp",
+                            "info: Orbit | Done.\\n\\rThank you.", "foreground"}));
+}
+
+}  // namespace
+}  // namespace launcher
