@@ -58,7 +58,7 @@ TInstallWindows::~TInstallWindows() {
 }
 
 std::string TInstallWindows::ConfigText(const std::string& key) {
-  return Config.ConfigStrings ? host_.ToNarrow(Config.ConfigStrings->Get(key)) : std::string();
+  return Settings.ConfigStrings ? host_.ToNarrow(Settings.ConfigStrings->Get(key)) : std::string();
 }
 
 SharedPicture TInstallWindows::ArchivePicture(const std::string& member) {
@@ -79,7 +79,7 @@ void TInstallWindows::FormCreate() {
   try {
     QueryCancelAutoPlayMsg = static_cast<uint16_t>(RegisterWindowMessageA("QueryCancelAutoPlay"));
     Messages = std::make_unique<MessageWindows>(application_, window_);
-    GetConfig(host_, InstallJar, Config);
+    GetConfig(host_, InstallJar, Settings);
     const ConfigLookup config = [this](const std::string& key) { return ConfigText(key); };
 
     ActionTotal = ReadActionTotal(config);
@@ -88,10 +88,11 @@ void TInstallWindows::FormCreate() {
     ActionExecArray.assign(entries, LaunchAct{});
     ClearActionExecArray();
 
-    DiskChangePending = false;
+    State.DiskChangePending = false;
     CurrentStage.clear();
-    CurrentDiscTitle = host_.ToNarrow(Config.ConfigStrings->Get("LauncherTitle") + u" disc");
-    LauncherDiscTitle = CurrentDiscTitle;
+    State.CurrentDiscTitle = host_.ToNarrow(Settings.ConfigStrings->Get("LauncherTitle") + u" disc");
+    State.LauncherDiscTitle = State.CurrentDiscTitle;
+    State.ShellLauncher = Settings.ShellLauncher;
     application_.SetTitle(config("LauncherTitle"));
     PartnerCode = config("LauncherPartner");
     SetWindowTextA(window_, config("LauncherTitle").c_str());
@@ -107,7 +108,7 @@ void TInstallWindows::FormCreate() {
 
     for (int n = 1; n <= kMenuButtonCount; ++n) {
       TInstallButton& button = *InstallButton[n];
-      button.FitWidthToText(Config.LongestButtonText);
+      button.FitWidthToText(Settings.LongestButtonText);
       const MenuButtonTexts texts = MenuButtonFor(config, n);
       button.SetCaption(texts.caption);
       button.SetHint(texts.hint);
@@ -148,7 +149,7 @@ void TInstallWindows::setCharset(uint8_t charset) {
     button->SetFont(font);
   }
   InfoText->SetCharset(charset);
-  SetWindowFont(InstallChecks, mainFont_.Get(), TRUE);
+  InstallChecks->SetFont(mainFont_.Get());
   lbCompInfo->SetCharset(charset);
   lbDialogTitle->SetCharset(charset);
   Messages->SetMessageCharset(charset);

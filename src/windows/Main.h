@@ -12,8 +12,10 @@
 
 #include "archive/ZipArchive.h"
 #include "core/Config.h"
+#include "core/SingleAction.h"
 #include "core/Startup.h"
 #include "windows/Application.h"
+#include "windows/CheckListBox.h"
 #include "windows/Image.h"
 #include "windows/InstallButton.h"
 #include "windows/Label.h"
@@ -26,7 +28,7 @@ namespace launcher {
 inline constexpr char kMainWindowClass[] = "TInstallWindows";
 inline constexpr int kStageCount = 6;  // DEFINE, DESIGN, DEVELOP, TEST, DEPLOY, MANAGE
 
-class TInstallWindows {
+class TInstallWindows : private ActionHost {
  public:
   static constexpr int kClientWidth = 600;
   static constexpr int kClientHeight = 400;
@@ -47,17 +49,27 @@ class TInstallWindows {
   void setCharset(uint8_t charset);
   void ClearActionExecArray();
 
+  // The event handlers.
+  void InstallButtonClick(TInstallButton& sender);
+  void CompoundAction(TInstallButton& sender);
+  void SingleAction(TInstallButton& sender);
+  void InstallChecksMouseMove(int x, int y);
+  void InstallChecksClickCheck();
+  void setNeon(const std::string& stage);
+  void btnCancelClick();
+  void btnInstallClick();
+
   // The state start-up sets up, for the actions and the selection page.
-  Configuration Config;
+  Configuration Settings;  // ConfigStrings, LongestButtonText, ShellLauncher, ...
   int32_t ActionTotal = 0;
   std::vector<Actions> ActionTable;
   std::vector<LaunchAct> ActionExecArray;
   uint16_t QueryCancelAutoPlayMsg = 0;
   std::string PartnerCode;
-  bool DiskChangePending = false;
-  std::string RequestedDisc;
-  std::string CurrentDiscTitle;
-  std::string LauncherDiscTitle;
+  // DiskChangePending, RequestedDisc, CurrentDiscTitle, LauncherDiscTitle and
+  // what the registry said.
+  ActionState State;
+  std::string CompoundActionList;
   std::string CurrentStage;
 
   std::unique_ptr<MessageWindows> Messages;
@@ -74,7 +86,7 @@ class TInstallWindows {
   std::unique_ptr<TLabel> InfoText;
   std::unique_ptr<TLabel> lbDialogTitle;
   std::unique_ptr<TLabel> lbCompInfo;
-  HWND InstallChecks = nullptr;
+  std::unique_ptr<TCheckListBox> InstallChecks;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -83,6 +95,27 @@ class TInstallWindows {
   void CreatePages();
   std::string ConfigText(const std::string& key);
   SharedPicture ArchivePicture(const std::string& member);
+  // Runs an event handler's work; an error ends it in the error box.
+  template <typename Work>
+  void Guarded(Work work);
+
+  // What actions ask of the launcher and the system.
+  std::string Config(const std::string& key) override { return ConfigText(key); }
+  std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
+  std::string CurrentDirectory() override;
+  bool IsFilePresent(const std::string& name) override;
+  std::string UpperCase(std::string_view text) override { return host_.UpperCase(text); }
+  void ShowInfoDialog(const std::string& title, const std::string& text) override;
+  bool ShowOKCancelDialog(const std::string& title, const std::string& text) override;
+  bool ShowRetryCancelDialog(const std::string& title, const std::string& text) override;
+  void ShowMessage(const std::string& text) override;
+  void ShowError(const std::string& text) override { application_.ShowError(text); }
+  void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
+  int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
+  int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
+  std::string LastErrorText() override;
+  void ForceForeground() override;
+  void CloseMainWindow() override { Close(); }
 
   Application& application_;
   HWND window_ = nullptr;
@@ -90,6 +123,16 @@ class TInstallWindows {
   ZipArchive InstallJar;
   Font mainFont_;
   FontSpec mainFontSpec_;
+  unsigned long lastStartError_ = 0;
 };
+
+template <typename Work>
+void TInstallWindows::Guarded(Work work) {
+  try {
+    work();
+  } catch (const std::exception& error) {
+    application_.ShowException(error);
+  }
+}
 
 }  // namespace launcher

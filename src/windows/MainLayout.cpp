@@ -1,7 +1,5 @@
 // The two pages as designed: every control at its place, in creation order
 // (later ones are drawn above earlier ones).
-#include <windowsx.h>
-
 #include "windows/Main.h"
 #include "windows/resources/resource.h"
 
@@ -95,11 +93,15 @@ void TInstallWindows::CreatePages() {
   btnCancel = AddButton(*Page2, 467, 373, 0, 24);
   btnCancel->SetCaption("btnCancel");
 
-  InstallChecks = CreateWindowExA(0, "LISTBOX", "",
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS |
-                                      LBS_NOINTEGRALHEIGHT,
-                                  18, 163, 321, 202, Page2->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  SetWindowFont(InstallChecks, mainFont_.Get(), FALSE);
+  InstallChecks = std::make_unique<TCheckListBox>(Page2->Handle(), 18, 163, 321, 202, mainFont_.Get());
+
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    InstallButton[n]->OnClick = [this](TInstallButton& sender) { Guarded([&] { InstallButtonClick(sender); }); };
+  }
+  btnInstall->OnClick = [this](TInstallButton&) { Guarded([&] { btnInstallClick(); }); };
+  btnCancel->OnClick = [this](TInstallButton&) { Guarded([&] { btnCancelClick(); }); };
+  InstallChecks->OnMouseMove = [this](int x, int y) { Guarded([&] { InstallChecksMouseMove(x, y); }); };
+  InstallChecks->OnClickCheck = [this] { Guarded([&] { InstallChecksClickCheck(); }); };
 }
 
 }  // namespace launcher

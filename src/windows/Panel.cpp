@@ -232,6 +232,10 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       captured_ = nullptr;
       return 0;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam);
+    }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->hwndFrom == tooltip_ && header->code == TTN_GETDISPINFOA) {

@@ -17,6 +17,10 @@ namespace launcher {
 
 enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
+// Sent back to a child window that asked its panel for owner drawing;
+// lParam points to the DRAWITEMSTRUCT.
+inline constexpr UINT kReflectedDrawItem = WM_APP + 0x101;
+
 class TPanel {
  public:
   TPanel(Application& application, HWND parent, int left, int top, int width, int height);

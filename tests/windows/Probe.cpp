@@ -1,8 +1,9 @@
-// A program for the launcher to start: it writes its command line, its
-// current directory and its console window into a file, waits if asked, and
-// ends with the exit code it is told.
+// A program for the launcher to start: it appends its command line, its
+// current directory and its console window to a record file (which the
+// launcher tests for, as the command's last word), waits if asked, and ends
+// with the exit code it is told.
 //
-// usage: probe RECORD_FILE EXIT_CODE [WAIT_MS]
+// usage: probe EXIT_CODE [WAIT_MS] RECORD_FILE
 #include <windows.h>
 
 #include <cstdio>
@@ -12,13 +13,13 @@ static int Run() {
   if (__argc < 3) return 100;
   char directory[MAX_PATH] = "";
   GetCurrentDirectoryA(sizeof directory, directory);
-  if (std::FILE* record = std::fopen(__argv[1], "w")) {
-    std::fprintf(record, "%s\n%s\nconsole=%p\n", GetCommandLineA(), directory,
+  if (std::FILE* record = std::fopen(__argv[__argc - 1], "a")) {
+    std::fprintf(record, "%s|%s|console=%p\n", GetCommandLineA(), directory,
                  reinterpret_cast<void*>(GetConsoleWindow()));
     std::fclose(record);
   }
-  if (__argc > 3) Sleep(static_cast<DWORD>(std::atoi(__argv[3])));
-  return std::atoi(__argv[2]);
+  if (__argc > 3) Sleep(static_cast<DWORD>(std::atoi(__argv[2])));
+  return std::atoi(__argv[1]);
 }
 
 #ifdef PROBE_CONSOLE

@@ -22,12 +22,16 @@ struct Record {
   std::string commandLine, directory, console;
 };
 
+// The probe's last line: command line, directory and console, split at "|".
 Record ReadRecord(const std::string& path) {
   std::ifstream in(path);
+  std::string line, last;
+  while (std::getline(in, line)) last = line;
   Record record;
-  std::getline(in, record.commandLine);
-  std::getline(in, record.directory);
-  std::getline(in, record.console);
+  std::istringstream fields(last);
+  std::getline(fields, record.commandLine, '|');
+  std::getline(fields, record.directory, '|');
+  std::getline(fields, record.console, '|');
   return record;
 }
 
@@ -38,7 +42,7 @@ const std::string kRecord = FullPath("fixtures\\probe-record.txt");
 TEST(Processes, StartWaitAndReturnTheExitCode) {
   for (int code : {0, 3, -1}) {
     DeleteFileA(kRecord.c_str());
-    const std::string commandLine = kProbe + " " + kRecord + " " + std::to_string(code);
+    const std::string commandLine = kProbe + " " + std::to_string(code) + " " + kRecord;
     EXPECT_EQ(RunWinProcess(commandLine, SW_SHOWNORMAL), code);
     Record record = ReadRecord(kRecord);
     EXPECT_EQ(record.commandLine, commandLine);
@@ -58,8 +62,9 @@ TEST(Processes, AMissingProgramGivesMinusOneAtOnceWithItsError) {
 }
 
 TEST(Processes, CommandLinesFitTheBufferOrAreRefused) {
-  std::string commandLine = kProbe + " " + kRecord + " 7 ";
-  const std::string exact = commandLine + std::string(kMaxCommandLine - commandLine.size(), 'x');
+  std::string commandLine = kProbe + " 7 ";
+  const std::string exact = commandLine + std::string(kMaxCommandLine - commandLine.size() - kRecord.size() - 1, 'x') +
+                            " " + kRecord;
   EXPECT_EQ(RunWinProcess(exact, SW_SHOWNORMAL), 7);
   EXPECT_EQ(ReadRecord(kRecord).commandLine, exact);
   EXPECT_THROW(RunWinProcess(exact + "y", SW_SHOWNORMAL), LauncherError);
@@ -68,7 +73,7 @@ TEST(Processes, CommandLinesFitTheBufferOrAreRefused) {
 
 TEST(Processes, AssistedStartsGetAConsoleOfTheirOwn) {
   DeleteFileA(kRecord.c_str());
-  EXPECT_EQ(WinExecAndWait32(kConsoleProbe + " " + kRecord + " 0", SW_SHOWNORMAL), 0);
+  EXPECT_EQ(WinExecAndWait32(kConsoleProbe + " 0 " + kRecord, SW_SHOWNORMAL), 0);
   const std::string console = ReadRecord(kRecord).console;
   EXPECT_NE(console, "console=00000000");
   EXPECT_NE(console, "console=0000000000000000");
@@ -119,7 +124,7 @@ TEST(Processes, WaitingKeepsPaintingAndServingOtherThreadsButHoldsClicks) {
     InvalidateRect(window, nullptr, FALSE);  // as if uncovered
     answered = SendMessageTimeoutA(window, WM_APP, 0, 0, SMTO_NORMAL, 3000, &answer) != 0;
   });
-  EXPECT_EQ(RunWinProcess(kProbe + " " + kRecord + " 0 1500", SW_SHOWNORMAL), 0);
+  EXPECT_EQ(RunWinProcess(kProbe + " 0 1500 " + kRecord, SW_SHOWNORMAL), 0);
   other.join();
   EXPECT_TRUE(answered);
   EXPECT_EQ(answer, 1u);

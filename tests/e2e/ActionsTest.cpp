@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "e2e/LauncherProcess.h"
+#include "windows/WindowTestSupport.h"
+
+namespace launcher::test {
+namespace {
+
+const std::string kDisc = "fixtures/e2e/actions";
+constexpr int kMenuTop[12] = {0, 153, 172, 191, 210, 229, 245, 264, 283, 302, 321, 340};
+constexpr int kStageLeft[6] = {10, 60, 110, 160, 210, 260};
+enum Stage { kDefine, kDesign, kDevelop, kTest, kDeploy, kManage };
+
+// A lit stage picture is drawn in orange-yellow; at rest it is grey.
+bool StageLit(HWND window, int stage) {
+  int orange = 0;
+  for (int y = 84; y < 134; y += 2) {
+    for (int x = kStageLeft[stage]; x < kStageLeft[stage] + 50; x += 2) {
+      const COLORREF c = ClientPixel(window, x, y);
+      orange += GetRValue(c) > 200 && GetGValue(c) > 130 && GetGValue(c) < 220 && GetBValue(c) < 90;
+    }
+  }
+  return orange > 10;
+}
+
+std::string DiscFile(const std::string& name) { return kDisc + "/" + name; }
+
+// The command lines the probe recorded in a file, one a start.
+std::vector<std::string> Recorded(const std::string& name) {
+  std::ifstream in(DiscFile(name));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('|')));
+  return lines;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
+    if (condition()) return true;
+  }
+  return condition();
+}
+
+void Create(const std::string& name) { std::ofstream(DiscFile(name)).close(); }
+
+// Answers one of the launcher's message windows: its title and text, then a
+// click on the button with the given id.
+struct Answer {
+  std::string title, text;
+};
+Answer AnswerWindow(LauncherProcess& launcher, const char* className, int button) {
+  HWND form = WaitForVisibleWindow(className, 10000, launcher.ProcessId());
+  if (!form) return {"<none>", ""};
+  Sleep(150);
+  Answer answer{WindowText(form), WindowText(GetDlgItem(form, 1000))};
+  PostMessageA(GetDlgItem(form, button), BM_CLICK, 0, 0);
+  WaitFor([&] { return !IsWindowVisible(form); }, 5000);
+  return answer;
+}
+
+class ActionsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* record : {"record-menu.txt", "record-disc.txt", "record-run.txt"}) Create(record);
+    DeleteFileA(DiscFile("later.txt").c_str());
+    DeleteFileA(DiscFile("later.exe").c_str());
+    CopyFileA(PROBE_EXE, DiscFile("probe.exe").c_str(), FALSE);
+    launcher_ = std::make_unique<LauncherProcess>(kDisc);
+    window_ = launcher_->MainWindow();
+    ASSERT_NE(window_, nullptr);
+    Sleep(300);
+  }
+  void TearDown() override {
+    if (HasFailure() && window_) {
+      CreateDirectoryA("artifacts", nullptr);
+      SaveScreenshot(window_, std::string("artifacts/e2e-") +
+                                  testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp");
+    }
+  }
+
+  // 12 pixels down: the fifth button, drawn above the sixth, overlaps its top.
+  void ClickMenu(int number) { launcher_->ClickAt(window_, 30, kMenuTop[number] + 12); }
+  // The page in front is the first child of the main window.
+  HWND FrontPage() const { return GetWindow(window_, GW_CHILD); }
+  HWND List() const { return FindWindowExA(GetWindow(FrontPage(), GW_HWNDFIRST), nullptr, "ListBox", nullptr); }
+
+  std::unique_ptr<LauncherProcess> launcher_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(ActionsTest, AMenuButtonStartsItsProgramFromTheDiscAndWaits) {
+  ClickMenu(1);
+  ASSERT_TRUE(WaitFor([] { return Recorded("record-menu.txt").size() == 1; }));
+  EXPECT_EQ(Recorded("record-menu.txt")[0], "probe.exe 3 record-menu.txt");
+  std::ifstream in(DiscFile("record-menu.txt"));
+  std::string line;
+  std::getline(in, line);
+  char folder[MAX_PATH];
+  GetFullPathNameA(kDisc.c_str(), sizeof folder, folder, nullptr);
+  std::string expectedFolder(folder);
+  for (char& c : expectedFolder) c = c == '/' ? '\\' : c;
+  EXPECT_NE(line.find("|" + expectedFolder + "|"), std::string::npos) << line;
+  EXPECT_TRUE(IsWindowVisible(window_));
+}
+
+TEST_F(ActionsTest, AMissingFileAsksAndRetryFindsItOnceItIsThere) {
+  ClickMenu(2);
+  HWND form = WaitForVisibleWindow("TDialogRetryCancelForm", 10000, launcher_->ProcessId());
+  ASSERT_NE(form, nullptr);
+  Sleep(150);
+  EXPECT_EQ(WindowText(form), "Missing");
+  EXPECT_EQ(WindowText(GetDlgItem(form, 1000)), "later.txt\n\rwas not found.\n\rInsert Actions disc.");
+  CopyFileA(PROBE_EXE, DiscFile("later.exe").c_str(), FALSE);
+  Create("later.txt");
+  PostMessageA(GetDlgItem(form, IDRETRY), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([] { return Recorded("later.txt").size() == 1; }));
+  EXPECT_EQ(Recorded("later.txt")[0], "later.exe 0 later.txt");
+}
+
+TEST_F(ActionsTest, ADiscChangeAsksOnceForTheSameDisc) {
+  ClickMenu(3);
+  Answer asked = AnswerWindow(*launcher_, "TDialogOKCancelForm", IDOK);
+  EXPECT_EQ(asked.title, "Insert disc");
+  EXPECT_EQ(asked.text, "Please insert:\n\rSecond disc\n\rnow.");
+  ASSERT_TRUE(WaitFor([] { return Recorded("record-disc.txt").size() == 1; }));
+  ClickMenu(3);  // Second disc is now the current disc: no question
+  ASSERT_TRUE(WaitFor([] { return Recorded("record-disc.txt").size() == 2; }));
+  EXPECT_EQ(WaitForVisibleWindow("TDialogOKCancelForm", 300, launcher_->ProcessId()), nullptr);
+}
+
+TEST_F(ActionsTest, AMessageActionShowsItsTwoLines) {
+  ClickMenu(4);
+  Answer shown = AnswerWindow(*launcher_, "TDialogInfoForm", IDOK);
+  EXPECT_EQ(shown.title, "About");
+  EXPECT_EQ(shown.text, "Line one\n\rLine two");
+}
+
+TEST_F(ActionsTest, AProgramThatCannotStartShowsTheSystemsMessage) {
+  ClickMenu(5);
+  MessageBoxSeen box = launcher_->AnswerMessageBox();
+  ASSERT_TRUE(box.found);
+  EXPECT_EQ(box.title, "Actions");
+  char expected[256];
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                ERROR_FILE_NOT_FOUND, 0, expected, sizeof expected, nullptr);
+  std::string text(expected, length);
+  while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.')) text.pop_back();
+  EXPECT_EQ(box.text, text);
+}
+
+TEST_F(ActionsTest, ExitEndsTheLauncherWithCodeZero) {
+  ClickMenu(7);
+  EXPECT_EQ(launcher_->WaitForExit(), 0u);
+}
+
+TEST_F(ActionsTest, TheSelectionPageInstallsTheCheckedRowsInOrder) {
+  ClickMenu(6);
+  ASSERT_TRUE(WaitFor([&] { return List() != nullptr && IsWindowVisible(List()); }));
+  HWND list = List();
+  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(SendMessageA(list, LB_GETITEMDATA, row, 0), 1) << row;
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+
+  // Pointing at a row selects it and lights its stage: row 1 is TEST.
+  POINT row1{18 + 100, 163 + 13 + 6};
+  launcher_->MoveTo(window_, row1.x, row1.y);
+  ASSERT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 1; }, 3000));
+  Sleep(200);
+  EXPECT_TRUE(StageLit(window_, kTest));
+  for (int stage : {kDefine, kDesign, kDevelop, kDeploy, kManage}) EXPECT_FALSE(StageLit(window_, stage)) << stage;
+  CreateDirectoryA("artifacts", nullptr);
+  SaveScreenshot(window_, "artifacts/selection-page.bmp");
+  launcher_->MoveTo(window_, 18 + 100, 163 + 6);  // row 0: DESIGN
+  ASSERT_TRUE(WaitFor([&] { return StageLit(window_, kDesign); }, 3000));
+  EXPECT_FALSE(StageLit(window_, kTest));
+
+  // Uncheck the first row on its box, then install.
+  launcher_->ClickAt(window_, 18 + 6, 163 + 6);
+  ASSERT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETITEMDATA, 0, 0) == 0; }, 3000));
+  launcher_->ClickAt(window_, 440, 385);
+  Answer notice{};
+  HWND delay = WaitForVisibleWindow("TDialogDelayForm", 10000, launcher_->ProcessId());
+  ASSERT_NE(delay, nullptr);
+  notice.text = WindowText(GetDlgItem(delay, 1000));
+  EXPECT_EQ(notice.text, "Installing:\n\r\n\rSecond part");
+  EXPECT_EQ(WindowText(delay), "Actions");
+  EXPECT_NE(FrontPage(), GetParent(list));  // the menu page is in front during the run
+  Answer done = AnswerWindow(*launcher_, "TDialogInfoForm", IDOK);
+  EXPECT_EQ(done.title, "Actions");
+  EXPECT_EQ(done.text, "All done.\n\rBye.");
+  EXPECT_EQ(Recorded("record-run.txt"), (std::vector<std::string>{"probe.exe 2 record-run.txt", "probe.exe 3 record-run.txt"}));
+
+  // Cancel returns to the menu; the next compound click starts afresh.
+  ClickMenu(6);
+  ASSERT_TRUE(WaitFor([&] { return FrontPage() == GetParent(list); }, 3000));
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(SendMessageA(list, LB_GETITEMDATA, row, 0), 1) << row;
+  launcher_->ClickAt(window_, 480, 385);
+  ASSERT_TRUE(WaitFor([&] { return FrontPage() != GetParent(list); }, 3000));
+}
+
+}  // namespace
+}  // namespace launcher::test
