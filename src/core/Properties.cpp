@@ -38,35 +38,41 @@ std::vector<PropertyEntry> ReadPropertiesSection(std::string_view text, std::str
   const std::string wanted = upperCase(Trim(section));
 
   // Only the lines of the last section with the wanted name count.
-  std::vector<std::string_view> body;
+  struct NumberedLine {
+    std::string_view text;
+    size_t number;
+  };
+  std::vector<NumberedLine> body;
   bool inWanted = false;
-  for (std::string_view raw : SplitLines(text)) {
-    std::string_view line = Trim(raw);
+  const std::vector<std::string_view> lines = SplitLines(text);
+  for (size_t index = 0; index < lines.size(); ++index) {
+    std::string_view line = Trim(lines[index]);
     if (line.empty() || line.front() == ';') continue;
     if (IsSectionHeader(line)) {
       inWanted = upperCase(Trim(line.substr(1, line.size() - 2))) == wanted;
       if (inWanted) body.clear();
       continue;
     }
-    if (inWanted) body.push_back(line);
+    if (inWanted) body.push_back({line, index + 1});
   }
 
   // One pass finds the last value of every key, so loading stays linear.
   struct Line {
     std::string_view key;
     std::string_view value;
-    bool hasEquals;
+    size_t number;
   };
   std::vector<Line> parsed;
   parsed.reserve(body.size());
   std::unordered_map<std::string, std::string_view> lastValue;
-  for (std::string_view line : body) {
+  for (const NumberedLine& numbered : body) {
+    const std::string_view line = numbered.text;
     size_t eq = line.find('=');
     if (eq == std::string_view::npos) {
-      parsed.push_back({{}, {}, false});
+      parsed.push_back({{}, {}, numbered.number});
       continue;
     }
-    Line l{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), true};
+    Line l{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)), numbered.number};
     lastValue[upperCase(l.key)] = l.value;
     parsed.push_back(l);
   }
@@ -75,7 +81,8 @@ std::vector<PropertyEntry> ReadPropertiesSection(std::string_view text, std::str
   entries.reserve(parsed.size());
   for (const Line& l : parsed) {
     auto found = lastValue.find(upperCase(l.key));
-    entries.push_back({std::string(l.key), found == lastValue.end() ? std::string() : std::string(found->second)});
+    entries.push_back(
+        {std::string(l.key), found == lastValue.end() ? std::string() : std::string(found->second), l.number});
   }
   return entries;
 }

@@ -16,6 +16,7 @@ using UpperCaseFn = std::function<std::string(std::string_view)>;
 struct PropertyEntry {
   std::string key;    // as spelled on its own line
   std::string value;  // the value the section gives that key
+  size_t line = 0;    // where the entry stands in the text, from 1
 };
 
 // The entries of the last section named `section`, in file order, each with

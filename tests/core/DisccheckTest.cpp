@@ -65,3 +65,115 @@ TEST(DisccheckConfig, RejectsBadArguments) {
 
 }  // namespace
 }  // namespace launcher
+
+namespace launcher {
+namespace {
+
+const std::string kProperties = "install.jar/com/vestrel/integration/tools/launcher/launcher_windows.properties";
+
+TEST(DisccheckCheck, FindsEveryMistakeOfABrokenDisc) {
+  Output o = RunDisccheck({"check", test::Fixture("disccheck/broken"), "--all-languages"});
+  EXPECT_EQ(o.status, 2);
+  for (const std::string& expected : {
+           kProperties + ":5: warning: 'button1text' is never read: the launcher looks up 'Button1Text'",
+           kProperties + ":6: warning: Button2Action is set but Button2Text is empty: the button is hidden",
+           kProperties + ":7: warning: Button3Text is set but Button3Action is empty",
+           kProperties + ":9: error: 'Actionx' has no action number",
+           kProperties + ":9: error: 'Action9' names no action: ActionTotal is 2",
+           kProperties + ":9: warning: Button4Action has 1 empty item(s)",
+           kProperties + ":9: warning: Button4Action lists 4 actions but ActionTotal is 2",
+           kProperties + ":11: warning: Button5Action starts the Java runtime named by the registry",
+           kProperties + ":13: error: Button6Action: its command line is longer than 512 characters",
+           kProperties + ":16: error: Action1: the launcher looks for 'setup\\missing.exe', which is not on the disc",
+           kProperties + ":18: warning: '<br>' in Description1 is shown as it stands",
+           kProperties + ":19: warning: Type1 'Manage' is no stage word",
+           kProperties + ":26: warning: Button8Action needs the disc 'Broken disc 2'",
+           kProperties + ": warning: actions use $PWD: the disc works only from a path without blanks",
+           std::string("install.jar/com/vestrel/integration/tools/launcher/image/launcherBad.jpg: warning: not a "
+                       "readable JPEG picture"),
+           std::string("install.jar/com/vestrel/integration/tools/launcher/image/launcherBadPg2.jpg: warning: is "
+                       "300 x 200, not 600 x 400"),
+           std::string("install.jar/com/vestrel/integration/tools/launcher/launcher_windows_de.properties: warning: "
+                       "lacks Button4Action, which the English text has (line 9)"),
+       }) {
+    EXPECT_NE(o.out.find(expected), std::string::npos) << expected << "\n--- in ---\n" << o.out;
+  }
+  // What is right stays quiet: action 2's file is there, its stage is a word.
+  EXPECT_EQ(o.out.find("Action2:"), std::string::npos);
+  EXPECT_EQ(o.out.find("Type2 '"), std::string::npos);
+}
+
+TEST(DisccheckCheck, OtherDiscsOfTheSetAreSearchedWhereTheAuthorSays) {
+  Output o = RunDisccheck({"check", test::Fixture("disccheck/broken"), "--disc",
+                           "Broken disc 2=" + test::Fixture("disccheck/disc2")});
+  EXPECT_EQ(o.out.find("Button8Action"), std::string::npos) << o.out;
+  Output wrong = RunDisccheck({"check", test::Fixture("disccheck/broken"), "--disc",
+                               "Broken disc 2=" + test::Fixture("disccheck/broken")});
+  EXPECT_NE(wrong.out.find(":26: error: Button8Action: the launcher looks for 'extra\\setup.exe', which is not on "
+                           "the disc 'Broken disc 2'"),
+            std::string::npos)
+      << wrong.out;
+}
+
+TEST(DisccheckCheck, StartUpErrorsAreErrorsAtTheirLine) {
+  Output missing = RunDisccheck({"check", test::Fixture("e2e/no-jar")});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.out,
+            "install.jar: error: missing: the launcher stops at start with \"Archive does not exist - Filename is "
+            "blank.\"\n");
+  Output assist = RunDisccheck({"check", test::Fixture("e2e/bad-assist")});
+  EXPECT_EQ(assist.status, 2);
+  EXPECT_EQ(assist.out, kProperties +
+                            ":6: error: the launcher stops at start with \"'maybe' is not a valid boolean value.\"\n");
+  Output member = RunDisccheck({"check", test::Fixture("e2e/no-properties")});
+  EXPECT_NE(member.out.find("install.jar: error: has no member com/vestrel/integration/tools/launcher/"
+                            "launcher_windows.properties; the launcher stops at start"),
+            std::string::npos)
+      << member.out;
+  Output json = RunDisccheck({"check", test::Fixture("e2e/no-jar"), "--json"});
+  EXPECT_EQ(json.out.rfind("{\"status\": 2, \"findings\": [{\"file\": \"install.jar\", \"line\": 0, \"severity\": "
+                           "\"error\", \"message\": ",
+                           0),
+            0u)
+      << json.out;
+}
+
+TEST(DisccheckCheck, ACleanDiscIsClean) {
+  Output o = RunDisccheck({"check", test::Fixture("e2e/gaps")});
+  // The gaps disc carries no pictures and a tool tip for a hidden button.
+  EXPECT_EQ(o.status, 1) << o.out;
+  EXPECT_NE(o.out.find("has no com/vestrel/integration/tools/launcher/image/launcher.jpg"), std::string::npos);
+  EXPECT_EQ(o.out.find("error"), std::string::npos) << o.out;
+}
+
+TEST(DisccheckMenu, ShowsButtonsHiddenOnesAndChecklistRows) {
+  Output o = RunDisccheck({"menu", test::Fixture("e2e/actions")});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_NE(o.out.find("title: Actions\nbutton 1: Probe -> probe.exe 3 record-menu.txt\n"), std::string::npos) << o.out;
+  EXPECT_NE(o.out.find("button 6: Components -> Action1,Action2,Action3\n"
+                       "  row 1: First part [DESIGN] First\\n\\rline two\n"
+                       "  row 2: Second part [TEST] Second\n"),
+            std::string::npos)
+      << o.out;
+  EXPECT_NE(o.out.find("button 8: hidden\n"), std::string::npos);
+}
+
+TEST(DisccheckSimulate, PlaysTheSampleDiscAsTheLauncherWould) {
+  Output o = RunDisccheck({"simulate", "sample-disc", "--click", "3", "--click", "4", "--click", "5", "--answer",
+                           "ok", "--answer", "retry", "--click", "6", "--click", "1", "--uncheck", "2", "--uncheck",
+                           "3", "--uncheck", "4", "--uncheck", "5", "--install", "--answer", "ok", "--click", "7"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  const std::vector<uint8_t> golden = test::ReadFileBytes(GOLDEN_DIR "/simulate-sample.txt");
+  EXPECT_EQ(o.out, std::string(golden.begin(), golden.end()));
+}
+
+TEST(DisccheckPack, WritesWhatTheLauncherReadsBack) {
+  Output o = RunDisccheck({"pack", test::Fixture("disccheck/disc2"), "fixtures/packed.jar"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, "packed 1 files into fixtures/packed.jar and read them back\n");
+  Output config = RunDisccheck({"pack", "no-such-folder", "fixtures/x.jar"});
+  EXPECT_EQ(config.status, 2);
+}
+
+}  // namespace
+}  // namespace launcher

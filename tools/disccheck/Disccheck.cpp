@@ -4,6 +4,9 @@
 #include <exception>
 #include <optional>
 
+#include "Check.h"
+#include "Commands.h"
+#include "Disc.h"
 #include "archive/ZipArchive.h"
 #include "core/Config.h"
 #include "core/DiscFolderHost.h"
@@ -13,24 +16,95 @@ namespace launcher::disccheck {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: disccheck COMMAND ...\n"
+    "usage: disccheck COMMAND DISC_DIR [OPTIONS]\n"
     "\n"
     "commands:\n"
+    "  check DISC_DIR [--language N | --all-languages] [--disc TITLE=DIR ...] [--json]\n"
+    "      Everything that would stop the launcher, hide a button, break an action or\n"
+    "      show a text other than meant. Exit status 0 when clean, 1 with warnings,\n"
+    "      2 with errors.\n"
+    "  menu DISC_DIR [--language N] [--json]\n"
+    "      The menu as the launcher shows it, with each checklist's rows.\n"
+    "  simulate DISC_DIR --click N [--click N ...] [--answer ok|cancel|retry ...]\n"
+    "           [--uncheck ROW ...] [--install] [--language N] [--disc TITLE=DIR ...] [--json]\n"
+    "      Runs the launcher's own actions: clicks menu buttons, unchecks checklist\n"
+    "      rows and installs, in the order given, and prints every message window,\n"
+    "      every program it would start and every change of page or disc. Questions\n"
+    "      take the --answer list in order, Cancel when it runs out.\n"
+    "  pack SRC_DIR OUT.jar\n"
+    "      Writes the folder as an archive with the member names the launcher looks\n"
+    "      up, deflated, and reads it back through the launcher's reader.\n"
     "  config DISC_DIR [--language N] [--os-major N]\n"
-    "      Loads the disc's configuration exactly as the launcher would and prints it.\n"
-    "      N for --language is the primary language number (9 English, 7 German,\n"
-    "      10 Spanish, 12 French, 17 Japanese; default 9); --os-major is the Windows\n"
-    "      major version (default 6).\n";
+    "      The configuration as the launcher loads it, one entry a line.\n"
+    "\n"
+    "N for --language is the system's primary language number: 9 English (the\n"
+    "default), 7 German, 10 Spanish, 12 French, 17 Japanese.\n";
 
 struct UsageError {
   std::string message;
 };
 
-std::optional<uint32_t> ParseNumber(const std::string& text) {
+struct Options {
+  std::string command;
+  std::vector<std::string> operands;
+  uint32_t language = 9;
+  uint32_t osMajor = 6;
+  bool allLanguages = false;
+  bool json = false;
+  std::map<std::string, std::string> discs;
+  std::vector<SimulateStep> steps;
+  std::vector<bool> answers;
+};
+
+uint32_t Number(const std::string& option, const std::string& text) {
   uint32_t value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (ec != std::errc() || end != text.data() + text.size()) throw UsageError{option + " needs a number"};
   return value;
+}
+
+Options Parse(const std::vector<std::string>& args) {
+  Options options;
+  options.command = args[0];
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= args.size()) throw UsageError{arg + " needs a value"};
+      return args[++i];
+    };
+    if (arg == "--language") {
+      options.language = Number(arg, value());
+    } else if (arg == "--os-major") {
+      options.osMajor = Number(arg, value());
+    } else if (arg == "--all-languages") {
+      options.allLanguages = true;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--disc") {
+      const std::string& pair = value();
+      const size_t equals = pair.find('=');
+      if (equals == std::string::npos || equals == 0) throw UsageError{"--disc takes TITLE=DIR"};
+      options.discs[pair.substr(0, equals)] = pair.substr(equals + 1);
+    } else if (arg == "--click" || arg == "--uncheck") {
+      const SimulateStep::Kind kind = arg == "--click" ? SimulateStep::kClick : SimulateStep::kUncheck;
+      options.steps.push_back({kind, static_cast<int>(Number(arg, value()))});
+    } else if (arg == "--install") {
+      options.steps.push_back({SimulateStep::kInstall, 0});
+    } else if (arg == "--answer") {
+      const std::string& answer = value();
+      if (answer != "ok" && answer != "cancel" && answer != "retry") throw UsageError{"--answer takes ok, cancel or retry"};
+      options.answers.push_back(answer != "cancel");
+    } else if (arg.rfind("--", 0) == 0) {
+      throw UsageError{"unknown option '" + arg + "'"};
+    } else {
+      options.operands.push_back(arg);
+    }
+  }
+  const size_t wanted = options.command == "pack" ? 2 : 1;
+  if (options.operands.size() != wanted) {
+    throw UsageError{options.command + (wanted == 2 ? " needs SRC_DIR and OUT.jar" : " needs one DISC_DIR")};
+  }
+  return options;
 }
 
 // Keys and values on one line each: backslashes, CR and LF are escaped.
@@ -45,25 +119,8 @@ std::string Escaped(const std::string& utf8) {
   return out;
 }
 
-int Config(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string disc;
-  uint32_t language = 9, osMajor = 6;
-  for (size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--language" || arg == "--os-major") {
-      std::optional<uint32_t> value = i + 1 < args.size() ? ParseNumber(args[i + 1]) : std::nullopt;
-      if (!value) throw UsageError{arg + " needs a number"};
-      (arg == "--language" ? language : osMajor) = *value;
-      ++i;
-    } else if (disc.empty() && !arg.starts_with("--")) {
-      disc = arg;
-    } else {
-      throw UsageError{"unexpected argument '" + arg + "'"};
-    }
-  }
-  if (disc.empty()) throw UsageError{"config needs a DISC_DIR"};
-
-  DiscFolderHost host(disc, language, osMajor);
+int Config(const Options& options, std::ostream& out, std::ostream& err) {
+  DiscFolderHost host(options.operands[0], options.language, options.osMajor);
   ZipArchive archive;
   Configuration config;
   try {
@@ -85,20 +142,42 @@ int Config(const std::vector<std::string>& args, std::ostream& out, std::ostream
   return kClean;
 }
 
+int Dispatch(const Options& options, std::ostream& out, std::ostream& err) {
+  const std::string& folder = options.operands[0];
+  if (options.command == "config") return Config(options, out, err);
+  if (options.command == "check") {
+    CheckOptions check;
+    check.languages = {options.language};
+    check.allLanguages = options.allLanguages;
+    check.discs = options.discs;
+    Report report;
+    CheckDisc(folder, check, report);
+    report.Print(out, options.json);
+    return report.Status();
+  }
+  if (options.command == "menu") return Menu(folder, options.language, options.json, out, err);
+  if (options.command == "simulate") {
+    return Simulate(folder, options.language, options.discs, options.steps, options.answers, options.json, out, err);
+  }
+  if (options.command == "pack") return Pack(folder, options.operands[1], out, err);
+  throw UsageError{"unknown command '" + options.command + "'"};
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-    (args.empty() ? err : out) << kUsage;
-    return args.empty() ? kErrors : kClean;
+  if (args.empty()) {
+    err << kUsage;
+    return kErrors;
   }
-  try {
-    if (args.size() > 1 && args[1] == "--help") {
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") {
       out << kUsage;
       return kClean;
     }
-    if (args[0] == "config") return Config(args, out, err);
-    throw UsageError{"unknown command '" + args[0] + "'"};
+  }
+  try {
+    return Dispatch(Parse(args), out, err);
   } catch (const UsageError& e) {
     err << "disccheck: " << e.message << "\n\n" << kUsage;
     return kErrors;

@@ -1,0 +1,256 @@
+#include "Check.h"
+
+#include <filesystem>
+#include <set>
+
+#include "Disc.h"
+#include "Simulation.h"
+#include "core/Selection.h"
+#include "core/Texts.h"
+#include "image/Jpeg.h"
+
+namespace launcher::disccheck {
+namespace {
+
+constexpr uint32_t kLanguages[] = {9, 7, 10, 12, 17};
+const char* const kStageWords[] = {"DEFINE", "DESIGN", "DEVELOP", "TEST", "DEPLOY", "MANAGE"};
+// The keys whose "<br>" the launcher turns into a line break.
+const std::set<std::string> kBreakingKeys = {"InstallCompleteMessage", "InstallInsertMsg1", "InstallInsertMsg2",
+                                             "FileNotFoundDiskText"};
+
+// Every key the launcher reads, spelled as it reads it.
+std::vector<std::string> KnownKeys(int32_t actionTotal) {
+  std::vector<std::string> keys = {"ActionTotal", "LauncherTitle", "LauncherPartner", "InstallDialiogInstallButton",
+                                   "InstallDialiogCancelButton", "InstallDialiogTitle", "InstallDialiogComponentInfo",
+                                   "InstallProgressMessage", "InstallCompleteMessage", "RegKey",
+                                   "AdditionalActionTitle", "InstallInsertMsg1", "InstallInsertMsg2",
+                                   "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle"};
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    for (const char* part : {"Text", "ToolTip", "Action"}) keys.push_back("Button" + std::to_string(n) + part);
+  }
+  for (int32_t n = 1; n <= actionTotal; ++n) {
+    for (const char* part : {"Action", "Text", "Description", "Assist", "AssistText", "Type"}) {
+      keys.push_back(part + std::to_string(n));
+    }
+  }
+  return keys;
+}
+
+class DiscChecker {
+ public:
+  DiscChecker(Disc& disc, const CheckOptions& options, Report& report)
+      : disc_(disc), options_(options), report_(report), file_("install.jar/" + disc.config.PropertiesMember) {}
+
+  void Run();
+
+ private:
+  void Warn(const std::string& key, const std::string& message) { report_.Warn(file_, disc_.LineOf(key), message); }
+  void Error(const std::string& key, const std::string& message) { report_.Error(file_, disc_.LineOf(key), message); }
+  std::string Text(const std::string& eightBit) const { return Utf8(disc_, eightBit); }
+  void CheckKeySpelling();
+  void CheckMenuButtons();
+  void CheckCompound(int button, const std::string& list);
+  void CheckAction(const std::string& key, const std::string& action, bool assist, const std::string& assistText);
+  void CheckBackgrounds();
+  void CheckLineBreaks();
+
+  Disc& disc_;
+  const CheckOptions& options_;
+  Report& report_;
+  std::string file_;
+  std::set<int32_t> checkedActions_;
+  bool usesCurrentDirectory_ = false;
+};
+
+void DiscChecker::Run() {
+  CheckKeySpelling();
+  CheckMenuButtons();
+  CheckBackgrounds();
+  CheckLineBreaks();
+  if (usesCurrentDirectory_) {
+    report_.Warn(file_, 0,
+                 "actions use $PWD: the disc works only from a path without blanks (in 'C:\\My Disc' the launcher "
+                 "would look for a file named after the last blank)");
+  }
+}
+
+void DiscChecker::CheckKeySpelling() {
+  std::map<std::string, std::string> byUpperCase;
+  for (const std::string& key : KnownKeys(disc_.actionTotal)) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
+  for (const PropertyEntry& entry : disc_.entries) {
+    auto found = byUpperCase.find(disc_.host->UpperCase(entry.key));
+    if (found != byUpperCase.end() && found->second != entry.key) {
+      report_.Warn(file_, entry.line,
+                   "'" + Text(entry.key) + "' is never read: the launcher looks up '" + found->second +
+                       "' (letter case counts)");
+    }
+  }
+}
+
+void DiscChecker::CheckMenuButtons() {
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    const std::string prefix = "Button" + std::to_string(n);
+    const MenuButtonTexts texts = MenuButtonFor(disc_.Lookup(), n);
+    const std::string action = disc_.Value(prefix + "Action");
+    if (texts.caption.empty()) {
+      if (!action.empty()) Warn(prefix + "Action", prefix + "Action is set but " + prefix + "Text is empty: the button is hidden");
+      continue;
+    }
+    if (action.empty()) {
+      Warn(prefix + "Text", prefix + "Text is set but " + prefix + "Action is empty: a click asks for a file that is not there");
+      continue;
+    }
+    if (action.find("Action") != std::string::npos) {
+      CheckCompound(n, action);
+    } else {
+      CheckAction(prefix + "Action", action, false, "");
+    }
+  }
+}
+
+void DiscChecker::CheckCompound(int button, const std::string& list) {
+  const std::string key = "Button" + std::to_string(button) + "Action";
+  size_t items = 0, empty = 0;
+  for (size_t start = 0;;) {
+    const size_t comma = list.find(',', start);
+    const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    start = comma + 1;
+    if (item.empty()) {
+      ++empty;
+    } else if (++items <= static_cast<size_t>(disc_.actionTotal)) {
+      const std::string number = EntryNumberOf(item, [this](std::string_view s) { return disc_.host->UpperCase(s); });
+      try {
+        const int32_t n = StrToInt(number);
+        if (n < 1 || n > disc_.actionTotal) {
+          Error(key, "'" + Text(item) + "' names no action: ActionTotal is " + std::to_string(disc_.actionTotal));
+        } else if (checkedActions_.insert(n).second) {
+          const Actions& record = disc_.table[static_cast<size_t>(n - 1)];
+          CheckAction("Action" + std::to_string(n), record.Action, record.Assist, record.AssistText);
+          const std::string type = disc_.Value("Type" + std::to_string(n));
+          if (std::find(std::begin(kStageWords), std::end(kStageWords), type) == std::end(kStageWords)) {
+            Warn("Type" + std::to_string(n), "Type" + std::to_string(n) + " '" + Text(type) +
+                                                 "' is no stage word (DEFINE, DESIGN, DEVELOP, TEST, DEPLOY, MANAGE): "
+                                                 "it lights MANAGE");
+          }
+        }
+      } catch (const LauncherError&) {
+        Error(key, "'" + Text(item) + "' has no action number: installing stops there with \"'" + Text(number) +
+                       "' is not a valid integer value\"");
+      }
+    }
+    if (comma == std::string::npos) break;
+  }
+  if (empty) Warn(key, key + " has " + std::to_string(empty) + " empty item(s); they are left out");
+  if (items > static_cast<size_t>(disc_.actionTotal)) {
+    Warn(key, key + " lists " + std::to_string(items) + " actions but ActionTotal is " +
+                  std::to_string(disc_.actionTotal) + ": only the first " + std::to_string(disc_.actionTotal) +
+                  " are shown");
+  }
+}
+
+void DiscChecker::CheckAction(const std::string& key, const std::string& action, bool assist,
+                              const std::string& assistText) {
+  if (action == "$EXIT$" || action.find("[DIALOG]") != std::string::npos) return;
+  if (action.find("$JAVA") != std::string::npos) {
+    Warn(key, key + " starts the Java runtime named by the registry (RegKey '" + Text(disc_.Value("RegKey")) +
+                  "', value PathName): not checked here");
+    return;
+  }
+  if (action.find("$PWD") != std::string::npos) usesCurrentDirectory_ = true;
+  Simulation simulation(disc_, options_.discs);
+  const Simulation::Outcome outcome = simulation.Probe(action, assist, assistText);
+  if (!outcome.unknownDisc.empty()) {
+    Warn(key, key + " needs the disc '" + Text(outcome.unknownDisc) + "': give --disc \"" +
+                  Text(outcome.unknownDisc) + "=FOLDER\" to check its file '" + Text(outcome.fileTested) + "'");
+  } else if (!outcome.fileFound) {
+    Error(key, key + ": the launcher looks for '" + Text(outcome.fileTested) + "', which is not on " +
+                   (outcome.otherDisc.empty() ? std::string("the disc") : "the disc '" + Text(outcome.otherDisc) + "'"));
+  } else if (!outcome.tooLong.empty()) {
+    Error(key, key + ": its command line is longer than 512 characters; the launcher will not start it");
+  }
+}
+
+void DiscChecker::CheckBackgrounds() {
+  const std::string partner = disc_.Value("LauncherPartner");
+  for (const std::string& member : {MenuBackgroundMember(partner), SelectionBackgroundMember(partner)}) {
+    std::optional<std::vector<uint8_t>> bytes;
+    try {
+      bytes = disc_.archive.Extract(member);
+    } catch (const ArchiveError& error) {
+      report_.Warn("install.jar/" + member, 0, std::string(error.what()) + ": the designed background is shown");
+      continue;
+    }
+    if (!bytes) {
+      report_.Warn("install.jar", 0, "has no " + member + ": the launcher shows its designed background");
+      continue;
+    }
+    const JpegResult picture = DecodeJpeg(bytes->data(), bytes->size());
+    if (!picture.ok) {
+      report_.Warn("install.jar/" + member, 0, picture.error + ": the designed background is shown");
+    } else if (picture.bitmap.width != 600 || picture.bitmap.height != 400) {
+      report_.Warn("install.jar/" + member, 0,
+                   "is " + std::to_string(picture.bitmap.width) + " x " + std::to_string(picture.bitmap.height) +
+                       ", not 600 x 400: it is shown unscaled from the top left");
+    }
+  }
+}
+
+void DiscChecker::CheckLineBreaks() {
+  for (const PropertyEntry& entry : disc_.entries) {
+    const bool action = entry.key.find("Action") != std::string::npos;
+    if (action || kBreakingKeys.count(entry.key)) continue;
+    if (disc_.host->UpperCase(entry.value).find("<BR>") != std::string::npos) {
+      report_.Warn(file_, entry.line,
+                   "'<br>' in " + Text(entry.key) + " is shown as it stands: the launcher breaks lines only in "
+                   "InstallCompleteMessage, InstallInsertMsg1 and 2, FileNotFoundDiskText and [DIALOG] actions" +
+                   (entry.key.rfind("Description", 0) == 0 ? std::string(" (descriptions use \\n)") : std::string()));
+    }
+  }
+}
+
+void CheckLanguageKeys(const Disc& english, const Disc& other, Report& report) {
+  std::set<std::string> keys;
+  for (const PropertyEntry& entry : other.entries) keys.insert(entry.key);
+  for (const PropertyEntry& entry : english.entries) {
+    if (!entry.key.empty() && !keys.count(entry.key)) {
+      report.Warn("install.jar/" + other.config.PropertiesMember, 0,
+                  "lacks " + Utf8(english, entry.key) + ", which the English text has (line " +
+                      std::to_string(entry.line) + ")");
+    }
+  }
+}
+
+}  // namespace
+
+void CheckDisc(const std::string& folder, const CheckOptions& options, Report& report) {
+  if (!std::filesystem::is_regular_file(DiscFolderHost::SystemPath(folder + "\\install.jar"))) {
+    report.Error("install.jar", 0,
+                 "missing: the launcher stops at start with \"Archive does not exist - Filename is blank.\"");
+    return;
+  }
+  std::vector<uint32_t> languages = options.languages;
+  if (options.allLanguages) languages.assign(std::begin(kLanguages), std::end(kLanguages));
+  std::unique_ptr<Disc> english;
+  for (uint32_t language : languages) {
+    std::unique_ptr<Disc> disc = LoadDisc(folder, language);
+    const std::string member = disc->config.PropertiesMember;
+    const bool hasMember = disc->archive.IsOpen() && disc->archive.Extract(member).has_value();
+    if (options.allLanguages && language != 9 && !hasMember) continue;  // falls back to nothing: not offered
+    if (!disc->startupError.empty()) {
+      const std::string file = disc->config.PropertiesMember.empty() ? "install.jar" : "install.jar/" + member;
+      report.Error(hasMember ? file : "install.jar",
+                   disc->startupErrorKey.empty() ? 0 : disc->LineOf(disc->startupErrorKey),
+                   (hasMember || member.empty() ? std::string() : "has no member " + member + "; ") +
+                       "the launcher stops at start with \"" + WithFinalFullStop(disc->startupError) + "\"");
+      continue;
+    }
+    DiscChecker(*disc, options, report).Run();
+    if (language == 9) {
+      english = std::move(disc);
+    } else if (english) {
+      CheckLanguageKeys(*english, *disc, report);
+    }
+  }
+}
+
+}  // namespace launcher::disccheck

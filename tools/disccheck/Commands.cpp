@@ -1,0 +1,123 @@
+#include "Commands.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "Disc.h"
+#include "Report.h"
+#include "Simulation.h"
+#include "archive/ZipWriter.h"
+#include "core/Platform.h"
+#include "core/Selection.h"
+#include "core/Texts.h"
+
+namespace launcher::disccheck {
+namespace {
+
+// Start-up errors end the commands that need a started launcher.
+bool Started(const Disc& disc, std::ostream& err) {
+  if (disc.startupError.empty()) return true;
+  err << "error: the launcher stops at start with \"" << WithFinalFullStop(disc.startupError) << "\"\n";
+  return false;
+}
+
+void PrintLines(const std::vector<std::string>& lines, bool json, const char* name, std::ostream& out) {
+  if (json) {
+    out << "{\"" << name << "\": [";
+    for (size_t i = 0; i < lines.size(); ++i) out << (i ? ", " : "") << JsonString(lines[i]);
+    out << "]}\n";
+  } else {
+    for (const std::string& line : lines) out << line << "\n";
+  }
+}
+
+}  // namespace
+
+int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& out, std::ostream& err) {
+  std::unique_ptr<Disc> disc = LoadDisc(folder, language);
+  if (!Started(*disc, err)) return 2;
+  std::vector<std::string> lines;
+  lines.push_back("title: " + Utf8(*disc, disc->Value("LauncherTitle")));
+  const UpperCaseFn upper = [&](std::string_view s) { return disc->host->UpperCase(s); };
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    const MenuButtonTexts texts = MenuButtonFor(disc->Lookup(), n);
+    if (texts.caption.empty()) {
+      lines.push_back("button " + std::to_string(n) + ": hidden");
+      continue;
+    }
+    lines.push_back("button " + std::to_string(n) + ": " + Utf8(*disc, texts.caption) +
+                    (texts.hint.empty() ? "" : " [tooltip: " + Utf8(*disc, texts.hint) + "]") + " -> " +
+                    Utf8(*disc, texts.action));
+    if (texts.action.find("Action") == std::string::npos) continue;
+    std::vector<LaunchAct> entries(disc->table.size());
+    FillExecutionList(texts.action, entries);
+    int row = 0;
+    for (const LaunchAct& entry : entries) {
+      if (entry.Action.empty()) continue;
+      const std::string number = EntryNumberOf(entry.Action, upper);
+      lines.push_back("  row " + std::to_string(++row) + ": " + Utf8(*disc, disc->Value("Text" + number)) + " [" +
+                      Utf8(*disc, disc->Value("Type" + number)) + "] " +
+                      OneLine(Utf8(*disc, DescriptionText(disc->Value("Description" + number)))));
+    }
+  }
+  PrintLines(lines, json, "menu", out);
+  return 0;
+}
+
+int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
+             const std::vector<SimulateStep>& steps, const std::vector<bool>& answers, bool json, std::ostream& out,
+             std::ostream& err) {
+  std::unique_ptr<Disc> disc = LoadDisc(folder, language);
+  if (!Started(*disc, err)) return 2;
+  Simulation simulation(*disc, discs);
+  simulation.SetAnswers(std::deque<bool>(answers.begin(), answers.end()));
+  for (const SimulateStep& step : steps) {
+    if (step.kind == SimulateStep::kClick && !simulation.Click(step.number)) break;
+    if (step.kind == SimulateStep::kUncheck) simulation.Uncheck(step.number);
+    if (step.kind == SimulateStep::kInstall) simulation.Install();
+  }
+  PrintLines(simulation.Events(), json, "events", out);
+  return 0;
+}
+
+int Pack(const std::string& sourceFolder, const std::string& outputFile, std::ostream& out, std::ostream& err) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (!fs::is_directory(sourceFolder, error)) {
+    err << "error: " << sourceFolder << " is no folder\n";
+    return 2;
+  }
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::recursive_directory_iterator(sourceFolder, error)) {
+    if (entry.is_regular_file()) files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  ZipWriter writer;
+  std::map<std::string, std::vector<uint8_t>> written;
+  try {
+    for (const fs::path& file : files) {
+      std::ifstream in(file, std::ios::binary);
+      std::vector<uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      std::string name = fs::relative(file, sourceFolder).generic_string();
+      writer.Add(name, data);
+      written[name] = std::move(data);
+    }
+    const std::vector<uint8_t> archive = writer.Finish();
+    std::ofstream(outputFile, std::ios::binary).write(reinterpret_cast<const char*>(archive.data()),
+                                                      static_cast<std::streamsize>(archive.size()));
+    // Read back through the launcher's own reader before calling it done.
+    ZipArchive check;
+    check.Open(OpenPlatformFile(outputFile));
+    for (const auto& [name, data] : written) {
+      if (check.Extract(name) != data) throw ArchiveError("'" + name + "' does not read back as written");
+    }
+  } catch (const std::exception& failure) {
+    err << "error: " << failure.what() << "\n";
+    return 2;
+  }
+  out << "packed " << written.size() << " files into " << outputFile << " and read them back\n";
+  return 0;
+}
+
+}  // namespace launcher::disccheck

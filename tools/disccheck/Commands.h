@@ -1,0 +1,23 @@
+// The commands of disccheck beyond "config"; each returns the exit status.
+#pragma once
+
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace launcher::disccheck {
+
+int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& out, std::ostream& err);
+
+struct SimulateStep {
+  enum Kind { kClick, kUncheck, kInstall } kind;
+  int number = 0;
+};
+int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
+             const std::vector<SimulateStep>& steps, const std::vector<bool>& answers, bool json, std::ostream& out,
+             std::ostream& err);
+
+int Pack(const std::string& sourceFolder, const std::string& outputFile, std::ostream& out, std::ostream& err);
+
+}  // namespace launcher::disccheck

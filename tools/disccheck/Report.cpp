@@ -1,0 +1,57 @@
+#include "Report.h"
+
+#include <cstdio>
+
+namespace launcher::disccheck {
+
+void Report::Warn(const std::string& file, size_t line, const std::string& message) {
+  findings_.push_back({file, line, Severity::kWarning, message});
+}
+
+void Report::Error(const std::string& file, size_t line, const std::string& message) {
+  findings_.push_back({file, line, Severity::kError, message});
+}
+
+int Report::Status() const {
+  int status = 0;
+  for (const Finding& finding : findings_) status = std::max(status, finding.severity == Severity::kError ? 2 : 1);
+  return status;
+}
+
+std::string JsonString(const std::string& utf8) {
+  std::string out = "\"";
+  for (unsigned char c : utf8) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+void Report::Print(std::ostream& out, bool json) const {
+  if (json) {
+    out << "{\"status\": " << Status() << ", \"findings\": [";
+    for (size_t i = 0; i < findings_.size(); ++i) {
+      const Finding& f = findings_[i];
+      out << (i ? ", " : "") << "{\"file\": " << JsonString(f.file) << ", \"line\": " << f.line
+          << ", \"severity\": \"" << (f.severity == Severity::kError ? "error" : "warning")
+          << "\", \"message\": " << JsonString(f.message) << "}";
+    }
+    out << "]}\n";
+    return;
+  }
+  for (const Finding& f : findings_) {
+    out << f.file;
+    if (f.line) out << ":" << f.line;
+    out << ": " << (f.severity == Severity::kError ? "error" : "warning") << ": " << f.message << "\n";
+  }
+}
+
+}  // namespace launcher::disccheck
