@@ -42,6 +42,20 @@ std::vector<uint8_t> RawDeflate(const std::vector<uint8_t>& data) {
 
 }  // namespace
 
+// The fields the local header and the directory entry share, from the
+// version needed to the name's length.
+void ZipWriter::PutSharedFields(const Written& member) {
+  Put16(bytes_, 20);
+  Put16(bytes_, 0);
+  Put16(bytes_, member.method);
+  Put16(bytes_, kDosTime);
+  Put16(bytes_, kDosDate);
+  Put32(bytes_, member.crc);
+  Put32(bytes_, member.compressedSize);
+  Put32(bytes_, member.size);
+  Put16(bytes_, static_cast<uint32_t>(member.name.size()));
+}
+
 void ZipWriter::Add(const std::string& name, const std::vector<uint8_t>& data) {
   constexpr uint64_t kLimit = std::numeric_limits<uint32_t>::max();
   if (data.size() > ZipArchive::kMaxMemberSize) {
@@ -60,16 +74,8 @@ void ZipWriter::Add(const std::string& name, const std::vector<uint8_t>& data) {
                  static_cast<uint32_t>(data.size()),
                  static_cast<uint32_t>(bytes_.size())};
   Put32(bytes_, 0x04034b50);
-  Put16(bytes_, 20);
-  Put16(bytes_, 0);
-  Put16(bytes_, member.method);
-  Put16(bytes_, kDosTime);
-  Put16(bytes_, kDosDate);
-  Put32(bytes_, member.crc);
-  Put32(bytes_, member.compressedSize);
-  Put32(bytes_, member.size);
-  Put16(bytes_, static_cast<uint32_t>(name.size()));
-  Put16(bytes_, 0);
+  PutSharedFields(member);
+  Put16(bytes_, 0);  // extra field
   bytes_.insert(bytes_.end(), name.begin(), name.end());
   bytes_.insert(bytes_.end(), payload.begin(), payload.end());
   members_.push_back(std::move(member));
@@ -79,16 +85,8 @@ std::vector<uint8_t> ZipWriter::Finish() {
   const uint32_t directoryOffset = static_cast<uint32_t>(bytes_.size());
   for (const Written& member : members_) {
     Put32(bytes_, 0x02014b50);
-    Put16(bytes_, 20);
-    Put16(bytes_, 20);
-    Put16(bytes_, 0);
-    Put16(bytes_, member.method);
-    Put16(bytes_, kDosTime);
-    Put16(bytes_, kDosDate);
-    Put32(bytes_, member.crc);
-    Put32(bytes_, member.compressedSize);
-    Put32(bytes_, member.size);
-    Put16(bytes_, static_cast<uint32_t>(member.name.size()));
+    Put16(bytes_, 20);  // made by
+    PutSharedFields(member);
     Put16(bytes_, 0);  // extra field
     Put16(bytes_, 0);  // comment
     Put16(bytes_, 0);  // disk

@@ -25,6 +25,8 @@ class ZipWriter {
     uint32_t size;
     uint32_t offset;
   };
+  void PutSharedFields(const Written& member);
+
   std::vector<uint8_t> bytes_;
   std::vector<Written> members_;
 };

@@ -1,6 +1,7 @@
 #include "windows/Application.h"
 
 #include "core/Texts.h"
+#include "windows/WindowClass.h"
 
 namespace launcher {
 namespace {
@@ -22,18 +23,11 @@ void Application::SetTitle(std::string title) {
 
 HWND Application::Window() {
   if (window_) return window_;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA c{};
-  c.cbSize = sizeof c;
-  c.lpfnWndProc = WindowProc;
-  c.hInstance = instance;
-  c.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  c.lpszClassName = kApplicationClass;
-  RegisterClassExA(&c);
+  RegisterWindowClass(kApplicationClass, WindowProc);
   // Shown but without size, like the window a taskbar button stands for.
   window_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
-                            nullptr, instance, nullptr);
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
   ShowWindow(window_, SW_SHOWNOACTIVATE);
   return window_;
 }

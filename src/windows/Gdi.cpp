@@ -4,18 +4,18 @@
 
 namespace launcher {
 
-Font CreateFontFrom(const FontSpec& spec) {
-  return Font(CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, spec.charset,
+Font CreateFontFrom(const FontSpec& font) {
+  return Font(CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, font.charset,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                          spec.name.c_str()));
+                          font.name.c_str()));
 }
 
 Font CreateSansSerif(int height, bool bold, BYTE charset) {
-  FontSpec spec;
-  spec.height = height;
-  spec.bold = bold;
-  spec.charset = charset;
-  return CreateFontFrom(spec);
+  FontSpec font;
+  font.height = height;
+  font.bold = bold;
+  font.charset = charset;
+  return CreateFontFrom(font);
 }
 
 BitmapHandle CreateDib(const Bitmap& bitmap) {

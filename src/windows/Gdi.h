@@ -114,7 +114,7 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
-Font CreateFontFrom(const FontSpec& spec);
+Font CreateFontFrom(const FontSpec& font);
 
 // "MS Sans Serif" at a pixel height (negative: character height), as the
 // launcher's windows use it.

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "core/Texts.h"
+#include "windows/WindowClass.h"
 
 namespace launcher {
 namespace {
@@ -10,25 +11,12 @@ namespace {
 constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-void RegisterMainClass(WNDPROC procedure) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA c{};
-  c.cbSize = sizeof c;
-  c.lpfnWndProc = procedure;
-  c.hInstance = instance;
-  c.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  c.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  c.lpszClassName = kMainWindowClass;
-  RegisterClassExA(&c);
-}
-
 }  // namespace
 
 TInstallWindows::TInstallWindows(Application& application)
     : application_(application), host_([this](uint8_t charset) { setCharset(charset); }) {
   mainFont_ = CreateFontFrom(mainFontSpec_);
-  RegisterMainClass(WindowProc);
+  RegisterWindowClass(kMainWindowClass, BoundWindowProc<TInstallWindows>, GetSysColorBrush(COLOR_BTNFACE));
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
   // Created at its designed place; start-up moves it.
@@ -175,23 +163,7 @@ void TInstallWindows::Close() {
   PostQuitMessage(0);
 }
 
-LRESULT CALLBACK TInstallWindows::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TInstallWindows*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TInstallWindows*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  try {
-    return self->WndProc(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    self->application_.ShowException(error);
-    return 0;
-  }
-}
-
-LRESULT TInstallWindows::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The shell asks the window in front before AutoPlay starts for a newly
   // inserted disc; 1 cancels it.
   if (QueryCancelAutoPlayMsg != 0 && message == QueryCancelAutoPlayMsg) return 1;
@@ -199,12 +171,6 @@ LRESULT TInstallWindows::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Close();
       return 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
     default:
       return DefWindowProcA(window_, message, wParam, lParam);
   }

@@ -89,8 +89,10 @@ class TInstallWindows : private ActionHost {
   std::unique_ptr<TCheckListBox> InstallChecks;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename T>
+  friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
+  // WndProc: the main window's messages.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void FormCreate();
   void CreatePages();
   std::string ConfigText(const std::string& key);

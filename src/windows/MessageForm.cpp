@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Texts.h"
+#include "windows/WindowClass.h"
 #include "windows/resources/resource.h"
 
 namespace launcher {
@@ -13,46 +14,14 @@ constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDRE
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kButtonTop = 277, kButtonWidth = 73, kButtonHeight = 23;
 
-template <typename T>
-T* FromWindow(HWND window) {
-  return reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-// Binds the object to its window at WM_NCCREATE; earlier messages get the
-// default handling.
-template <typename T>
-T* Bind(HWND window, UINT message, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    return self;
-  }
-  return FromWindow<T>(window);
-}
-
-void RegisterClassOnce(const char* name, WNDPROC procedure) {
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof existing;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (GetClassInfoExA(instance, name, &existing)) return;
-  WNDCLASSEXA c{};
-  c.cbSize = sizeof c;
-  c.lpfnWndProc = procedure;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  c.lpszClassName = name;
-  RegisterClassExA(&c);
-}
-
 }  // namespace
 
 TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout layout)
     : application_(application),
       layout_(std::move(layout)),
       queryCancelAutoPlay_(RegisterWindowMessageA("QueryCancelAutoPlay") & 0xFFFF) {
-  RegisterClassOnce(layout_.className, FormProc);
-  RegisterClassOnce(kMessageTextClass, TextProc);
+  RegisterWindowClass(layout_.className, BoundWindowProc<TMessageForm>, GetSysColorBrush(COLOR_BTNFACE));
+  RegisterWindowClass(kMessageTextClass, TextProc);
   // One picture for all four windows, decoded when first shown.
   static const SharedPicture artwork = Picture::FromResource(IDR_DIALOG_ART);
   artwork_ = artwork;
@@ -184,7 +153,12 @@ void TMessageForm::PaintMessageText() {
 }
 
 LRESULT CALLBACK TMessageForm::TextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TMessageForm* self = Bind<TMessageForm>(window, message, lParam);
+  // The label belongs to its form: the form's object comes with its creation.
+  if (message == WM_NCCREATE) {
+    SetWindowLongPtrA(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TMessageForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self && message == WM_PAINT) {
     try {
       self->PaintMessageText();
@@ -198,19 +172,7 @@ LRESULT CALLBACK TMessageForm::TextProc(HWND window, UINT message, WPARAM wParam
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TMessageForm::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TMessageForm* self = Bind<TMessageForm>(window, message, lParam);
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCCREATE) self->window_ = window;
-  try {
-    return self->HandleFormMessage(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    self->application_.ShowException(error);
-    return 0;
-  }
-}
-
-LRESULT TMessageForm::HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == queryCancelAutoPlay_) return 1;  // no AutoPlay while we are in front
   switch (message) {
     case WM_ERASEBKGND:
@@ -237,12 +199,6 @@ LRESULT TMessageForm::HandleFormMessage(UINT message, WPARAM wParam, LPARAM lPar
       return 0;
     case kPreTranslateKey:
       return PreTranslateKey(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
     default:
       break;
   }

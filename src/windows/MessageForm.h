@@ -53,9 +53,10 @@ class TMessageForm {
   void Hide();
 
  private:
-  static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename T>
+  friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK TextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool PreTranslateKey(const MSG& msg);
   void PaintMessageText();
   void FocusButton(int step);

@@ -1,5 +1,7 @@
 #include "windows/Panel.h"
 
+#include "windows/WindowClass.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -8,20 +10,6 @@ namespace launcher {
 namespace {
 
 constexpr char kPanelClass[] = "TPanel";
-
-void RegisterPanelClass(WNDPROC procedure) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA c{};
-  c.cbSize = sizeof c;
-  if (GetClassInfoExA(instance, kPanelClass, &c)) return;
-  c.cbSize = sizeof c;
-  c.style = CS_DBLCLKS;
-  c.lpfnWndProc = procedure;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  c.lpszClassName = kPanelClass;
-  RegisterClassExA(&c);
-}
 
 TOOLINFOA ToolFor(HWND panel, TControl* control) {
   TOOLINFOA tool{};
@@ -45,7 +33,7 @@ TPanel::TPanel(Application& application, HWND parent, int left, int top, int wid
     : application_(application) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
-  RegisterPanelClass(PanelProc);
+  RegisterWindowClass(kPanelClass, BoundWindowProc<TPanel>, nullptr, CS_DBLCLKS);
   CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                   left, top, width, height, parent, nullptr, GetModuleHandleA(nullptr), this);
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
@@ -175,22 +163,6 @@ void TPanel::OnButtonUp(MouseButton button, int x, int y) {
   target->MouseUp(button, x - target->Left(), y - target->Top());
 }
 
-LRESULT CALLBACK TPanel::PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TPanel*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TPanel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    self->application_.ShowException(error);
-    return 0;
-  }
-}
-
 LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
   switch (message) {
@@ -247,12 +219,6 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    }
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcA(window, message, wParam, lParam);
     }
     default:
       break;

@@ -55,7 +55,8 @@ class TPanel {
   TControl* Captured() const { return captured_; }
 
  private:
-  static LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename T>
+  friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   TControl* ControlAt(int x, int y, bool enabledOnly) const;
   void OnMouseMove(int x, int y);
