@@ -38,8 +38,12 @@ std::vector<std::string> KnownKeys(int32_t actionTotal) {
 
 class DiscChecker {
  public:
-  DiscChecker(Disc& disc, const CheckOptions& options, Report& report)
-      : disc_(disc), options_(options), report_(report), file_("install.jar/" + disc.config.PropertiesMember) {}
+  DiscChecker(Disc& disc, const CheckOptions& options, Report& report, bool& pathWarned)
+      : disc_(disc),
+        options_(options),
+        report_(report),
+        file_("install.jar/" + disc.config.PropertiesMember),
+        pathWarned_(pathWarned) {}
 
   void Run();
 
@@ -60,6 +64,7 @@ class DiscChecker {
   std::string file_;
   std::set<int32_t> checkedActions_;
   bool usesCurrentDirectory_ = false;
+  bool& pathWarned_;  // said once for all languages
 };
 
 void DiscChecker::Run() {
@@ -67,7 +72,8 @@ void DiscChecker::Run() {
   CheckMenuButtons();
   CheckBackgrounds();
   CheckLineBreaks();
-  if (usesCurrentDirectory_) {
+  if (usesCurrentDirectory_ && !pathWarned_) {
+    pathWarned_ = true;
     report_.Warn(file_, 0,
                  "actions use $PWD: the disc works only from a path without blanks (in 'C:\\My Disc' the launcher "
                  "would look for a file named after the last blank)");
@@ -231,6 +237,7 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
   std::vector<uint32_t> languages = options.languages;
   if (options.allLanguages) languages.assign(std::begin(kLanguages), std::end(kLanguages));
   std::unique_ptr<Disc> english;
+  bool pathWarned = false;
   for (uint32_t language : languages) {
     std::unique_ptr<Disc> disc = LoadDisc(folder, language);
     const std::string member = disc->config.PropertiesMember;
@@ -244,7 +251,7 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
                        "the launcher stops at start with \"" + WithFinalFullStop(disc->startupError) + "\"");
       continue;
     }
-    DiscChecker(*disc, options, report).Run();
+    DiscChecker(*disc, options, report, pathWarned).Run();
     if (language == 9) {
       english = std::move(disc);
     } else if (english) {

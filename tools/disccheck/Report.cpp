@@ -20,16 +20,16 @@ int Report::Status() const {
 
 std::string JsonString(const std::string& utf8) {
   std::string out = "\"";
-  for (unsigned char c : utf8) {
+  for (char c : utf8) {
     if (c == '"' || c == '\\') {
       out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
       char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
       out += escaped;
     } else {
-      out += static_cast<char>(c);
+      out += c;
     }
   }
   return out + "\"";

@@ -1,0 +1,31 @@
+// An action text of any content, run as a menu button's action and as a
+// checklist, by the launcher's own action runner against a scripted host.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/ScriptedActionHost.h"
+#include "core/Selection.h"
+#include "core/SingleAction.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  launcher::ScriptedActionHost host;
+  host.config = [](const std::string& key) {
+    return key == "FileNotFoundDiskText" ? std::string("<br>disk was not found") : std::string();
+  };
+  host.fileExists = [](const std::string& name) { return name.size() % 2 == 0; };
+  host.answers = {true, true, false};
+  launcher::ActionState state;
+  state.CurrentDiscTitle = state.LauncherDiscTitle = "Disc";
+  launcher::SingleAction(host, state, launcher::ActionRequest{text, size % 3 == 0, "-q"});
+
+  std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, ""});
+  std::vector<launcher::LaunchAct> entries(3);
+  launcher::FillExecutionList(text, entries);
+  try {
+    launcher::RunSelection(host, state, table, entries);
+  } catch (const launcher::LauncherError&) {
+  }
+  return 0;
+}
