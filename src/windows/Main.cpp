@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "core/Texts.h"
 #include "windows/WindowClass.h"
 
 namespace launcher {
@@ -143,14 +142,7 @@ void TInstallWindows::setCharset(uint8_t charset) {
   Messages->SetMessageCharset(charset);
 }
 
-void TInstallWindows::Place() {
-  RECT frame;
-  GetWindowRect(window_, &frame);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  SetWindowPos(window_, nullptr, PlacementOrigin(GetSystemMetrics(SM_CXSCREEN), width),
-               PlacementOrigin(GetSystemMetrics(SM_CYSCREEN), height), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void TInstallWindows::Place() { PlaceOnScreen(window_); }
 
 void TInstallWindows::Show() {
   ShowWindow(window_, SW_SHOW);

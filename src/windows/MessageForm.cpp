@@ -58,12 +58,7 @@ void TMessageForm::SetMessageCharset(BYTE charset) {
 }
 
 void TMessageForm::Prepare(const std::string& title, const std::string& text) {
-  RECT frame;
-  GetWindowRect(window_, &frame);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  SetWindowPos(window_, nullptr, PlacementOrigin(GetSystemMetrics(SM_CXSCREEN), width),
-               PlacementOrigin(GetSystemMetrics(SM_CYSCREEN), height), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceOnScreen(window_);
   SetWindowTextA(window_, title.c_str());
   SetWindowTextA(messageText_, text.c_str());
   InvalidateRect(messageText_, nullptr, FALSE);

@@ -1,6 +1,17 @@
 #include "windows/WindowClass.h"
 
+#include "core/Texts.h"
+
 namespace launcher {
+
+void PlaceOnScreen(HWND window) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  SetWindowPos(window, nullptr, PlacementOrigin(GetSystemMetrics(SM_CXSCREEN), width),
+               PlacementOrigin(GetSystemMetrics(SM_CYSCREEN), height), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background, UINT style) {
   HINSTANCE instance = GetModuleHandleA(nullptr);

@@ -36,6 +36,10 @@ LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   }
 }
 
+// Moves a top-level window 50 pixels up and left of the screen's centre,
+// where the screen leaves room for that.
+void PlaceOnScreen(HWND window);
+
 // Registers a window class of this program once; later calls find it.
 void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background = nullptr, UINT style = 0);
 
