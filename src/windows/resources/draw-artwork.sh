@@ -23,10 +23,10 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 emblem 56 "$tmp/emblem56.png"
 emblem 40 "$tmp/emblem40.png"
-emblem 48 "$tmp/emblem48.png"
 emblem 32 "$tmp/emblem32.png"
 emblem 16 "$tmp/emblem16.png"
-"$convert" "$tmp/emblem16.png" "$tmp/emblem32.png" "$tmp/emblem48.png" launcher.ico
+# The two sizes the shell shows the program in; every byte counts in the exe.
+"$convert" "$tmp/emblem16.png" "$tmp/emblem32.png" launcher.ico
 
 # Message windows, 450 x 333: black band with the emblem, grey field, thin
 # black band at the bottom.
@@ -56,7 +56,7 @@ page selection.jpg 'Choose the components to install'
 stage() {  # word shape colour file
   "$convert" -size 50x50 xc:'#202428' -fill none -stroke "$3" -strokewidth 2 -draw "$2" \
     -stroke none -fill "$3" -font "$bold" -pointsize 8 -gravity north -annotate +0+3 "$1" \
-    -quality 95 "$4"
+    -quality 90 "$4"
 }
 shapes=(
   "DEFINE|circle 25,32 25,24"
