@@ -130,11 +130,18 @@ TEST_F(ActionsTest, ADiscChangeAsksOnceForTheSameDisc) {
   EXPECT_EQ(WaitForVisibleWindow("TDialogOKCancelForm", 300, launcher_->ProcessId()), nullptr);
 }
 
-TEST_F(ActionsTest, AMessageActionShowsItsTwoLines) {
+TEST_F(ActionsTest, AMessageActionShowsItsTwoLinesThenBringsTheLauncherBack) {
   ClickMenu(4);
   Answer shown = AnswerWindow(*launcher_, "TDialogInfoForm", IDOK);
   EXPECT_EQ(shown.title, "About");
   EXPECT_EQ(shown.text, "Line one\n\rLine two");
+  // After the message the launcher's application window is brought to the
+  // front, which activates the main window it owns.
+  EXPECT_TRUE(WaitFor([&] {
+    DWORD process = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &process);
+    return process == launcher_->ProcessId();
+  }, 3000));
 }
 
 TEST_F(ActionsTest, AProgramThatCannotStartShowsTheSystemsMessage) {
