@@ -7,11 +7,17 @@ TInstallButton::TInstallButton() {
   FontChanged();
 }
 
+void TInstallButton::SetHint(const std::string& hint) {
+  hint_ = hint;
+  if (Parent()) Parent()->UpdateTooltip(this);
+}
+
 bool TInstallButton::ShowHint() const { return parentShowHint_ && Parent() ? Parent()->ShowHint() : showHint_; }
 
 void TInstallButton::SetShowHint(bool showHint) {
   showHint_ = showHint;
   parentShowHint_ = false;
+  if (Parent()) Parent()->UpdateTooltip(this);
 }
 
 TBiDiMode TInstallButton::BiDiMode() const {
@@ -40,6 +46,7 @@ void TInstallButton::SetFont(const FontSpec& font) {
 
 void TInstallButton::ParentChanged() {
   if (parentFont_) FontChanged();
+  if (Parent()) Parent()->UpdateTooltip(this);
 }
 
 void TInstallButton::FontChanged() {

@@ -29,7 +29,7 @@ class TInstallButton : public TControl {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   const std::string& Hint() const { return hint_; }
-  void SetHint(const std::string& hint) { hint_ = hint; }
+  void SetHint(const std::string& hint);
   bool ShowHint() const;
   void SetShowHint(bool showHint);
   bool ParentShowHint() const { return parentShowHint_; }

@@ -11,14 +11,19 @@ namespace {
 
 constexpr char kPanelClass[] = "TPanel";
 
-TOOLINFOA ToolFor(HWND panel, TControl* control) {
+// The tool of a control: its text, which the tooltip copies, and its
+// rectangle while it is visible and has a text. A control without a text
+// gets an empty rectangle, so that a background picture under the buttons
+// does not take the pointer for itself.
+TOOLINFOA ToolFor(HWND panel, TControl* control, std::string& text) {
   TOOLINFOA tool{};
   tool.cbSize = TTTOOLINFOA_V2_SIZE;  // understood by every version of the control
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = panel;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = LPSTR_TEXTCALLBACKA;
-  if (control->Visible()) tool.rect = control->BoundsRect();
+  text = control->TooltipText();
+  tool.lpszText = text.data();
+  if (control->Visible() && !text.empty()) tool.rect = control->BoundsRect();
   return tool;
 }
 
@@ -52,7 +57,8 @@ void TPanel::BringToFront() {
 
 void TPanel::Add(TControl* control) {
   controls_.push_back(control);
-  TOOLINFOA tool = ToolFor(window_, control);
+  std::string text;
+  TOOLINFOA tool = ToolFor(window_, control, text);
   SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -64,13 +70,16 @@ void TPanel::Remove(TControl* control) {
     captured_ = nullptr;
     if (GetCapture() == window_) ReleaseCapture();
   }
-  TOOLINFOA tool = ToolFor(window_, control);
+  std::string text;
+  TOOLINFOA tool = ToolFor(window_, control, text);
   SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TPanel::UpdateTooltip(TControl* control) {
-  TOOLINFOA tool = ToolFor(window_, control);
+  std::string text;
+  TOOLINFOA tool = ToolFor(window_, control, text);
   SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TPanel::InvalidateArea(const RECT& area) { InvalidateRect(window_, &area, FALSE); }
@@ -207,18 +216,6 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam);
-    }
-    case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (header->hwndFrom == tooltip_ && header->code == TTN_GETDISPINFOA) {
-        auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-        auto* control = reinterpret_cast<TControl*>(info->hdr.idFrom);
-        const bool known = std::find(controls_.begin(), controls_.end(), control) != controls_.end();
-        tooltipText_ = known && control->Visible() ? control->TooltipText() : std::string();
-        info->lpszText = tooltipText_.data();
-        return 0;
-      }
-      break;
     }
     default:
       break;

@@ -44,6 +44,7 @@ class TPanel {
   void Remove(TControl* control);
   void InvalidateArea(const RECT& area);
   void PaintAreaNow(const RECT& area);
+  // After a control's place, visibility or tooltip text changed.
   void UpdateTooltip(TControl* control);
   // A DC for measuring text; the caller releases nothing.
   HDC MeasuringDc() const { return measuringDc_.Get(); }
@@ -51,6 +52,7 @@ class TPanel {
   // Paints everything into `dc` as the screen would show it (for tests).
   void PaintTo(HDC dc, const RECT& area);
 
+  HWND Tooltip() const { return tooltip_; }
   TControl* Hovered() const { return hovered_; }
   TControl* Captured() const { return captured_; }
 
@@ -75,7 +77,6 @@ class TPanel {
   TControl* captured_ = nullptr;
   TControl* clicked_ = nullptr;  // the left button went down on it
   bool trackingLeave_ = false;
-  std::string tooltipText_;
 };
 
 }  // namespace launcher

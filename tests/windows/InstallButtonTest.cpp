@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <memory>
 #include <vector>
 
+#include "windows/Image.h"
 #include "windows/InstallButton.h"
 #include "windows/WindowTestSupport.h"
 
@@ -358,13 +362,34 @@ TEST_F(InstallButtonTest, EnterAndLeaveFireTrackingOnceEachEvenWhenDisabled) {
   EXPECT_EQ(trackings_, 2);
 }
 
+// The text and the rectangle the tooltip control holds for the button.
+std::pair<std::string, RECT> ToolOf(TPanel& panel, TInstallButton& button) {
+  char text[256] = "";
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = panel.Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(&button);
+  tool.lpszText = text;
+  SendMessageA(panel.Tooltip(), TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool));
+  return {text, tool.rect};
+}
+
 TEST_F(InstallButtonTest, TooltipShowsTheHintOnlyWhenShowHint) {
   TInstallButton& button = AddButton(20, 20, 164, 23);
   button.SetHint("Choose the components");
   EXPECT_EQ(button.TooltipText(), "");  // follows the panel, which shows none
+  EXPECT_EQ(ToolOf(panel_, button).first, "");
   button.SetShowHint(true);
   EXPECT_FALSE(button.ParentShowHint());
   EXPECT_EQ(button.TooltipText(), "Choose the components");
+  EXPECT_EQ(ToolOf(panel_, button).first, "Choose the components");
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  const RECT bounds = button.BoundsRect(), tool = ToolOf(panel_, button).second;
+  EXPECT_TRUE(EqualRect(&bounds, &tool));
+  button.SetVisible(false);
+  const RECT hidden = ToolOf(panel_, button).second;
+  EXPECT_TRUE(IsRectEmpty(&hidden));
 }
 
 TEST_F(InstallButtonTest, KeepsAScreenshotOfNormalHoveredAndPressedButtons) {
@@ -382,6 +407,39 @@ TEST_F(InstallButtonTest, KeepsAScreenshotOfNormalHoveredAndPressedButtons) {
   CreateDirectoryA("artifacts", nullptr);
   EXPECT_TRUE(test::SaveScreenshot(window_, "artifacts/install-buttons.bmp"));
   Send(WM_LBUTTONUP, 40, 85);
+}
+
+}  // namespace
+}  // namespace launcher
+
+namespace launcher {
+namespace {
+
+TEST_F(InstallButtonTest, TooltipAppearsWhenThePointerRestsOnTheButton) {
+  SetWindowPos(window_, HWND_TOP, 100, 100, 600, 400, SWP_SHOWWINDOW);
+  // A background under the button, as on the menu page.
+  TImage background;
+  background.SetBounds(0, 0, 600, 400);
+  background.SetParent(&panel_);
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetShowHint(true);
+  button.SetHint("Choose the components");
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  application_.ProcessMessages();
+  POINT point{40, 30};
+  ClientToScreen(panel_.Handle(), &point);
+  SetCursorPos(point.x, point.y);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &move, sizeof move);
+  bool shown = false;
+  for (DWORD start = GetTickCount(); !shown && GetTickCount() - start < 3000; Sleep(20)) {
+    application_.ProcessMessages();
+    shown = IsWindowVisible(panel_.Tooltip());
+  }
+  EXPECT_TRUE(shown);
 }
 
 }  // namespace
