@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include "archive/Deflate64.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -24,6 +26,7 @@ constexpr uint64_t kMaxDirectorySize = 64ull * 1024 * 1024;
 constexpr size_t kReadChunk = 64 * 1024;
 constexpr uint16_t kStored = 0;
 constexpr uint16_t kDeflated = 8;
+constexpr uint16_t kDeflate64 = 9;
 constexpr uint16_t kEncryptedFlag = 1;
 
 uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
@@ -69,6 +72,27 @@ void ApplyZip64Extra(const uint8_t* extra, size_t length, ZipArchive::Entry& ent
 }
 
 }  // namespace
+
+bool ZipArchive::IsReadableMethod(uint16_t method) {
+  return method == kStored || method == kDeflated || method == kDeflate64;
+}
+
+std::string ZipArchive::CompressionMethodName(uint16_t method) {
+  switch (method) {
+    case kStored: return "stored";
+    case 1: return "shrunk";
+    case 2: case 3: case 4: case 5: return "reduced";
+    case 6: return "imploded";
+    case kDeflated: return "deflated";
+    case kDeflate64: return "deflate64";
+    case 12: return "bzip2";
+    case 14: return "LZMA";
+    case 93: return "Zstandard";
+    case 95: return "xz";
+    case 98: return "PPMd";
+    default: return "unknown";
+  }
+}
 
 bool MemoryFile::ReadAt(uint64_t offset, void* buffer, size_t count) {
   if (offset > bytes_.size() || count > bytes_.size() - offset) return false;
@@ -193,8 +217,9 @@ std::optional<std::vector<uint8_t>> ZipArchive::Extract(std::string_view name) {
   const Entry& entry = *found;
 
   if (entry.flags & kEncryptedFlag) BadMember(entry, "it is encrypted");
-  if (entry.method != kStored && entry.method != kDeflated) {
-    BadMember(entry, "its compression method " + std::to_string(entry.method) + " is not supported");
+  if (!IsReadableMethod(entry.method)) {
+    BadMember(entry, "its compression method " + std::to_string(entry.method) + " (" +
+                         CompressionMethodName(entry.method) + ") is not supported");
   }
   if (entry.size > kMaxMemberSize) {
     BadMember(entry, "it is larger than " + std::to_string(kMaxMemberSize >> 20) + " MiB");
@@ -202,12 +227,14 @@ std::optional<std::vector<uint8_t>> ZipArchive::Extract(std::string_view name) {
   if (entry.method == kStored && entry.compressedSize != entry.size) {
     BadMember(entry, "its stored and declared sizes differ");
   }
-  if (entry.method == kDeflated && entry.size / kMaxDeflateRatio > entry.compressedSize) {
+  if (entry.method != kStored && entry.size / kMaxDeflateRatio > entry.compressedSize) {
     BadMember(entry, "its declared size is impossible for its compressed size");
   }
 
   const uint64_t offset = DataOffset(entry);
-  std::vector<uint8_t> data = entry.method == kStored ? ReadStored(entry, offset) : Inflate(entry, offset);
+  std::vector<uint8_t> data = entry.method == kStored    ? ReadStored(entry, offset)
+                              : entry.method == kDeflated ? Inflate(entry, offset)
+                                                          : InflateDeflate64(entry, offset);
 
   uLong crc = crc32(0L, Z_NULL, 0);
   crc = crc32(crc, data.data(), static_cast<uInt>(data.size()));
@@ -274,6 +301,27 @@ std::vector<uint8_t> ZipArchive::Inflate(const Entry& entry, uint64_t offset) {
   }
   if (stream.total_out != entry.size) BadMember(entry, "it holds less data than declared");
   return data;
+}
+
+std::vector<uint8_t> ZipArchive::InflateDeflate64(const Entry& entry, uint64_t offset) {
+  std::vector<uint8_t> data(static_cast<size_t>(entry.size));
+  uint64_t remaining = entry.compressedSize;
+  const InflateSource source = [&](std::span<uint8_t> buffer) -> size_t {
+    const size_t n = static_cast<size_t>(std::min<uint64_t>(remaining, buffer.size()));
+    if (n && !file_->ReadAt(offset, buffer.data(), n)) return kInflateSourceFailed;
+    offset += n;
+    remaining -= n;
+    return n;
+  };
+  switch (launcher::InflateDeflate64(source, data)) {
+    case InflateResult::kComplete: return data;
+    case InflateResult::kTooLong: BadMember(entry, "it holds more data than declared");
+    case InflateResult::kTooShort: BadMember(entry, "it holds less data than declared");
+    case InflateResult::kEndsEarly: BadMember(entry, "its data ends early");
+    case InflateResult::kUnreadable: BadMember(entry, "its data cannot be read");
+    case InflateResult::kDamaged: break;
+  }
+  BadMember(entry, "its compressed data is damaged");
 }
 
 }  // namespace launcher

@@ -30,7 +30,9 @@ class ZipArchive {
  public:
   static constexpr uint64_t kMaxMemberSize = 64ull * 1024 * 1024;
   // Deflate cannot expand data by more than about 1032:1; a larger declared
-  // ratio is a lie or a bomb.
+  // ratio is a lie or a bomb. Deflate64's longest lengths could go further in
+  // theory, but the archivers that write it match at most 257 bytes at a
+  // time, so the same cap holds for it.
   static constexpr uint64_t kMaxDeflateRatio = 1032;
 
   struct Entry {
@@ -59,12 +61,18 @@ class ZipArchive {
 
   const std::vector<Entry>& Entries() const { return entries_; }
 
+  // Stored, deflated and deflate64 members are read; the older methods
+  // (shrunk, reduced, imploded) and the newer ones are refused by name.
+  static bool IsReadableMethod(uint16_t method);
+  static std::string CompressionMethodName(uint16_t method);
+
  private:
   void ReadDirectory();
   const Entry* FindEntry(std::string_view name) const;
   uint64_t DataOffset(const Entry& entry);
   std::vector<uint8_t> ReadStored(const Entry& entry, uint64_t offset);
   std::vector<uint8_t> Inflate(const Entry& entry, uint64_t offset);
+  std::vector<uint8_t> InflateDeflate64(const Entry& entry, uint64_t offset);
 
   std::unique_ptr<RandomAccessFile> file_;
   std::vector<Entry> entries_;

@@ -138,6 +138,23 @@ TEST(DisccheckCheck, StartUpErrorsAreErrorsAtTheirLine) {
       << json.out;
 }
 
+TEST(DisccheckCheck, SaysWhichArchiveMethodsTheLauncherCannotRead) {
+  Output imploded = RunDisccheck({"check", test::Fixture("disccheck/imploded")});
+  EXPECT_EQ(imploded.status, 2);
+  EXPECT_NE(imploded.out.find(kProperties + ": error: is compressed with method 6 (imploded), which the launcher "
+                                            "does not read (it reads stored, deflated and deflate64 members): "
+                                            "repack the archive with 'disccheck pack FOLDER install.jar'\n"),
+            std::string::npos)
+      << imploded.out;
+  EXPECT_NE(imploded.out.find("the launcher stops at start with \"Cannot extract"), std::string::npos)
+      << imploded.out;
+  // Deflate64 is read: the disc loads, and the archive draws no error.
+  Output deflate64 = RunDisccheck({"check", test::Fixture("disccheck/deflate64")});
+  EXPECT_EQ(deflate64.out.find("error"), std::string::npos) << deflate64.out;
+  Output config = RunDisccheck({"config", test::Fixture("disccheck/deflate64")});
+  EXPECT_NE(config.out.find("LauncherTitle=Packed"), std::string::npos) << config.out;
+}
+
 TEST(DisccheckCheck, ACleanDiscIsClean) {
   Output o = RunDisccheck({"check", test::Fixture("e2e/gaps")});
   // The gaps disc carries no pictures and a tool tip for a hidden button.

@@ -5,6 +5,8 @@
 
 #include "Disc.h"
 #include "Simulation.h"
+#include "archive/ZipArchive.h"
+#include "core/Config.h"
 #include "core/Selection.h"
 #include "core/Texts.h"
 #include "image/Jpeg.h"
@@ -226,6 +228,29 @@ void CheckLanguageKeys(const Disc& english, const Disc& other, Report& report) {
   }
 }
 
+// Members the launcher looks up but cannot decompress: start-up stops, or a
+// background is missing, with an error that says too little of the remedy.
+void CheckArchiveMethods(const ZipArchive& archive, Report& report) {
+  for (const ZipArchive::Entry& entry : archive.Entries()) {
+    const bool launcherReadsIt = entry.name.rfind(kPropertiesPrefix, 0) == 0 || entry.name.rfind(kImagePrefix, 0) == 0;
+    if (!launcherReadsIt || ZipArchive::IsReadableMethod(entry.method)) continue;
+    report.Error("install.jar/" + entry.name, 0,
+                 "is compressed with method " + std::to_string(entry.method) + " (" +
+                     ZipArchive::CompressionMethodName(entry.method) +
+                     "), which the launcher does not read (it reads stored, deflated and deflate64 members): "
+                     "repack the archive with 'disccheck pack FOLDER install.jar'");
+  }
+}
+
+bool HasMember(ZipArchive& archive, const std::string& member) {
+  if (!archive.IsOpen()) return false;
+  try {
+    return archive.Extract(member).has_value();
+  } catch (const ArchiveError&) {
+    return true;  // there, but unreadable: start-up says so
+  }
+}
+
 }  // namespace
 
 void CheckDisc(const std::string& folder, const CheckOptions& options, Report& report) {
@@ -238,10 +263,15 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
   if (options.allLanguages) languages.assign(std::begin(kLanguages), std::end(kLanguages));
   std::unique_ptr<Disc> english;
   bool pathWarned = false;
+  bool methodsChecked = false;
   for (uint32_t language : languages) {
     std::unique_ptr<Disc> disc = LoadDisc(folder, language);
+    if (!methodsChecked && disc->archive.IsOpen()) {
+      CheckArchiveMethods(disc->archive, report);
+      methodsChecked = true;
+    }
     const std::string member = disc->config.PropertiesMember;
-    const bool hasMember = disc->archive.IsOpen() && disc->archive.Extract(member).has_value();
+    const bool hasMember = HasMember(disc->archive, member);
     if (options.allLanguages && language != 9 && !hasMember) continue;  // falls back to nothing: not offered
     if (!disc->startupError.empty()) {
       const std::string file = disc->config.PropertiesMember.empty() ? "install.jar" : "install.jar/" + member;
