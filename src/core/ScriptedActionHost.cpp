@@ -53,14 +53,30 @@ void ScriptedActionHost::ShowDelayDialog(const std::string& title, const std::st
   events.push_back("notice: " + OneLine(title) + " | " + OneLine(text) + " (" + std::to_string(seconds) + " s)");
 }
 
+int32_t ScriptedActionHost::Started(int32_t result, uint32_t error) {
+  if (result == -1) lastStartError_ = error;
+  return result;
+}
+
 int32_t ScriptedActionHost::RunWinProcess(const std::string& commandLine, int16_t) {
   events.push_back("start: " + commandLine);
-  return startResult;
+  lastCommandLine = commandLine;
+  return Started(startResult, startError);
 }
 
 int32_t ScriptedActionHost::WinExecAndWait32(const std::string& commandLine, int16_t) {
   events.push_back("start assisted: " + commandLine);
-  return startResult;
+  lastCommandLine = commandLine;
+  return Started(startResult, startError);
+}
+
+std::optional<std::string> ScriptedActionHost::FindProgram(const std::string& name) {
+  return fileExists(name) ? std::optional<std::string>(name) : std::nullopt;
+}
+
+int32_t ScriptedActionHost::StartElevated(const std::string& program, const std::string& parameters, int16_t) {
+  events.push_back("start elevated: " + program + " | " + parameters);
+  return Started(elevatedResult, elevatedError);
 }
 
 }  // namespace launcher

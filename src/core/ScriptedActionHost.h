@@ -27,13 +27,21 @@ class ScriptedActionHost : public ActionHost {
   std::string currentDirectory = "D:";
   std::deque<bool> answers;
   int32_t startResult = 0;
+  // The error of a start that gives -1, and what an elevated start gives.
+  uint32_t startError = 2;
+  int32_t elevatedResult = 0;
+  uint32_t elevatedError = 0;
   std::string lastErrorText = "The system cannot find the file specified";
   unsigned codePage = 1252;
+
+  // The command line of the last plain or assisted start.
+  std::string lastCommandLine;
 
   // One line an event: "info: TITLE | TEXT", "ok-cancel: TITLE | TEXT -> OK",
   // "retry-cancel: TITLE | TEXT -> Cancel", "message: TEXT", "error: TEXT",
   // "notice: TITLE | TEXT (5 s)",
-  // "start: COMMAND", "start assisted: COMMAND", "foreground",
+  // "start: COMMAND", "start assisted: COMMAND",
+  // "start elevated: PROGRAM | PARAMETERS", "foreground",
   // "close main window". Line breaks in texts are written \n and \r.
   std::vector<std::string> events;
 
@@ -51,11 +59,18 @@ class ScriptedActionHost : public ActionHost {
   int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
   int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
   std::string LastErrorText() override { return lastErrorText; }
+  uint32_t LastStartError() override { return lastStartError_; }
+  // Programs are looked up on the disc alone.
+  std::optional<std::string> FindProgram(const std::string& name) override;
+  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
   void ForceForeground() override { events.push_back("foreground"); }
   void CloseMainWindow() override { events.push_back("close main window"); }
 
  private:
   bool Answer();
+  int32_t Started(int32_t result, uint32_t error);
+
+  uint32_t lastStartError_ = 0;
 };
 
 // A text on one line: LF and CR written as \n and \r.

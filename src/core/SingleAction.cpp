@@ -1,5 +1,6 @@
 #include "core/SingleAction.h"
 
+#include "core/ElevatedStart.h"
 #include "core/Startup.h"
 #include "core/Tokens.h"
 
@@ -32,6 +33,7 @@ class Runner {
   std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_); }
   bool AskForDisc(std::string& text);
   void Start(std::string text);
+  int32_t StartElevatedIfNeeded(int32_t result, const std::string& commandLine);
   bool AskToRetry(const std::string& fileToCheck);
   bool Fits(const std::string& commandLine);
 
@@ -111,15 +113,24 @@ void Runner::Start(std::string text) {
   if (sender_.ButtonAssist) {
     const std::string command = host_.CurrentDirectory() + "\\" + PathMod(text) + " " + sender_.ButtonAssistText;
     if (!Fits(command)) return;
-    result = host_.WinExecAndWait32(command, kShowNormal);
+    result = StartElevatedIfNeeded(host_.WinExecAndWait32(command, kShowNormal), command);
   } else {
     const size_t firstBlank = text.find(' ');
     const std::string firstWord = firstBlank == std::string::npos ? std::string() : text.substr(0, firstBlank);
     if (firstWord == "explorer") text = replaceTokens(text, "explorer", state_.ShellLauncher);
     if (!Fits(text)) return;
-    result = host_.RunWinProcess(text, kShowNormal);
+    result = StartElevatedIfNeeded(host_.RunWinProcess(text, kShowNormal), text);
   }
   if (result == -1) host_.ShowMessage(host_.LastErrorText());
+}
+
+// A program that needs administrator rights does not start plainly; the
+// shell starts it after the user's consent. Without a program file to name,
+// the plain start's error stands.
+int32_t Runner::StartElevatedIfNeeded(int32_t result, const std::string& commandLine) {
+  if (result != -1 || host_.LastStartError() != kErrorElevationRequired) return result;
+  const auto start = SplitCommandLine(commandLine, [this](const std::string& name) { return host_.FindProgram(name); });
+  return start ? host_.StartElevated(start->program, start->parameters, kShowNormal) : result;
 }
 
 bool Runner::AskToRetry(const std::string& fileToCheck) {

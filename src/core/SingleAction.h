@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,16 @@ class ActionHost {
   virtual int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) = 0;
   // The system's message for the error of the last failed start.
   virtual std::string LastErrorText() = 0;
+  // The system's error number of the last failed start.
+  virtual uint32_t LastStartError() = 0;
+  // Where a plain start finds the program file `name` (the launcher's
+  // folder, the current directory, the system folders, the path).
+  virtual std::optional<std::string> FindProgram(const std::string& name) = 0;
+  // Starts the program through the shell, which asks for administrator
+  // consent, in the current directory, and waits: the exit code, or -1 when
+  // it did not start (declined consent among it; the shell's error is then
+  // the last start error).
+  virtual int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) = 0;
 
   // Brings the application window to the front.
   virtual void ForceForeground() = 0;

@@ -20,6 +20,18 @@ void ProtectDllLoading() {
   if (setDirectories) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
+// Windows Installer holds this mutex while it asks for the next disc of a
+// package; the disc it asks for must not pop the launcher's menu over it.
+bool InstallerAsksForADisc() {
+  for (const char* name : {"__MsiPromptForCD", "Global\\__MsiPromptForCD"}) {
+    if (HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, name)) {
+      CloseHandle(mutex);
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 // An exception that escapes everything ends the program; the launcher has no
@@ -31,6 +43,7 @@ void __verbose_terminate_handler() { std::abort(); }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ProtectDllLoading();
+  if (InstallerAsksForADisc()) return 0;
   if (FindWindowA(launcher::kMainWindowClass, nullptr)) return 0;
   launcher::Application application("Install_Windows");
   launcher::TInstallWindows mainWindow(application);

@@ -116,6 +116,9 @@ class TInstallWindows : private ActionHost {
   int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
   int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
   std::string LastErrorText() override;
+  uint32_t LastStartError() override { return lastStartError_; }
+  std::optional<std::string> FindProgram(const std::string& name) override;
+  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
   void ForceForeground() override;
   void CloseMainWindow() override { Close(); }
 
@@ -125,7 +128,7 @@ class TInstallWindows : private ActionHost {
   ZipArchive InstallJar;
   Font mainFont_;
   FontSpec mainFontSpec_;
-  unsigned long lastStartError_ = 0;
+  uint32_t lastStartError_ = 0;
 };
 
 template <typename Work>

@@ -51,6 +51,17 @@ int32_t TInstallWindows::WinExecAndWait32(const std::string& commandLine, int16_
   return result;
 }
 
+int32_t TInstallWindows::StartElevated(const std::string& program, const std::string& parameters, int16_t show) {
+  const int32_t result =
+      launcher::StartElevated(program, parameters, show, application_.Window(), CurrentDirectory());
+  lastStartError_ = GetLastError();
+  return result;
+}
+
+std::optional<std::string> TInstallWindows::FindProgram(const std::string& name) {
+  return launcher::FindProgram(name, CurrentDirectory(), host_.EnvironmentVariable("PATH"));
+}
+
 std::string TInstallWindows::LastErrorText() { return SystemErrorText(lastStartError_); }
 
 void TInstallWindows::ForceForeground() { ForceForegroundWindow(application_.Window()); }

@@ -1,5 +1,8 @@
 #include "windows/Processes.h"
 
+#include <shellapi.h>
+
+#include <algorithm>
 #include <cstring>
 
 #include "core/Startup.h"
@@ -42,7 +45,90 @@ bool HasForegroundLock() {
          (version.dwMajorVersion > 4 || (version.dwMajorVersion == 4 && version.dwMinorVersion > 0));
 }
 
+// The shell is loaded only when a program needs it: importing it would load
+// it, and the many libraries it pulls in, at every start of the launcher.
+using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
+ShellExecuteExFn ShellExecuteExEntry() {
+  static ShellExecuteExFn entry = [] {
+    char system[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return ShellExecuteExFn{};
+    HMODULE shell = LoadLibraryA((std::string(system, length) + "\\shell32.dll").c_str());
+    return shell ? reinterpret_cast<ShellExecuteExFn>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExA")))
+                 : ShellExecuteExFn{};
+  }();
+  return entry;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+template <typename Fill>
+std::string SystemText(Fill fill) {
+  char buffer[MAX_PATH];
+  const DWORD length = fill(buffer, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
+}
+
+std::optional<std::string> ExistingFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+  char full[MAX_PATH];
+  const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+}
+
 }  // namespace
+
+int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show, HWND owner,
+                      const std::string& directory) {
+  const ShellExecuteExFn shellExecuteEx = ShellExecuteExEntry();
+  if (!shellExecuteEx) return -1;  // the last error says why the shell did not load
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.hwnd = owner;
+  info.lpVerb = "runas";
+  info.lpFile = program.c_str();
+  info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+  // Without it an elevated program starts in the system folder.
+  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+  info.nShow = show;
+  if (!shellExecuteEx(&info)) return -1;  // nothing more is called: the last error stays the shell's
+  if (!info.hProcess) return 0;  // handed to a running program: nothing to wait for
+  WaitFor(info.hProcess);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(info.hProcess, &exitCode);
+  CloseHandle(info.hProcess);
+  return static_cast<int32_t>(exitCode);
+}
+
+std::optional<std::string> FindProgram(const std::string& name, const std::string& currentDirectory,
+                                       const std::string& searchPath) {
+  if (name.find_first_of("\\/:") != std::string::npos) return ExistingFile(name);
+  const std::string windows = SystemText([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
+  const std::string folders[] = {
+      DirectoryOf(SystemText([](char* b, DWORD n) { return GetModuleFileNameA(nullptr, b, n); })),
+      currentDirectory,
+      SystemText([](char* b, UINT n) { return GetSystemDirectoryA(b, n); }),
+      windows.empty() ? std::string() : windows + "\\System",
+      windows,
+  };
+  for (const std::string& folder : folders) {
+    if (folder.empty()) continue;
+    if (auto found = ExistingFile(folder + "\\" + name)) return found;
+  }
+  for (size_t start = 0; start <= searchPath.size();) {
+    const size_t end = std::min(searchPath.find(';', start), searchPath.size());
+    if (end > start) {
+      if (auto found = ExistingFile(searchPath.substr(start, end - start) + "\\" + name)) return found;
+    }
+    start = end + 1;
+  }
+  return std::nullopt;
+}
 
 int32_t RunWinProcess(const std::string& commandLine, int16_t show) {
   return StartAndWait(commandLine, show, NORMAL_PRIORITY_CLASS);

@@ -155,6 +155,37 @@ TEST(DisccheckCheck, SaysWhichArchiveMethodsTheLauncherCannotRead) {
   EXPECT_NE(config.out.find("LauncherTitle=Packed"), std::string::npos) << config.out;
 }
 
+TEST(DisccheckCheck, SaysWhichProgramsWillAskForAdministratorConsentAndWhy) {
+  Output o = RunDisccheck({"check", test::Fixture("disccheck/consent")});
+  auto has = [&](const std::string& line) { return o.out.find(line) != std::string::npos; };
+  const std::string through = "; the launcher starts it through Windows' consent window\n";
+  EXPECT_TRUE(has(kProperties + ":9: warning: Button1Action: 'programs\\admin.exe' will ask for administrator "
+                                "consent: its manifest asks for requireAdministrator" + through)) << o.out;
+  EXPECT_TRUE(has(kProperties + ":11: warning: Button2Action: 'programs\\highest.exe' will ask for administrator "
+                                "consent: its manifest asks for highestAvailable (administrators are asked)" + through))
+      << o.out;
+  const std::string detection = "will ask for administrator consent: it is a 32-bit program without an execution "
+                                "level in a manifest, and its name contains 'setup', which makes Windows take it for "
+                                "an installer" + through;
+  EXPECT_TRUE(has(kProperties + ":13: warning: Button3Action: 'programs\\setup.exe' " + detection)) << o.out;
+  EXPECT_TRUE(has(kProperties + ":4: warning: Action1: 'programs\\setup.exe' " + detection)) << o.out;
+  EXPECT_TRUE(has(kProperties + ":19: warning: Button6Action: 'programs\\truncated.exe' is a damaged Windows "
+                                "program (")) << o.out;
+  // asInvoker, a 64-bit setup.exe and a file that is no program ask nothing.
+  for (const char* quiet : {"Button4Action", "Button5Action", "Button7Action"}) {
+    EXPECT_FALSE(has(std::string(quiet) + ":")) << quiet << "\n" << o.out;
+  }
+  EXPECT_EQ(o.status, 1) << o.out;
+
+  Output menu = RunDisccheck({"menu", test::Fixture("disccheck/consent"), "--json"});
+  EXPECT_TRUE(menu.out.find("\"button 1: admin.exe -> programs\\\\admin.exe [administrator consent: "
+                            "requireAdministrator]\"") != std::string::npos) << menu.out;
+  EXPECT_TRUE(menu.out.find("\"button 4: invoker\\\\setup.exe -> programs\\\\invoker\\\\setup.exe\"") !=
+              std::string::npos) << menu.out;
+  EXPECT_TRUE(menu.out.find("row 1: Setup [DEPLOY]  [administrator consent: installer detection]") !=
+              std::string::npos) << menu.out;
+}
+
 TEST(DisccheckCheck, ACleanDiscIsClean) {
   Output o = RunDisccheck({"check", test::Fixture("e2e/gaps")});
   // The gaps disc carries no pictures and a tool tip for a hidden button.

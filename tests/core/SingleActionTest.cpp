@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "core/ElevatedStart.h"
 #include "core/ScriptedActionHost.h"
 #include "core/SingleAction.h"
 
@@ -87,6 +88,47 @@ TEST_F(SingleActionTest, StartsWhatIsLeftOnceItsLastWordIsFound) {
   EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp"),
             (Events{"start: setup\\DemoSetup.exe components\\a.cmp",
                     "message: The system cannot find the file specified"}));
+}
+
+TEST_F(SingleActionTest, ProgramsThatNeedAdministratorRightsStartThroughTheShell) {
+  files = {"D:\\My Disc\\setup\\setup.exe", "a.cmp"};
+  host.currentDirectory = "D:\\My Disc";
+  host.startResult = -1;
+  host.startError = kErrorElevationRequired;
+  host.elevatedResult = 0;
+  // $PWD in a folder with blanks: the program is found at the second blank.
+  const Events elevated = {"start: D:\\My Disc\\setup\\setup.exe /q a.cmp",
+                           "start elevated: D:\\My Disc\\setup\\setup.exe | /q a.cmp"};
+  EXPECT_EQ(Run("$PWD\\setup\\setup.exe /q a.cmp"), elevated);
+  // Assisted starts too; a console program gets its console from the system.
+  EXPECT_EQ(Run("tools\\assist", true, "-x"),
+            (Events{"retry-cancel: Missing | tools\\assist was not found.\\n\\rInsert Orbit disc. -> Cancel",
+                    "foreground"}));
+  files.insert("tools\\assist");
+  files.insert("D:\\My Disc\\tools\\assist.exe");
+  EXPECT_EQ(Run("tools\\assist", true, "-x"),
+            (Events{"start assisted: D:\\My Disc\\tools\\assist -x",
+                    "start elevated: D:\\My Disc\\tools\\assist.exe | -x"}));
+
+  // Declined consent ends in the system's message, as any failed start.
+  host.elevatedResult = -1;
+  host.elevatedError = kErrorCancelled;
+  host.lastErrorText = "The operation was canceled by the user";
+  Events declined = elevated;
+  declined.push_back("message: The operation was canceled by the user");
+  EXPECT_EQ(Run("$PWD\\setup\\setup.exe /q a.cmp"), declined);
+
+  // Other failures are reported as before, without a second start.
+  host.startError = 2;
+  host.lastErrorText = "The system cannot find the file specified";
+  EXPECT_EQ(Run("$PWD\\setup\\setup.exe /q a.cmp"),
+            (Events{elevated[0], "message: The system cannot find the file specified"}));
+  // A command line that names no program file keeps the plain start's error.
+  host.startError = kErrorElevationRequired;
+  host.lastErrorText = "The requested operation requires elevation";
+  files.insert("x.cmp");
+  EXPECT_EQ(Run("nothere.exe x.cmp"),
+            (Events{"start: nothere.exe x.cmp", "message: The requested operation requires elevation"}));
 }
 
 TEST_F(SingleActionTest, TokensAreReplacedInOrderWithLetterCaseCounting) {

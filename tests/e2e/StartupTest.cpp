@@ -81,6 +81,32 @@ TEST_F(LauncherTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
   EXPECT_EQ(first.WaitForExit(), 0u);
 }
 
+// While Windows Installer asks for a disc, inserting it must not bring up
+// the menu: the launcher ends at once, showing and activating nothing. The
+// test itself holds the mutex, as the installer's process would.
+TEST_F(LauncherTest, EndsAtOnceWhileWindowsInstallerAsksForADisc) {
+  for (const char* name : {"__MsiPromptForCD", "Global\\__MsiPromptForCD"}) {
+    SCOPED_TRACE(name);
+    HANDLE prompt = CreateMutexA(nullptr, FALSE, name);
+    ASSERT_NE(prompt, nullptr);
+    HWND foreground = GetForegroundWindow();
+    {
+      LauncherProcess launcher(Disc("gaps"));
+      ASSERT_TRUE(launcher.Started());
+      EXPECT_EQ(launcher.WaitForExit(), 0u);
+    }
+    EXPECT_EQ(FindWindowA("TInstallWindows", nullptr), nullptr);
+    EXPECT_EQ(GetForegroundWindow(), foreground);
+    CloseHandle(prompt);
+  }
+  // Once the installer is done, the launcher starts as usual.
+  LauncherProcess launcher(Disc("gaps"));
+  HWND window = Watch(launcher.MainWindow());
+  ASSERT_NE(window, nullptr);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(launcher.WaitForExit(), 0u);
+}
+
 TEST_F(LauncherTest, PlacedFiftyPixelsUpAndLeftOfTheScreensCentre) {
   LauncherProcess launcher(Disc("gaps"));
   HWND window = Watch(launcher.MainWindow());

@@ -8,6 +8,7 @@
 
 #include "core/Startup.h"
 #include "windows/Processes.h"
+#include "windows/Win32Text.h"
 
 namespace launcher {
 namespace {
@@ -78,6 +79,50 @@ TEST(Processes, AssistedStartsGetAConsoleOfTheirOwn) {
   EXPECT_NE(console, "console=00000000");
   EXPECT_NE(console, "console=0000000000000000");
   EXPECT_NE(console, "console=" + std::string());
+}
+
+// Wine grants "runas" without a consent window, so the elevated start runs
+// through to the program here; the consent itself needs a real Windows.
+TEST(Processes, ElevatedStartsRunThroughTheShellInTheGivenDirectoryAndWait) {
+  DeleteFileA(kRecord.c_str());
+  const std::string directory = FullPath("fixtures");
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(StartElevated(kProbe, "5 700 " + kRecord, SW_SHOWNORMAL, nullptr, directory), 5);
+  EXPECT_GE(GetTickCount() - start, 600u);  // it waited for the program
+  const Record record = ReadRecord(kRecord);
+  EXPECT_NE(record.commandLine.find("5 700 " + kRecord), std::string::npos) << record.commandLine;
+  EXPECT_EQ(record.directory, directory);
+
+  SetLastError(0);
+  EXPECT_EQ(StartElevated(FullPath("no-such-program.exe"), "", SW_SHOWNORMAL, nullptr, directory), -1);
+  const DWORD error = GetLastError();
+  EXPECT_NE(error, 0u);
+  EXPECT_FALSE(SystemErrorText(error).empty());
+}
+
+TEST(Processes, ProgramsAreFoundWhereAPlainStartLooks) {
+  const std::string here = FullPath(".");
+  const std::string probeName = kProbe.substr(kProbe.find_last_of('\\') + 1);
+  // Named with a folder: as given, made whole.
+  EXPECT_EQ(FindProgram(kProbe, here, ""), kProbe);
+  EXPECT_EQ(FindProgram(kProbe + "x", here, ""), std::nullopt);
+  // A bare name: the program's own folder (the tests' folder holds the
+  // probe), the current directory, the system folders, then the path.
+  EXPECT_EQ(FindProgram(probeName, "C:\\nowhere", ""), kProbe);
+  const std::string zipFolder = FullPath("fixtures\\zip");
+  EXPECT_EQ(FindProgram("basic.jar", zipFolder, ""), zipFolder + "\\basic.jar");
+  EXPECT_EQ(FindProgram("basic.jar", here, "C:\\nowhere;;" + zipFolder), zipFolder + "\\basic.jar");
+  EXPECT_EQ(FindProgram("basic.jar", here, "C:\\nowhere"), std::nullopt);
+  char system[MAX_PATH];
+  GetSystemDirectoryA(system, MAX_PATH);
+  const auto found = FindProgram("cmd.exe", here, "");
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, found->c_str(), -1,
+                           (std::string(system) + "\\cmd.exe").c_str(), -1),
+            CSTR_EQUAL)
+      << *found;
+  // A folder is no program.
+  EXPECT_EQ(FindProgram("fixtures", here, ""), std::nullopt);
 }
 
 // A window that counts what reaches it while the launcher waits.

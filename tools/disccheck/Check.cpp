@@ -175,6 +175,12 @@ void DiscChecker::CheckAction(const std::string& key, const std::string& action,
                    (outcome.otherDisc.empty() ? std::string("the disc") : "the disc '" + Text(outcome.otherDisc) + "'"));
   } else if (!outcome.tooLong.empty()) {
     Error(key, key + ": its command line is longer than 512 characters; the launcher will not start it");
+  } else if (!outcome.consent.damage.empty()) {
+    Warn(key, key + ": '" + Text(outcome.program) + "' is a damaged Windows program (" + outcome.consent.damage +
+                  "): Windows may refuse to start it");
+  } else if (outcome.consent.reason != ConsentReason::kNone) {
+    Warn(key, key + ": '" + Text(outcome.program) + "' will ask for administrator consent: " +
+                  ConsentReasonText(outcome.consent) + "; the launcher starts it through Windows' consent window");
   }
 }
 

@@ -32,6 +32,24 @@ void PrintLines(const std::vector<std::string>& lines, bool json, const char* na
   }
 }
 
+// " [administrator consent: WHY]" when Windows asks before the program
+// that the action starts runs.
+std::string ConsentNote(Disc& disc, const std::string& action, bool assist, const std::string& assistText) {
+  const ConsentReason reason = Simulation(disc, {}).Probe(action, assist, assistText).consent.reason;
+  return reason == ConsentReason::kNone ? std::string() : " [administrator consent: " + ConsentReasonName(reason) + "]";
+}
+
+std::string RowConsentNote(Disc& disc, const std::string& number) {
+  try {
+    const int32_t n = StrToInt(number);
+    if (n < 1 || static_cast<size_t>(n) > disc.table.size()) return {};
+    const Actions& record = disc.table[static_cast<size_t>(n - 1)];
+    return ConsentNote(disc, record.Action, record.Assist, record.AssistText);
+  } catch (const LauncherError&) {
+    return {};
+  }
+}
+
 }  // namespace
 
 int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& out, std::ostream& err) {
@@ -46,10 +64,11 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
       lines.push_back("button " + std::to_string(n) + ": hidden");
       continue;
     }
+    const bool checklist = texts.action.find("Action") != std::string::npos;
     lines.push_back("button " + std::to_string(n) + ": " + Utf8(*disc, texts.caption) +
                     (texts.hint.empty() ? "" : " [tooltip: " + Utf8(*disc, texts.hint) + "]") + " -> " +
-                    Utf8(*disc, texts.action));
-    if (texts.action.find("Action") == std::string::npos) continue;
+                    Utf8(*disc, texts.action) + (checklist ? "" : ConsentNote(*disc, texts.action, false, "")));
+    if (!checklist) continue;
     std::vector<LaunchAct> entries(disc->table.size());
     FillExecutionList(texts.action, entries);
     int row = 0;
@@ -58,7 +77,8 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
       const std::string number = EntryNumberOf(entry.Action, upper);
       lines.push_back("  row " + std::to_string(++row) + ": " + Utf8(*disc, disc->Value("Text" + number)) + " [" +
                       Utf8(*disc, disc->Value("Type" + number)) + "] " +
-                      OneLine(Utf8(*disc, DescriptionText(disc->Value("Description" + number)))));
+                      OneLine(Utf8(*disc, DescriptionText(disc->Value("Description" + number)))) +
+                      RowConsentNote(*disc, number));
     }
   }
   PrintLines(lines, json, "menu", out);

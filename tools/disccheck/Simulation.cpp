@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "core/ElevatedStart.h"
+#include "core/Platform.h"
 #include "core/Selection.h"
 #include "core/Startup.h"
 
@@ -28,7 +30,7 @@ Simulation::Simulation(Disc& disc, const std::map<std::string, std::string>& dis
   entries_.resize(disc.table.size());
 }
 
-bool Simulation::FileExists(const std::string& name) {
+std::optional<std::string> Simulation::DiscPath(const std::string& name) {
   lastTested_ = name;
   // The disc in the drive: the one asked for while a change is pending.
   const std::string title = state_.DiskChangePending ? state_.RequestedDisc : state_.CurrentDiscTitle;
@@ -38,7 +40,7 @@ bool Simulation::FileExists(const std::string& name) {
     auto found = discs_.find(Utf8(disc_, title));
     if (found == discs_.end()) {
       unknownDisc_ = title;
-      return false;
+      return std::nullopt;
     }
     folder = found->second;
     searchedDisc_ = title;
@@ -46,13 +48,28 @@ bool Simulation::FileExists(const std::string& name) {
   std::string relative = name;
   if (relative.rfind(kDrive, 0) == 0) relative = relative.substr(2);
   while (!relative.empty() && (relative.front() == '\\' || relative.front() == '/')) relative.erase(0, 1);
-  if (relative.empty()) return false;
-  return RegularFile(DiscFolderHost::SystemPath(folder + "\\" + relative));
+  if (relative.empty()) return std::nullopt;
+  std::string path = DiscFolderHost::SystemPath(folder + "\\" + relative);
+  if (!RegularFile(path)) return std::nullopt;
+  return path;
+}
+
+void Simulation::ExamineProgram(const std::string& commandLine, Outcome& outcome) {
+  std::string path;
+  const auto start = SplitCommandLine(commandLine, [&](const std::string& name) -> std::optional<std::string> {
+    auto found = DiscPath(name);
+    if (found) path = *found;
+    return found ? std::optional<std::string>(name) : std::nullopt;
+  });
+  if (!start) return;  // a program of the system's, not on the disc
+  outcome.program = start->program;
+  if (auto file = OpenPlatformFile(path)) outcome.consent = ConsentNeededBy(*file, start->program);
 }
 
 Simulation::Outcome Simulation::Probe(const std::string& action, bool assist, const std::string& assistText) {
   host_.answers = {true};
   host_.events.clear();
+  host_.lastCommandLine.clear();
   unknownDisc_.clear();
   SingleAction(host_, state_, ActionRequest{action, assist, assistText});
   Outcome outcome;
@@ -63,6 +80,7 @@ Simulation::Outcome Simulation::Probe(const std::string& action, bool assist, co
     if (event.rfind("retry-cancel:", 0) == 0) outcome.fileFound = false;
     if (event.rfind("error: This action was not started", 0) == 0) outcome.tooLong = event;
   }
+  if (outcome.fileFound && !host_.lastCommandLine.empty()) ExamineProgram(host_.lastCommandLine, outcome);
   return outcome;
 }
 

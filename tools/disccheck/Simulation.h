@@ -6,10 +6,12 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Disc.h"
+#include "ProgramConsent.h"
 #include "core/ScriptedActionHost.h"
 #include "core/SingleAction.h"
 
@@ -27,6 +29,8 @@ class Simulation {
     std::string otherDisc;    // the disc whose folder was searched, when not this one
     std::string unknownDisc;  // a disc asked for whose folder was not given
     std::string tooLong;      // set when the command line was refused
+    std::string program;      // the program started, when it is on a disc (relative to that disc)
+    ProgramConsent consent;   // whether Windows asks for administrator consent before it runs
   };
   // Runs one action, answering OK to the disc question and Cancel to the
   // missing-file question.
@@ -42,7 +46,10 @@ class Simulation {
   std::vector<std::string> Events() const;
 
  private:
-  bool FileExists(const std::string& name);
+  bool FileExists(const std::string& name) { return DiscPath(name).has_value(); }
+  // The file's path on this machine, when it is on the disc in the drive.
+  std::optional<std::string> DiscPath(const std::string& name);
+  void ExamineProgram(const std::string& commandLine, Outcome& outcome);
   void Note(const std::string& line) { host_.events.push_back(line); }
   void NoteDiscChanges(const ActionState& before);
 

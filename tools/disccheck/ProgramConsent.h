@@ -1,0 +1,36 @@
+// Whether Windows asks for administrator consent before a program on the
+// disc runs: its manifest's requested execution level, or, for a 32-bit
+// program without one, the installer detection that goes by its name. The
+// program file is read as untrusted data: every offset is checked against
+// the file, and a damaged file is reported, never trusted.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "archive/RandomAccessFile.h"
+
+namespace launcher::disccheck {
+
+enum class ConsentReason {
+  kNone,
+  kRequireAdministrator,  // the manifest asks for it
+  kHighestAvailable,      // the manifest asks for it; administrators are asked
+  kInstallerDetection,    // no execution level, 32-bit, and a name like setup.exe
+};
+
+struct ProgramConsent {
+  ConsentReason reason = ConsentReason::kNone;
+  std::string installerWord;  // with kInstallerDetection: the word its name contains
+  std::string damage;         // why the file could not be read as a program; empty when it could
+};
+
+// A file that is no Windows program at all (no "MZ") needs no consent.
+ProgramConsent ConsentNeededBy(RandomAccessFile& file, std::string_view fileName);
+
+// "requireAdministrator", "highestAvailable", "installer detection", or "".
+std::string ConsentReasonName(ConsentReason reason);
+// Why, in a sentence part: "its manifest asks for requireAdministrator", ...
+std::string ConsentReasonText(const ProgramConsent& consent);
+
+}  // namespace launcher::disccheck
