@@ -4,21 +4,20 @@
 
 namespace launcher {
 
-uint32_t PrimaryLanguage(uint32_t locale) { return (locale & 0xFFFF) == 0 ? 9 : (locale & 0x3FF); }
+uint32_t PrimaryLanguage(uint32_t locale) { return (locale & 0xFFFF) == 0 ? kEnglish : (locale & 0x3FF); }
 
-std::string LanguageSuffixFor(uint32_t primaryLanguage) {
-  switch (primaryLanguage) {
-    case 7: return "_de";
-    case 10: return "_es";
-    case 12: return "_fr";
-    case 17: return "_ja";
-    default: return "";
+const Language& LanguageFor(uint32_t primaryLanguage) {
+  for (const Language& language : kLanguages) {
+    if (language.primary == primaryLanguage) return language;
   }
+  return kLanguages[0];
 }
 
-uint8_t CharsetFor(uint32_t primaryLanguage) { return primaryLanguage == 17 ? kShiftJisCharset : kDefaultCharset; }
+std::string LanguageSuffixFor(uint32_t primaryLanguage) { return LanguageFor(primaryLanguage).suffix; }
 
-std::string ReturnCurrentDirectory(ConfigHost& host) {
+uint8_t CharsetFor(uint32_t primaryLanguage) { return LanguageFor(primaryLanguage).charset; }
+
+std::string ReturnCurrentDirectory(LauncherHost& host) {
   std::string dir = host.CurrentDirectory();
   if (!dir.empty() && dir.back() == '\\') dir.pop_back();
   return dir;
@@ -32,7 +31,7 @@ std::string SelectionBackgroundMember(const std::string& partnerCode) {
   return std::string(kImagePrefix) + partnerCode + "Pg2.jpg";
 }
 
-void GetConfig(ConfigHost& host, ZipArchive& archive, Configuration& config) {
+void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
   config.PathDelimiter = "\\";
   const std::string shellPart = host.OsMajorVersion() == 4 ? "\\system32\\cmd.exe /min /c start" : "\\explorer.exe";
   config.ShellLauncher = host.EnvironmentVariable("systemroot") + shellPart;

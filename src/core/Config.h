@@ -10,10 +10,29 @@
 #include <vector>
 
 #include "archive/ZipArchive.h"
-#include "core/ConfigHost.h"
 #include "core/HashMap.h"
+#include "core/LauncherHost.h"
 
 namespace launcher {
+
+inline constexpr uint8_t kDefaultCharset = 1;
+inline constexpr uint8_t kShiftJisCharset = 128;
+
+// The languages the launcher has a properties member for, and what each
+// means for text: every other language reads the English member.
+struct Language {
+  uint32_t primary;    // the primary language number of a locale
+  const char* suffix;  // of the properties member's name
+  uint8_t charset;     // of the fonts
+  unsigned codePage;   // of the texts
+};
+inline constexpr uint32_t kEnglish = 9;
+inline constexpr Language kLanguages[] = {
+    {kEnglish, "", kDefaultCharset, 1252},  {7, "_de", kDefaultCharset, 1252},  {10, "_es", kDefaultCharset, 1252},
+    {12, "_fr", kDefaultCharset, 1252}, {17, "_ja", kShiftJisCharset, 932},
+};
+// The entry for a primary language; English for any language not listed.
+const Language& LanguageFor(uint32_t primaryLanguage);
 
 inline constexpr char kPropertiesPrefix[] = "com/vestrel/integration/tools/launcher/launcher_";
 inline constexpr char kImagePrefix[] = "com/vestrel/integration/tools/launcher/image/launcher";
@@ -39,12 +58,12 @@ std::string LanguageSuffixFor(uint32_t primaryLanguage);
 uint8_t CharsetFor(uint32_t primaryLanguage);
 
 // ReturnCurrentDirectory: the current directory without a trailing "\".
-std::string ReturnCurrentDirectory(ConfigHost& host);
+std::string ReturnCurrentDirectory(LauncherHost& host);
 
 // GetConfig. Fills `config` step by step, so that what was set before an
 // error stays set; leaves `archive` open for the background pictures.
 // Archive errors propagate as ArchiveError.
-void GetConfig(ConfigHost& host, ZipArchive& archive, Configuration& config);
+void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config);
 
 // The background members for a partner code.
 std::string MenuBackgroundMember(const std::string& partnerCode);

@@ -4,14 +4,13 @@
 // 8-bit upper-casing, which the caller supplies.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace launcher {
+#include "core/UpperCase.h"
 
-using UpperCaseFn = std::function<std::string(std::string_view)>;
+namespace launcher {
 
 struct PropertyEntry {
   std::string key;    // as spelled on its own line

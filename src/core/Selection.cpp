@@ -8,15 +8,23 @@ std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCas
   return ReplaceIgnoringCase(action, "Action", "", upperCase);
 }
 
+bool IsChecklistAction(const std::string& action) { return action.find("Action") != std::string::npos; }
+
+std::vector<std::string> SplitCompoundList(const std::string& compoundList) {
+  std::vector<std::string> items;
+  for (size_t start = 0;;) {
+    const size_t comma = compoundList.find(',', start);
+    items.push_back(compoundList.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (comma == std::string::npos) return items;
+    start = comma + 1;
+  }
+}
+
 size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries) {
   size_t filled = 0;
-  size_t start = 0;
-  while (filled < entries.size()) {
-    const size_t comma = compoundList.find(',', start);
-    const std::string item = compoundList.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+  for (const std::string& item : SplitCompoundList(compoundList)) {
+    if (filled == entries.size()) break;
     if (!item.empty()) entries[filled++] = LaunchAct{item, true};
-    if (comma == std::string::npos) break;
-    start = comma + 1;
   }
   return filled;
 }
@@ -35,17 +43,16 @@ std::string DescriptionText(const std::string& description) {
 }
 
 int StageIndexFor(const std::string& stage) {
-  static const char* const kStages[] = {"DEFINE", "DESIGN", "DEVELOP", "TEST", "DEPLOY"};
-  for (int k = 0; k < 5; ++k) {
-    if (stage == kStages[k]) return k;
+  for (int k = 0; k < kStageCount - 1; ++k) {
+    if (stage == kStageWords[k]) return k;
   }
-  return 5;
+  return kStageCount - 1;
 }
 
-void RunSelection(ActionHost& host, ActionState& state, const std::vector<Actions>& table,
-                  const std::vector<LaunchAct>& entries) {
+void RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
+                  const std::vector<Actions>& table, const std::vector<LaunchAct>& entries) {
   const UpperCaseFn upper = [&host](std::string_view s) { return host.UpperCase(s); };
-  const std::string title = host.Config("LauncherTitle");
+  const std::string title = config("LauncherTitle");
   int runCount = 0;
   for (const LaunchAct& entry : entries) {
     if (!entry.Selected) continue;
@@ -59,11 +66,11 @@ void RunSelection(ActionHost& host, ActionState& state, const std::vector<Action
     const Actions& record = table[static_cast<size_t>(number - 1)];
     // The carrier: what a button would hand the action runner.
     const ActionRequest carrier{record.Action, record.Assist, record.AssistText};
-    host.ShowDelayDialog(title, host.Config("InstallProgressMessage") + "\n\r\n\r" + record.Text, kNoticeSeconds);
+    host.ShowDelayDialog(title, config("InstallProgressMessage") + "\n\r\n\r" + record.Text, kNoticeSeconds);
     host.ForceForeground();
-    SingleAction(host, state, carrier);
+    SingleAction(host, state, config, carrier);
   }
-  if (runCount > 0) host.ShowInfoDialog(title, WithLineBreaks(host.Config("InstallCompleteMessage"), upper));
+  if (runCount > 0) host.ShowInfoDialog(title, WithLineBreaks(config("InstallCompleteMessage"), upper));
   host.ForceForeground();
 }
 

@@ -3,16 +3,30 @@
 // and the install button runs the checked entries one after another.
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <vector>
 
-#include "core/Properties.h"
+#include "core/UpperCase.h"
 #include "core/SingleAction.h"
 #include "core/Startup.h"
 
 namespace launcher {
 
 inline constexpr int kNoticeSeconds = 5;
+
+// The six stages whose pictures the pages show, in their order; a type that
+// is none of the first five lights the last.
+inline constexpr const char* kStageWords[] = {"DEFINE", "DESIGN", "DEVELOP", "TEST", "DEPLOY", "MANAGE"};
+inline constexpr int kStageCount = static_cast<int>(std::size(kStageWords));
+
+// A button's action opens the checklist when it names numbered actions
+// ("Action1,Action4"): when it contains "Action" anywhere.
+bool IsChecklistAction(const std::string& action);
+
+// The items of a compound list, split at every comma and left untrimmed;
+// empty items included.
+std::vector<std::string> SplitCompoundList(const std::string& compoundList);
 
 // The entry number: the action name with every "Action" removed, letter
 // case ignored (Action12 gives 12).
@@ -36,7 +50,7 @@ int StageIndexFor(const std::string& stage);
 // list order after its notice, then the completion message when any entry
 // was taken up. An entry number that is no integer raises LauncherError
 // and ends the run; one outside the table is skipped with a message.
-void RunSelection(ActionHost& host, ActionState& state, const std::vector<Actions>& table,
-                  const std::vector<LaunchAct>& entries);
+void RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
+                  const std::vector<Actions>& table, const std::vector<LaunchAct>& entries);
 
 }  // namespace launcher

@@ -1,6 +1,7 @@
 #include "core/SingleAction.h"
 
-#include "core/ElevatedStart.h"
+#include "core/CommandLine.h"
+#include "core/Config.h"
 #include "core/Startup.h"
 #include "core/Tokens.h"
 
@@ -23,37 +24,48 @@ std::string RequestedDiscOf(const std::string& text) {
 
 class Runner {
  public:
-  Runner(ActionHost& host, ActionState& state, const ActionRequest& sender)
-      : host_(host), state_(state), sender_(sender), upper_([&host](std::string_view s) { return host.UpperCase(s); }) {}
+  Runner(LauncherHost& host, ActionState& state, const ConfigLookup& config, const ActionRequest& sender)
+      : host_(host),
+        state_(state),
+        config_(config),
+        sender_(sender),
+        upper_([&host](std::string_view s) { return host.UpperCase(s); }) {}
 
   // One pass over the action; true when the user asked to try it again.
-  bool RunOnce(ActionOutcome& outcome);
+  bool RunOnce();
+  const ActionResult& Result() const { return result_; }
 
  private:
   std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_); }
   bool AskForDisc(std::string& text);
   void Start(std::string text);
   int32_t StartElevatedIfNeeded(int32_t result, const std::string& commandLine);
+  void Started(const std::string& commandLine, StartWay way) {
+    result_.commandLine = commandLine;
+    result_.way = way;
+  }
   bool AskToRetry(const std::string& fileToCheck);
   bool Fits(const std::string& commandLine);
 
-  ActionHost& host_;
+  LauncherHost& host_;
   ActionState& state_;
+  const ConfigLookup& config_;
   const ActionRequest& sender_;
   UpperCaseFn upper_;
+  ActionResult result_;
 };
 
-bool Runner::RunOnce(ActionOutcome& outcome) {
+bool Runner::RunOnce() {
   std::string text = sender_.ButtonAction;
   if (text == kExit) {
     host_.CloseMainWindow();
-    outcome = ActionOutcome::kClosing;
+    result_.outcome = ActionOutcome::kClosing;
     return false;
   }
 
   // The registry is read for every other action, whether or not it uses it.
   try {
-    state_.RegisteredPath = host_.GetRegistryValue(host_.Config("RegKey"), "PathName");
+    state_.RegisteredPath = host_.GetRegistryValue(config_("RegKey"), "PathName");
   } catch (const LauncherError& error) {
     host_.ShowError(error.what());
     return false;
@@ -61,7 +73,7 @@ bool Runner::RunOnce(ActionOutcome& outcome) {
   state_.JavaExecutable = state_.RegisteredPath + "\\jdk1.4\\bin\\javaw.exe";
 
   if (Contains(text, kDialog)) {
-    host_.ShowInfoDialog(host_.Config("AdditionalActionTitle"), Breaks(ReplaceIgnoringCase(text, kDialog, "", upper_)));
+    host_.ShowInfoDialog(config_("AdditionalActionTitle"), Breaks(ReplaceIgnoringCase(text, kDialog, "", upper_)));
     host_.ForceForeground();
     return false;
   }
@@ -70,12 +82,13 @@ bool Runner::RunOnce(ActionOutcome& outcome) {
 
   if (Contains(text, "$")) {
     text = replaceTokens(text, "$IE", "explorer");
-    text = replaceTokens(text, "$PWD", host_.CurrentDirectory());
+    text = replaceTokens(text, "$PWD", ReturnCurrentDirectory(host_));
     text = replaceTokens(text, "$JAVA", state_.JavaExecutable);
   }
 
   const size_t lastBlank = text.rfind(' ');
   const std::string fileToCheck = lastBlank == std::string::npos ? text : text.substr(lastBlank + 1);
+  result_.fileTested = fileToCheck;
   if (fileToCheck == "\\" || host_.IsFilePresent(fileToCheck)) {
     Start(text);
     return false;
@@ -87,10 +100,10 @@ bool Runner::AskForDisc(std::string& text) {
   state_.DiskChangePending = true;
   state_.RequestedDisc = RequestedDiscOf(text);
   const std::string question =
-      Breaks(host_.Config("InstallInsertMsg1") + state_.RequestedDisc + host_.Config("InstallInsertMsg2"));
+      Breaks(config_("InstallInsertMsg1") + state_.RequestedDisc + config_("InstallInsertMsg2"));
   text = text.substr(text.find(']') + 1);  // without a "]" the whole text stays
   if (state_.RequestedDisc == state_.CurrentDiscTitle) return true;
-  const bool inserted = host_.ShowOKCancelDialog(host_.Config("DiskChangeTitle"), question);
+  const bool inserted = host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question);
   host_.ForceForeground();
   if (!inserted) state_.DiskChangePending = false;
   return inserted;
@@ -98,6 +111,7 @@ bool Runner::AskForDisc(std::string& text) {
 
 bool Runner::Fits(const std::string& commandLine) {
   if (commandLine.size() <= kCommandLineLimit) return true;
+  result_.tooLong = true;
   host_.ShowError("This action was not started: its command line is longer than " +
                   std::to_string(kCommandLineLimit) + " characters (" + std::to_string(commandLine.size()) +
                   "). The action is: " + sender_.ButtonAction);
@@ -111,14 +125,16 @@ void Runner::Start(std::string text) {
   }
   int32_t result = 0;
   if (sender_.ButtonAssist) {
-    const std::string command = host_.CurrentDirectory() + "\\" + PathMod(text) + " " + sender_.ButtonAssistText;
+    const std::string command = ReturnCurrentDirectory(host_) + "\\" + PathMod(text) + " " + sender_.ButtonAssistText;
     if (!Fits(command)) return;
+    Started(command, StartWay::kAssisted);
     result = StartElevatedIfNeeded(host_.WinExecAndWait32(command, kShowNormal), command);
   } else {
     const size_t firstBlank = text.find(' ');
     const std::string firstWord = firstBlank == std::string::npos ? std::string() : text.substr(0, firstBlank);
     if (firstWord == "explorer") text = replaceTokens(text, "explorer", state_.ShellLauncher);
     if (!Fits(text)) return;
+    Started(text, StartWay::kPlain);
     result = StartElevatedIfNeeded(host_.RunWinProcess(text, kShowNormal), text);
   }
   if (result == -1) host_.ShowMessage(host_.LastErrorText());
@@ -130,27 +146,30 @@ void Runner::Start(std::string text) {
 int32_t Runner::StartElevatedIfNeeded(int32_t result, const std::string& commandLine) {
   if (result != -1 || host_.LastStartError() != kErrorElevationRequired) return result;
   const auto start = SplitCommandLine(commandLine, [this](const std::string& name) { return host_.FindProgram(name); });
-  return start ? host_.StartElevated(start->program, start->parameters, kShowNormal) : result;
+  if (!start) return result;
+  result_.way = StartWay::kElevated;
+  return host_.StartElevated(start->program, start->parameters, kShowNormal);
 }
 
 bool Runner::AskToRetry(const std::string& fileToCheck) {
   if (!state_.DiskChangePending) state_.RequestedDisc = state_.LauncherDiscTitle;
-  const std::string body = ReplaceIgnoringCase(Breaks(host_.Config("FileNotFoundDiskText")), "disk",
+  const std::string body = ReplaceIgnoringCase(Breaks(config_("FileNotFoundDiskText")), "disk",
                                                Breaks(state_.RequestedDisc), upper_);
-  const bool retry = host_.ShowRetryCancelDialog(host_.Config("FileNotFoundDiskPromptTitle"), fileToCheck + body);
+  result_.fileMissing = true;
+  const bool retry = host_.ShowRetryCancelDialog(config_("FileNotFoundDiskPromptTitle"), fileToCheck + body);
   host_.ForceForeground();
   return retry;
 }
 
 }  // namespace
 
-ActionOutcome SingleAction(ActionHost& host, ActionState& state, const ActionRequest& sender) {
-  Runner runner(host, state, sender);
-  ActionOutcome outcome = ActionOutcome::kDone;
+ActionResult SingleAction(LauncherHost& host, ActionState& state, const ConfigLookup& config,
+                          const ActionRequest& sender) {
+  Runner runner(host, state, config, sender);
   // Retry runs the whole action again, registry and disc question included.
-  while (runner.RunOnce(outcome)) {
+  while (runner.RunOnce()) {
   }
-  return outcome;
+  return runner.Result();
 }
 
 }  // namespace launcher

@@ -4,57 +4,12 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
+
+#include "core/LauncherHost.h"
+#include "core/Startup.h"
 
 namespace launcher {
-
-// What an action needs of the launcher and of the system. The launcher
-// answers with its windows and the real calls; the tests and disccheck's
-// simulation answer with a script.
-class ActionHost {
- public:
-  virtual ~ActionHost() = default;
-  // A configuration value as 8-bit text; empty when the key is missing.
-  virtual std::string Config(const std::string& key) = 0;
-  // May raise LauncherError ("Invalid data type for '%s'").
-  virtual std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) = 0;
-  // The current directory without a trailing "\".
-  virtual std::string CurrentDirectory() = 0;
-  virtual bool IsFilePresent(const std::string& name) = 0;
-  virtual std::string UpperCase(std::string_view text) = 0;
-
-  virtual void ShowInfoDialog(const std::string& title, const std::string& text) = 0;
-  virtual bool ShowOKCancelDialog(const std::string& title, const std::string& text) = 0;
-  virtual bool ShowRetryCancelDialog(const std::string& title, const std::string& text) = 0;
-  // A plain message with OK, titled with the application title.
-  virtual void ShowMessage(const std::string& text) = 0;
-  // The error box: error icon, OK, titled with the application title.
-  virtual void ShowError(const std::string& text) = 0;
-  // The timed notice: shown, painted, held for the seconds, hidden.
-  virtual void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) = 0;
-
-  // Start and wait: the exit code, or -1 when the program cannot be started.
-  virtual int32_t RunWinProcess(const std::string& commandLine, int16_t show) = 0;
-  virtual int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) = 0;
-  // The system's message for the error of the last failed start.
-  virtual std::string LastErrorText() = 0;
-  // The system's error number of the last failed start.
-  virtual uint32_t LastStartError() = 0;
-  // Where a plain start finds the program file `name` (the launcher's
-  // folder, the current directory, the system folders, the path).
-  virtual std::optional<std::string> FindProgram(const std::string& name) = 0;
-  // Starts the program through the shell, which asks for administrator
-  // consent, in the current directory, and waits: the exit code, or -1 when
-  // it did not start (declined consent among it; the shell's error is then
-  // the last start error).
-  virtual int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) = 0;
-
-  // Brings the application window to the front.
-  virtual void ForceForeground() = 0;
-  virtual void CloseMainWindow() = 0;
-};
 
 // The disc-change state and what the registry said, kept across actions.
 struct ActionState {
@@ -79,9 +34,22 @@ enum class ActionOutcome {
   kClosing,  // the exit action closed the main window: the sender must not react to its release
 };
 
-inline constexpr int16_t kShowNormal = 1;
-inline constexpr size_t kCommandLineLimit = 512;
+enum class StartWay { kPlain, kAssisted, kElevated };
 
-ActionOutcome SingleAction(ActionHost& host, ActionState& state, const ActionRequest& sender);
+// What one action did, for its caller and for disccheck.
+struct ActionResult {
+  ActionOutcome outcome = ActionOutcome::kDone;
+  std::string fileTested;    // the last file the action looked for
+  bool fileMissing = false;  // the missing-file question was asked
+  bool tooLong = false;      // the command line was refused for its length
+  std::string commandLine;   // the last command line started, empty when none was
+  StartWay way = StartWay::kPlain;
+};
+
+inline constexpr int16_t kShowNormal = 1;
+
+// Runs the action text of `sender` with the configuration `config`.
+ActionResult SingleAction(LauncherHost& host, ActionState& state, const ConfigLookup& config,
+                          const ActionRequest& sender);
 
 }  // namespace launcher

@@ -5,16 +5,12 @@
 
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-namespace launcher {
+#include "core/LauncherError.h"
 
-class LauncherError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+namespace launcher {
 
 // One configured action (Action1 is entry 0 of the table).
 struct Actions {

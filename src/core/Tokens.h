@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/Properties.h"
+#include "core/UpperCase.h"
 
 namespace launcher {
 

@@ -1,7 +1,7 @@
 // The timed notice: no buttons, long lines wrapped.
 #pragma once
 
-#include "windows/MessageForm.h"
+#include "windows/kit/MessageForm.h"
 
 namespace launcher {
 

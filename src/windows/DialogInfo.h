@@ -1,7 +1,7 @@
 // The information window: a message with an OK button.
 #pragma once
 
-#include "windows/MessageForm.h"
+#include "windows/kit/MessageForm.h"
 
 namespace launcher {
 

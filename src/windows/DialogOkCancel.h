@@ -1,7 +1,7 @@
 // The question with OK and Cancel (the insert-disc question).
 #pragma once
 
-#include "windows/MessageForm.h"
+#include "windows/kit/MessageForm.h"
 
 namespace launcher {
 

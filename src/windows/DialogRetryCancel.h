@@ -2,7 +2,7 @@
 // its character set from the system's language by itself.
 #pragma once
 
-#include "windows/MessageForm.h"
+#include "windows/kit/MessageForm.h"
 
 namespace launcher {
 

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "windows/Application.h"
+#include "windows/kit/Application.h"
 #include "windows/Main.h"
 
 namespace {

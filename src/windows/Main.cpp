@@ -2,25 +2,31 @@
 
 #include <windowsx.h>
 
-#include "windows/WindowClass.h"
+#include "image/Jpeg.h"
+#include "windows/kit/WindowClass.h"
 
 namespace launcher {
 namespace {
 
 constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// Where the window is designed to appear; start-up places it on the screen.
+constexpr int kDesignedLeft = 493, kDesignedTop = 406;
 
 }  // namespace
 
 TInstallWindows::TInstallWindows(Application& application)
-    : application_(application), host_([this](uint8_t charset) { setCharset(charset); }) {
+    : application_(application),
+      host_(application, {[this](uint8_t charset) { setCharset(charset); }, [this] { Close(); }}),
+      session_(host_, *this) {
   mainFont_ = CreateFontFrom(mainFontSpec_);
   RegisterWindowClass(kMainWindowClass, BoundWindowProc<TInstallWindows>, GetSysColorBrush(COLOR_BTNFACE));
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
   // Created at its designed place; start-up moves it.
-  CreateWindowExA(kMainExStyle, kMainWindowClass, "Installer", kMainStyle, 493, 406, frame.right - frame.left,
-                  frame.bottom - frame.top, application_.Window(), nullptr, GetModuleHandleA(nullptr), this);
+  CreateWindowExA(kMainExStyle, kMainWindowClass, "Installer", kMainStyle, kDesignedLeft, kDesignedTop,
+                  frame.right - frame.left, frame.bottom - frame.top, application_.Window(), nullptr,
+                  GetModuleHandleA(nullptr), this);
   CreatePages();
   FormCreate();
 }
@@ -38,88 +44,58 @@ TInstallWindows::~TInstallWindows() {
   InfoText.reset();
   lbDialogTitle.reset();
   lbCompInfo.reset();
+  InstallChecks.reset();
   Page1.reset();
   Page2.reset();
   Messages.reset();
   if (window_) DestroyWindow(window_);
 }
 
-std::string TInstallWindows::ConfigText(const std::string& key) {
-  return Settings.ConfigStrings ? host_.ToNarrow(Settings.ConfigStrings->Get(key)) : std::string();
-}
-
-SharedPicture TInstallWindows::ArchivePicture(const std::string& member) {
-  // A background that is missing, damaged or no JPEG leaves the designed
-  // picture in place: the menu still works without it.
-  try {
-    const std::optional<std::vector<uint8_t>> bytes = InstallJar.Extract(member);
-    if (!bytes) return nullptr;
-    const JpegResult picture = DecodeJpeg(bytes->data(), bytes->size());
-    if (!picture.ok) return nullptr;
-    return Picture::FromBitmap(CreateDib(picture.bitmap));
-  } catch (const ArchiveError&) {
-    return nullptr;
-  }
-}
-
 void TInstallWindows::FormCreate() {
   try {
-    QueryCancelAutoPlayMsg = static_cast<uint16_t>(RegisterWindowMessageA("QueryCancelAutoPlay"));
+    QueryCancelAutoPlayMsg = static_cast<uint16_t>(RegisterWindowMessageA(kQueryCancelAutoPlay));
     Messages = std::make_unique<MessageWindows>(application_, window_);
-    GetConfig(host_, InstallJar, Settings);
-    const ConfigLookup config = [this](const std::string& key) { return ConfigText(key); };
-
-    ActionTotal = ReadActionTotal(config);
-    const size_t entries = TableSize(ActionTotal);
-    ActionTable.assign(entries, Actions{});
-    ActionExecArray.assign(entries, LaunchAct{});
-    ClearActionExecArray();
-
-    State.DiskChangePending = false;
-    CurrentStage.clear();
-    State.CurrentDiscTitle = host_.ToNarrow(Settings.ConfigStrings->Get("LauncherTitle") + u" disc");
-    State.LauncherDiscTitle = State.CurrentDiscTitle;
-    State.ShellLauncher = Settings.ShellLauncher;
-    application_.SetTitle(config("LauncherTitle"));
-    PartnerCode = config("LauncherPartner");
-    SetWindowTextA(window_, config("LauncherTitle").c_str());
-
-    std::string text = config("InstallDialiogInstallButton");
-    btnInstall->FitWidthToText(text);
-    btnInstall->SetCaption(text);
-    text = config("InstallDialiogCancelButton");
-    btnCancel->FitWidthToText(text);
-    btnCancel->SetCaption(text);
-    lbDialogTitle->SetCaption(config("InstallDialiogTitle"));
-    lbCompInfo->SetCaption(config("InstallDialiogComponentInfo"));
-
-    for (int n = 1; n <= kMenuButtonCount; ++n) {
-      TInstallButton& button = *InstallButton[n];
-      button.FitWidthToText(Settings.LongestButtonText);
-      const MenuButtonTexts texts = MenuButtonFor(config, n);
-      button.SetCaption(texts.caption);
-      button.SetHint(texts.hint);
-      button.SetButtonAction(texts.action);
-      if (button.Caption().empty()) button.SetVisible(false);
-    }
-
-    FillActionTable(config, ActionTable);
-
-    if (SharedPicture menu = ArchivePicture(MenuBackgroundMember(PartnerCode))) bgImage1->SetPicture(menu);
-    if (SharedPicture selection = ArchivePicture(SelectionBackgroundMember(PartnerCode))) {
-      bgImage2->SetPicture(selection);
-    }
-    InstallJar.Close();
-
-    for (auto& image : ActiveImages) image->SetVisible(false);
-    Page1->BringToFront();
+    host_.AttachMessages(*Messages);
+    session_.FormCreate();
   } catch (const std::exception& error) {
     application_.ShowException(error);
   }
 }
 
-void TInstallWindows::ClearActionExecArray() {
-  for (LaunchAct& entry : ActionExecArray) entry = LaunchAct{};
+void TInstallWindows::SetTitle(const std::string& title) {
+  application_.SetTitle(title);
+  SetWindowTextA(window_, title.c_str());
+}
+
+void TInstallWindows::SetFittedCaption(TInstallButton& button, const std::string& caption) {
+  button.FitWidthToText(caption);
+  button.SetCaption(caption);
+}
+
+void TInstallWindows::SetMenuButton(int number, const std::string& caption, const std::string& hint,
+                                    const std::string& action, const std::string& widestText) {
+  TInstallButton& button = *InstallButton[static_cast<size_t>(number)];
+  button.FitWidthToText(widestText);
+  button.SetCaption(caption);
+  button.SetHint(hint);
+  button.SetButtonAction(action);
+  if (button.Caption().empty()) button.SetVisible(false);
+}
+
+void TInstallWindows::SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) {
+  // A picture that does not decode leaves the designed one in place.
+  const JpegResult picture = DecodeJpeg(jpeg.data(), jpeg.size());
+  if (!picture.ok) return;
+  (page == LauncherPage::kMenu ? bgImage1 : bgImage2)->SetPicture(Picture::FromBitmap(CreateDib(picture.bitmap)));
+}
+
+void TInstallWindows::ShowPage(LauncherPage page) {
+  (page == LauncherPage::kMenu ? Page1 : Page2)->BringToFront();
+}
+
+void TInstallWindows::SetStageLit(int index, bool lit) {
+  TImage& image = *ActiveImages[static_cast<size_t>(index)];
+  if (image.Visible() != lit) image.SetVisible(lit);
 }
 
 void TInstallWindows::setCharset(uint8_t charset) {

@@ -1,6 +1,8 @@
-// TInstallWindows: the launcher's one main window. Creating it loads the
-// configuration and turns it into the menu page (Page1) and the selection
-// page (Page2); its methods carry all of the launcher's behaviour.
+// TInstallWindows: the launcher's one main window and the view of its
+// session. Creating it builds the menu page (Page1) and the selection page
+// (Page2) as designed, then lets the session set them up from the
+// configuration; afterwards it forwards its controls' events to the session
+// and draws what the session says.
 #pragma once
 
 #include <windows.h>
@@ -8,34 +10,34 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "archive/ZipArchive.h"
-#include "core/Config.h"
-#include "core/SingleAction.h"
-#include "core/Startup.h"
-#include "windows/Application.h"
-#include "windows/CheckListBox.h"
-#include "windows/Image.h"
-#include "windows/InstallButton.h"
-#include "windows/Label.h"
+#include "core/LauncherSession.h"
+#include "core/LauncherView.h"
+#include "core/Selection.h"
 #include "windows/MessageWindows.h"
-#include "windows/Panel.h"
-#include "windows/Win32ConfigHost.h"
+#include "windows/Win32Host.h"
+#include "windows/kit/Application.h"
+#include "windows/kit/CheckListBox.h"
+#include "windows/kit/Image.h"
+#include "windows/kit/InstallButton.h"
+#include "windows/kit/Label.h"
+#include "windows/kit/Panel.h"
 
 namespace launcher {
 
 inline constexpr char kMainWindowClass[] = "TInstallWindows";
-inline constexpr int kStageCount = 6;  // DEFINE, DESIGN, DEVELOP, TEST, DEPLOY, MANAGE
+// The shell asks the window in front with this registered message before
+// AutoPlay starts for a newly inserted disc.
+inline constexpr char kQueryCancelAutoPlay[] = "QueryCancelAutoPlay";
 
-class TInstallWindows : private ActionHost {
+class TInstallWindows : private LauncherView {
  public:
   static constexpr int kClientWidth = 600;
   static constexpr int kClientHeight = 400;
 
   // Creates the window hidden; its creation runs FormCreate.
   explicit TInstallWindows(Application& application);
-  ~TInstallWindows();
+  ~TInstallWindows() override;
   TInstallWindows(const TInstallWindows&) = delete;
   TInstallWindows& operator=(const TInstallWindows&) = delete;
 
@@ -46,31 +48,45 @@ class TInstallWindows : private ActionHost {
   // Hides the window and asks the application to end.
   void Close();
 
+ private:
+  template <typename T>
+  friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
+  // WndProc: the main window's messages.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void FormCreate();
+  void CreatePages();
   void setCharset(uint8_t charset);
-  void ClearActionExecArray();
-
-  // The event handlers.
+  // The event handlers, forwarded to the session.
   void InstallButtonClick(TInstallButton& sender);
-  void CompoundAction(TInstallButton& sender);
-  void SingleAction(TInstallButton& sender);
   void InstallChecksMouseMove(int x, int y);
-  void InstallChecksClickCheck();
-  void setNeon(const std::string& stage);
-  void btnCancelClick();
-  void btnInstallClick();
+  // Runs an event handler's work; an error ends it in the error box.
+  template <typename Work>
+  void Guarded(Work work);
 
-  // The state start-up sets up, for the actions and the selection page.
-  Configuration Settings;  // ConfigStrings, LongestButtonText, ShellLauncher, ...
-  int32_t ActionTotal = 0;
-  std::vector<Actions> ActionTable;
-  std::vector<LaunchAct> ActionExecArray;
+  // What the session asks of the screen.
+  void SetTitle(const std::string& title) override;
+  void SetInstallCaption(const std::string& caption) override { SetFittedCaption(*btnInstall, caption); }
+  void SetCancelCaption(const std::string& caption) override { SetFittedCaption(*btnCancel, caption); }
+  void SetDialogTitle(const std::string& caption) override { lbDialogTitle->SetCaption(caption); }
+  void SetComponentInfo(const std::string& caption) override { lbCompInfo->SetCaption(caption); }
+  void SetMenuButton(int number, const std::string& caption, const std::string& hint, const std::string& action,
+                     const std::string& widestText) override;
+  void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) override;
+  void ShowPage(LauncherPage page) override;
+  void FillRows(const std::vector<std::string>& rows) override;
+  int SelectedRow() override { return InstallChecks->ItemIndex(); }
+  void SelectRow(int row) override { InstallChecks->SetItemIndex(row); }
+  void SetInfoText(const std::string& text) override { InfoText->SetCaption(text); }
+  void SetStageLit(int index, bool lit) override;
+  static void SetFittedCaption(TInstallButton& button, const std::string& caption);
+
+  Application& application_;
+  HWND window_ = nullptr;
+  Win32Host host_;
+  LauncherSession session_;
+  Font mainFont_;
+  FontSpec mainFontSpec_;
   uint16_t QueryCancelAutoPlayMsg = 0;
-  std::string PartnerCode;
-  // DiskChangePending, RequestedDisc, CurrentDiscTitle, LauncherDiscTitle and
-  // what the registry said.
-  ActionState State;
-  std::string CompoundActionList;
-  std::string CurrentStage;
 
   std::unique_ptr<MessageWindows> Messages;
   std::unique_ptr<TPanel> Page1;
@@ -87,48 +103,6 @@ class TInstallWindows : private ActionHost {
   std::unique_ptr<TLabel> lbDialogTitle;
   std::unique_ptr<TLabel> lbCompInfo;
   std::unique_ptr<TCheckListBox> InstallChecks;
-
- private:
-  template <typename T>
-  friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
-  // WndProc: the main window's messages.
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void FormCreate();
-  void CreatePages();
-  std::string ConfigText(const std::string& key);
-  SharedPicture ArchivePicture(const std::string& member);
-  // Runs an event handler's work; an error ends it in the error box.
-  template <typename Work>
-  void Guarded(Work work);
-
-  // What actions ask of the launcher and the system.
-  std::string Config(const std::string& key) override { return ConfigText(key); }
-  std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
-  std::string CurrentDirectory() override;
-  bool IsFilePresent(const std::string& name) override;
-  std::string UpperCase(std::string_view text) override { return host_.UpperCase(text); }
-  void ShowInfoDialog(const std::string& title, const std::string& text) override;
-  bool ShowOKCancelDialog(const std::string& title, const std::string& text) override;
-  bool ShowRetryCancelDialog(const std::string& title, const std::string& text) override;
-  void ShowMessage(const std::string& text) override;
-  void ShowError(const std::string& text) override { application_.ShowError(text); }
-  void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
-  int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
-  int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
-  std::string LastErrorText() override;
-  uint32_t LastStartError() override { return lastStartError_; }
-  std::optional<std::string> FindProgram(const std::string& name) override;
-  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
-  void ForceForeground() override;
-  void CloseMainWindow() override { Close(); }
-
-  Application& application_;
-  HWND window_ = nullptr;
-  Win32ConfigHost host_;
-  ZipArchive InstallJar;
-  Font mainFont_;
-  FontSpec mainFontSpec_;
-  uint32_t lastStartError_ = 0;
 };
 
 template <typename Work>

@@ -82,6 +82,8 @@ void TInstallWindows::CreatePages() {
   }
   InfoText = AddLabel(*Page2, 360, 120, 204, 229, std::make_unique<TLabel>(LabelFont(-11, false), true, true));
   lbDialogTitle = AddLabel(*Page2, 19, 144, 319, 13, std::make_unique<TLabel>(LabelFont(-13, true), false, false));
+  // The caption the label was designed with; start-up replaces it, and a
+  // start that stops before that leaves it showing.
   lbDialogTitle->SetCaption("l");
   lbCompInfo = AddLabel(*Page2, 360, 98, 319, 22, std::make_unique<TLabel>(LabelFont(-13, true), true, false));
   for (int k = 0; k < kStageCount; ++k) {
@@ -98,10 +100,15 @@ void TInstallWindows::CreatePages() {
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     InstallButton[n]->OnClick = [this](TInstallButton& sender) { Guarded([&] { InstallButtonClick(sender); }); };
   }
-  btnInstall->OnClick = [this](TInstallButton&) { Guarded([&] { btnInstallClick(); }); };
-  btnCancel->OnClick = [this](TInstallButton&) { Guarded([&] { btnCancelClick(); }); };
+  btnInstall->OnClick = [this](TInstallButton&) { Guarded([&] { session_.btnInstallClick(); }); };
+  btnCancel->OnClick = [this](TInstallButton&) { Guarded([&] { session_.btnCancelClick(); }); };
   InstallChecks->OnMouseMove = [this](int x, int y) { Guarded([&] { InstallChecksMouseMove(x, y); }); };
-  InstallChecks->OnClickCheck = [this] { Guarded([&] { InstallChecksClickCheck(); }); };
+  InstallChecks->OnClickCheck = [this] {
+    Guarded([&] {
+      const int row = InstallChecks->ItemIndex();
+      session_.InstallChecksClickCheck(row, row >= 0 && InstallChecks->Checked(row));
+    });
+  };
 }
 
 }  // namespace launcher

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "core/Config.h"
-#include "core/DiscFolderHost.h"
+#include "sim/DiscFolderHost.h"
 #include "core/TestFiles.h"
 
 namespace launcher {

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "core/ScriptedActionHost.h"
+#include "sim/ScriptedHost.h"
 #include "core/Selection.h"
 #include "core/Texts.h"
 
@@ -64,7 +64,7 @@ class RunSelectionTest : public testing::Test {
 
   Events Run(std::vector<LaunchAct> entries) {
     host.events.clear();
-    RunSelection(host, state, table, entries);
+    RunSelection(host, state, host.config, table, entries);
     return host.events;
   }
 
@@ -75,7 +75,7 @@ class RunSelectionTest : public testing::Test {
   std::map<std::string, std::string> config = {{"LauncherTitle", "Orbit"},
                                                {"InstallProgressMessage", "Now installing:"},
                                                {"InstallCompleteMessage", "Done.<br>Thank you."}};
-  ScriptedActionHost host;
+  ScriptedHost host;
   ActionState state;
   std::vector<Actions> table;
 };
@@ -106,7 +106,7 @@ TEST_F(RunSelectionTest, FailedActionsStillCountAndAssistedEntriesStartAssisted)
 TEST_F(RunSelectionTest, AnEntryNumberThatIsNoIntegerEndsTheRun) {
   host.events.clear();
   try {
-    RunSelection(host, state, table, {{"Action1", true}, {"Actionx", true}, {"Action2", true}});
+    RunSelection(host, state, host.config, table, {{"Action1", true}, {"Actionx", true}, {"Action2", true}});
     FAIL() << "no error";
   } catch (const LauncherError& error) {
     EXPECT_STREQ(error.what(), "'x' is not a valid integer value");

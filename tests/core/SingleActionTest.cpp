@@ -3,8 +3,8 @@
 #include <map>
 #include <set>
 
-#include "core/ElevatedStart.h"
-#include "core/ScriptedActionHost.h"
+#include "core/CommandLine.h"
+#include "sim/ScriptedHost.h"
 #include "core/SingleAction.h"
 
 namespace launcher {
@@ -39,14 +39,14 @@ class SingleActionTest : public testing::Test {
 
   Events Run(const std::string& action, bool assist = false, const std::string& assistText = "") {
     host.events.clear();
-    outcome = SingleAction(host, state, ActionRequest{action, assist, assistText});
+    outcome = SingleAction(host, state, host.config, ActionRequest{action, assist, assistText}).outcome;
     return host.events;
   }
 
   std::map<std::string, std::string> config = kConfig;
   std::set<std::string> files;
   std::vector<std::string> checked;
-  ScriptedActionHost host;
+  ScriptedHost host;
   ActionState state;
   ActionOutcome outcome = ActionOutcome::kDone;
 };

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "core/ScriptedActionHost.h"
+#include "sim/ScriptedHost.h"
 #include "core/Selection.h"
 #include "core/SingleAction.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  launcher::ScriptedActionHost host;
+  launcher::ScriptedHost host;
   host.config = [](const std::string& key) {
     return key == "FileNotFoundDiskText" ? std::string("<br>disk was not found") : std::string();
   };
@@ -18,13 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   host.answers = {true, true, false};
   launcher::ActionState state;
   state.CurrentDiscTitle = state.LauncherDiscTitle = "Disc";
-  launcher::SingleAction(host, state, launcher::ActionRequest{text, size % 3 == 0, "-q"});
+  launcher::SingleAction(host, state, host.config, launcher::ActionRequest{text, size % 3 == 0, "-q"});
 
   std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, ""});
   std::vector<launcher::LaunchAct> entries(3);
   launcher::FillExecutionList(text, entries);
   try {
-    launcher::RunSelection(host, state, table, entries);
+    launcher::RunSelection(host, state, host.config, table, entries);
   } catch (const launcher::LauncherError&) {
   }
   return 0;

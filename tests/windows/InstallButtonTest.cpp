@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "windows/Image.h"
-#include "windows/InstallButton.h"
+#include "windows/kit/Image.h"
+#include "windows/kit/InstallButton.h"
 #include "windows/WindowTestSupport.h"
 
 namespace launcher {

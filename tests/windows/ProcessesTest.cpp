@@ -6,9 +6,10 @@
 #include <sstream>
 #include <thread>
 
+#include "core/CommandLine.h"
 #include "core/Startup.h"
-#include "windows/Processes.h"
-#include "windows/Win32Text.h"
+#include "windows/system/Processes.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher {
 namespace {
@@ -64,7 +65,7 @@ TEST(Processes, AMissingProgramGivesMinusOneAtOnceWithItsError) {
 
 TEST(Processes, CommandLinesFitTheBufferOrAreRefused) {
   std::string commandLine = kProbe + " 7 ";
-  const std::string exact = commandLine + std::string(kMaxCommandLine - commandLine.size() - kRecord.size() - 1, 'x') +
+  const std::string exact = commandLine + std::string(kCommandLineLimit - commandLine.size() - kRecord.size() - 1, 'x') +
                             " " + kRecord;
   EXPECT_EQ(RunWinProcess(exact, SW_SHOWNORMAL), 7);
   EXPECT_EQ(ReadRecord(kRecord).commandLine, exact);

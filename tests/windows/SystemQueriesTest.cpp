@@ -3,7 +3,7 @@
 
 #include "core/Texts.h"
 #include "core/Startup.h"
-#include "windows/SystemQueries.h"
+#include "windows/system/SystemQueries.h"
 
 namespace launcher {
 namespace {

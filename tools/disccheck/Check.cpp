@@ -6,6 +6,7 @@
 #include "Disc.h"
 #include "Simulation.h"
 #include "archive/ZipArchive.h"
+#include "core/CommandLine.h"
 #include "core/Config.h"
 #include "core/Selection.h"
 #include "core/Texts.h"
@@ -14,8 +15,6 @@
 namespace launcher::disccheck {
 namespace {
 
-constexpr uint32_t kLanguages[] = {9, 7, 10, 12, 17};
-const char* const kStageWords[] = {"DEFINE", "DESIGN", "DEVELOP", "TEST", "DEPLOY", "MANAGE"};
 // The keys whose "<br>" the launcher turns into a line break.
 const std::set<std::string> kBreakingKeys = {"InstallCompleteMessage", "InstallInsertMsg1", "InstallInsertMsg2",
                                              "FileNotFoundDiskText"};
@@ -44,7 +43,7 @@ class DiscChecker {
       : disc_(disc),
         options_(options),
         report_(report),
-        file_("install.jar/" + disc.config.PropertiesMember),
+        file_("install.jar/" + disc.Settings().PropertiesMember),
         pathWarned_(pathWarned) {}
 
   void Run();
@@ -84,7 +83,7 @@ void DiscChecker::Run() {
 
 void DiscChecker::CheckKeySpelling() {
   std::map<std::string, std::string> byUpperCase;
-  for (const std::string& key : KnownKeys(disc_.actionTotal)) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
+  for (const std::string& key : KnownKeys(disc_.session->ActionTotal)) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
   for (const PropertyEntry& entry : disc_.entries) {
     auto found = byUpperCase.find(disc_.host->UpperCase(entry.key));
     if (found != byUpperCase.end() && found->second != entry.key) {
@@ -108,7 +107,7 @@ void DiscChecker::CheckMenuButtons() {
       Warn(prefix + "Text", prefix + "Text is set but " + prefix + "Action is empty: a click asks for a file that is not there");
       continue;
     }
-    if (action.find("Action") != std::string::npos) {
+    if (IsChecklistAction(action)) {
       CheckCompound(n, action);
     } else {
       CheckAction(prefix + "Action", action, false, "");
@@ -119,20 +118,17 @@ void DiscChecker::CheckMenuButtons() {
 void DiscChecker::CheckCompound(int button, const std::string& list) {
   const std::string key = "Button" + std::to_string(button) + "Action";
   size_t items = 0, empty = 0;
-  for (size_t start = 0;;) {
-    const size_t comma = list.find(',', start);
-    const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-    start = comma + 1;
+  for (const std::string& item : SplitCompoundList(list)) {
     if (item.empty()) {
       ++empty;
-    } else if (++items <= static_cast<size_t>(disc_.actionTotal)) {
+    } else if (++items <= static_cast<size_t>(disc_.session->ActionTotal)) {
       const std::string number = EntryNumberOf(item, [this](std::string_view s) { return disc_.host->UpperCase(s); });
       try {
         const int32_t n = StrToInt(number);
-        if (n < 1 || n > disc_.actionTotal) {
-          Error(key, "'" + Text(item) + "' names no action: ActionTotal is " + std::to_string(disc_.actionTotal));
+        if (n < 1 || n > disc_.session->ActionTotal) {
+          Error(key, "'" + Text(item) + "' names no action: ActionTotal is " + std::to_string(disc_.session->ActionTotal));
         } else if (checkedActions_.insert(n).second) {
-          const Actions& record = disc_.table[static_cast<size_t>(n - 1)];
+          const Actions& record = disc_.Table()[static_cast<size_t>(n - 1)];
           CheckAction("Action" + std::to_string(n), record.Action, record.Assist, record.AssistText);
           const std::string type = disc_.Value("Type" + std::to_string(n));
           if (std::find(std::begin(kStageWords), std::end(kStageWords), type) == std::end(kStageWords)) {
@@ -146,12 +142,11 @@ void DiscChecker::CheckCompound(int button, const std::string& list) {
                        "' is not a valid integer value\"");
       }
     }
-    if (comma == std::string::npos) break;
   }
   if (empty) Warn(key, key + " has " + std::to_string(empty) + " empty item(s); they are left out");
-  if (items > static_cast<size_t>(disc_.actionTotal)) {
+  if (items > static_cast<size_t>(disc_.session->ActionTotal)) {
     Warn(key, key + " lists " + std::to_string(items) + " actions but ActionTotal is " +
-                  std::to_string(disc_.actionTotal) + ": only the first " + std::to_string(disc_.actionTotal) +
+                  std::to_string(disc_.session->ActionTotal) + ": only the first " + std::to_string(disc_.session->ActionTotal) +
                   " are shown");
   }
 }
@@ -165,7 +160,7 @@ void DiscChecker::CheckAction(const std::string& key, const std::string& action,
     return;
   }
   if (action.find("$PWD") != std::string::npos) usesCurrentDirectory_ = true;
-  Simulation simulation(disc_, options_.discs);
+  Simulation simulation(disc_);
   const Simulation::Outcome outcome = simulation.Probe(action, assist, assistText);
   if (!outcome.unknownDisc.empty()) {
     Warn(key, key + " needs the disc '" + Text(outcome.unknownDisc) + "': give --disc \"" +
@@ -173,8 +168,9 @@ void DiscChecker::CheckAction(const std::string& key, const std::string& action,
   } else if (!outcome.fileFound) {
     Error(key, key + ": the launcher looks for '" + Text(outcome.fileTested) + "', which is not on " +
                    (outcome.otherDisc.empty() ? std::string("the disc") : "the disc '" + Text(outcome.otherDisc) + "'"));
-  } else if (!outcome.tooLong.empty()) {
-    Error(key, key + ": its command line is longer than 512 characters; the launcher will not start it");
+  } else if (outcome.tooLong) {
+    Error(key, key + ": its command line is longer than " + std::to_string(kCommandLineLimit) +
+                   " characters; the launcher will not start it");
   } else if (!outcome.consent.damage.empty()) {
     Warn(key, key + ": '" + Text(outcome.program) + "' is a damaged Windows program (" + outcome.consent.damage +
                   "): Windows may refuse to start it");
@@ -227,7 +223,7 @@ void CheckLanguageKeys(const Disc& english, const Disc& other, Report& report) {
   for (const PropertyEntry& entry : other.entries) keys.insert(entry.key);
   for (const PropertyEntry& entry : english.entries) {
     if (!entry.key.empty() && !keys.count(entry.key)) {
-      report.Warn("install.jar/" + other.config.PropertiesMember, 0,
+      report.Warn("install.jar/" + other.Settings().PropertiesMember, 0,
                   "lacks " + Utf8(english, entry.key) + ", which the English text has (line " +
                       std::to_string(entry.line) + ")");
     }
@@ -266,21 +262,24 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
     return;
   }
   std::vector<uint32_t> languages = options.languages;
-  if (options.allLanguages) languages.assign(std::begin(kLanguages), std::end(kLanguages));
+  if (options.allLanguages) {
+    languages.clear();
+    for (const Language& language : kLanguages) languages.push_back(language.primary);
+  }
   std::unique_ptr<Disc> english;
   bool pathWarned = false;
   bool methodsChecked = false;
   for (uint32_t language : languages) {
-    std::unique_ptr<Disc> disc = LoadDisc(folder, language);
+    std::unique_ptr<Disc> disc = LoadDisc(folder, language, 6, options.discs);
     if (!methodsChecked && disc->archive.IsOpen()) {
       CheckArchiveMethods(disc->archive, report);
       methodsChecked = true;
     }
-    const std::string member = disc->config.PropertiesMember;
+    const std::string member = disc->Settings().PropertiesMember;
     const bool hasMember = HasMember(disc->archive, member);
-    if (options.allLanguages && language != 9 && !hasMember) continue;  // falls back to nothing: not offered
+    if (options.allLanguages && language != kEnglish && !hasMember) continue;  // falls back to nothing: not offered
     if (!disc->startupError.empty()) {
-      const std::string file = disc->config.PropertiesMember.empty() ? "install.jar" : "install.jar/" + member;
+      const std::string file = disc->Settings().PropertiesMember.empty() ? "install.jar" : "install.jar/" + member;
       report.Error(hasMember ? file : "install.jar",
                    disc->startupErrorKey.empty() ? 0 : disc->LineOf(disc->startupErrorKey),
                    (hasMember || member.empty() ? std::string() : "has no member " + member + "; ") +
@@ -288,7 +287,7 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
       continue;
     }
     DiscChecker(*disc, options, report, pathWarned).Run();
-    if (language == 9) {
+    if (language == kEnglish) {
       english = std::move(disc);
     } else if (english) {
       CheckLanguageKeys(*english, *disc, report);

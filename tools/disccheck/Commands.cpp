@@ -35,15 +35,15 @@ void PrintLines(const std::vector<std::string>& lines, bool json, const char* na
 // " [administrator consent: WHY]" when Windows asks before the program
 // that the action starts runs.
 std::string ConsentNote(Disc& disc, const std::string& action, bool assist, const std::string& assistText) {
-  const ConsentReason reason = Simulation(disc, {}).Probe(action, assist, assistText).consent.reason;
+  const ConsentReason reason = Simulation(disc).Probe(action, assist, assistText).consent.reason;
   return reason == ConsentReason::kNone ? std::string() : " [administrator consent: " + ConsentReasonName(reason) + "]";
 }
 
 std::string RowConsentNote(Disc& disc, const std::string& number) {
   try {
     const int32_t n = StrToInt(number);
-    if (n < 1 || static_cast<size_t>(n) > disc.table.size()) return {};
-    const Actions& record = disc.table[static_cast<size_t>(n - 1)];
+    if (n < 1 || static_cast<size_t>(n) > disc.Table().size()) return {};
+    const Actions& record = disc.Table()[static_cast<size_t>(n - 1)];
     return ConsentNote(disc, record.Action, record.Assist, record.AssistText);
   } catch (const LauncherError&) {
     return {};
@@ -59,20 +59,19 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
   lines.push_back("title: " + Utf8(*disc, disc->Value("LauncherTitle")));
   const UpperCaseFn upper = [&](std::string_view s) { return disc->host->UpperCase(s); };
   for (int n = 1; n <= kMenuButtonCount; ++n) {
-    const MenuButtonTexts texts = MenuButtonFor(disc->Lookup(), n);
-    if (texts.caption.empty()) {
+    const RecordingView::MenuButton& shown = disc->view->menuButtons.at(static_cast<size_t>(n));
+    if (!shown.visible) {
       lines.push_back("button " + std::to_string(n) + ": hidden");
       continue;
     }
-    const bool checklist = texts.action.find("Action") != std::string::npos;
-    lines.push_back("button " + std::to_string(n) + ": " + Utf8(*disc, texts.caption) +
-                    (texts.hint.empty() ? "" : " [tooltip: " + Utf8(*disc, texts.hint) + "]") + " -> " +
-                    Utf8(*disc, texts.action) + (checklist ? "" : ConsentNote(*disc, texts.action, false, "")));
+    const bool checklist = IsChecklistAction(shown.action);
+    lines.push_back("button " + std::to_string(n) + ": " + Utf8(*disc, shown.caption) +
+                    (shown.hint.empty() ? "" : " [tooltip: " + Utf8(*disc, shown.hint) + "]") + " -> " +
+                    Utf8(*disc, shown.action) + (checklist ? "" : ConsentNote(*disc, shown.action, false, "")));
     if (!checklist) continue;
-    std::vector<LaunchAct> entries(disc->table.size());
-    FillExecutionList(texts.action, entries);
+    disc->session->CompoundAction(shown.action);
     int row = 0;
-    for (const LaunchAct& entry : entries) {
+    for (const LaunchAct& entry : disc->session->ActionExecArray) {
       if (entry.Action.empty()) continue;
       const std::string number = EntryNumberOf(entry.Action, upper);
       lines.push_back("  row " + std::to_string(++row) + ": " + Utf8(*disc, disc->Value("Text" + number)) + " [" +
@@ -88,9 +87,9 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
 int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
              const std::vector<SimulateStep>& steps, const std::vector<bool>& answers, bool json, std::ostream& out,
              std::ostream& err) {
-  std::unique_ptr<Disc> disc = LoadDisc(folder, language);
+  std::unique_ptr<Disc> disc = LoadDisc(folder, language, 6, discs);
   if (!Started(*disc, err)) return 2;
-  Simulation simulation(*disc, discs);
+  Simulation simulation(*disc);
   simulation.SetAnswers(std::deque<bool>(answers.begin(), answers.end()));
   for (const SimulateStep& step : steps) {
     if (step.kind == SimulateStep::kClick && !simulation.Click(step.number)) break;

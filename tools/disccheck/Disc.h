@@ -1,44 +1,56 @@
-// A disc folder loaded the way the launcher loads it at start, with what
-// the disc author's checks need besides: the properties entries with their
-// lines, and the start-up error the launcher would show.
+// A disc folder started the way the launcher starts: the launcher's own
+// session, run over a scripted host whose drive D: is the folder and a
+// recording view, with what the disc author's checks need besides: the
+// properties entries with their lines, and the start-up error the launcher
+// would show.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "archive/ZipArchive.h"
-#include "core/Config.h"
-#include "core/DiscFolderHost.h"
+#include "core/LauncherSession.h"
 #include "core/Properties.h"
-#include "core/Startup.h"
+#include "sim/DiscFolderHost.h"
+#include "sim/RecordingView.h"
 
 namespace launcher::disccheck {
 
 struct Disc {
   std::string folder;
+  // The other discs of a set, by title (UTF-8) -> folder.
+  std::map<std::string, std::string> otherDiscs;
   std::unique_ptr<DiscFolderHost> host;
-  ZipArchive archive;
-  Configuration config;
+  std::unique_ptr<RecordingView> view;
+  std::unique_ptr<LauncherSession> session;
+  ZipArchive archive;                  // install.jar, open for the checks
   std::vector<PropertyEntry> entries;  // the active section, with lines
   std::string startupError;            // what the launcher would show, empty when it starts
   std::string startupErrorKey;         // the key that caused it, when one did
-  int32_t actionTotal = 0;
-  std::vector<Actions> table;
+  // What the last file lookup searched: another disc of the set by title,
+  // and a disc asked for whose folder was not given.
+  std::string searchedDisc;
+  std::string unknownDisc;
 
+  const Configuration& Settings() const { return session->Settings; }
+  const std::vector<Actions>& Table() const { return session->ActionTable; }
   // A configuration value as 8-bit text.
-  std::string Value(const std::string& key) const;
-  ConfigLookup Lookup() const;
+  std::string Value(const std::string& key) const { return session->ConfigText(key); }
+  ConfigLookup Lookup() const { return session->Config(); }
   // The line of the last entry with this exact key, 0 when there is none.
   size_t LineOf(const std::string& key) const;
-  // A file of the disc, by a name relative to its root.
-  std::string Path(const std::string& relative) const;
+  // A file of the disc in the drive (this one, or another of the set while
+  // the launcher asks for it) on this machine; nothing when it is not there.
+  std::optional<std::string> DiscPath(const std::string& name);
 };
 
-// Loads the disc; the archive stays open for further members.
-std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uint32_t osMajor = 6);
+// Starts the launcher on the disc; the archive stays open for the checks.
+std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uint32_t osMajor = 6,
+                               const std::map<std::string, std::string>& otherDiscs = {});
 
 // An 8-bit text of the disc's code page in UTF-8.
 std::string Utf8(const Disc& disc, const std::string& text);

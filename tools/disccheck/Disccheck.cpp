@@ -7,9 +7,7 @@
 #include "Check.h"
 #include "Commands.h"
 #include "Disc.h"
-#include "archive/ZipArchive.h"
 #include "core/Config.h"
-#include "core/DiscFolderHost.h"
 #include "core/Utf8.h"
 
 namespace launcher::disccheck {
@@ -120,19 +118,17 @@ std::string Escaped(const std::string& utf8) {
 }
 
 int Config(const Options& options, std::ostream& out, std::ostream& err) {
-  DiscFolderHost host(options.operands[0], options.language, options.osMajor);
-  ZipArchive archive;
-  Configuration config;
-  try {
-    GetConfig(host, archive, config);
-  } catch (const std::exception& e) {
-    err << "error: " << e.what() << "\n";
+  const std::unique_ptr<Disc> disc = LoadDisc(options.operands[0], options.language, options.osMajor);
+  const Configuration& config = disc->Settings();
+  // What was loaded is shown even when start-up stops later, at its keys.
+  if (!config.ConfigStrings) {
+    err << "error: " << disc->startupError << "\n";
     return kErrors;
   }
-  auto utf8 = [&host](const std::string& narrow) { return ToUtf8(host.ToWide(narrow)); };
+  auto utf8 = [&disc](const std::string& narrow) { return Utf8(*disc, narrow); };
   out << "section: " << utf8(config.ConfigSection) << "\n"
       << "properties: " << config.PropertiesMember << "\n"
-      << "charset: " << static_cast<int>(host.Charset()) << "\n"
+      << "charset: " << static_cast<int>(disc->host->Charset()) << "\n"
       << "shell-launcher: " << utf8(config.ShellLauncher) << "\n"
       << "longest-button-text: " << utf8(config.LongestButtonText) << "\n"
       << "entries: " << config.EntryKeys.size() << "\n";

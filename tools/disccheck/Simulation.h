@@ -1,26 +1,22 @@
-// The launcher's own action runner played on a disc folder: the host
-// answers from a script, looks files up in the disc's folder (or in the
-// folders given for the other discs of a set), and writes down what the
-// launcher would show and start.
+// The launcher's own session played on a disc: the host answers from a
+// script and looks files up in the disc's folder (or in the folders given
+// for the other discs of a set), and what the launcher would show and start
+// is printed from the typed events the host and the view write down.
 #pragma once
 
 #include <deque>
-#include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "Disc.h"
 #include "ProgramConsent.h"
-#include "core/ScriptedActionHost.h"
-#include "core/SingleAction.h"
 
 namespace launcher::disccheck {
 
 class Simulation {
  public:
-  // discs: the other discs of the set, by title (UTF-8) -> folder.
-  Simulation(Disc& disc, const std::map<std::string, std::string>& discs);
+  // What start-up did is not part of what the steps print.
+  explicit Simulation(Disc& disc) : disc_(disc), eventsTaken_(disc.host->log.size()) {}
 
   // What one action does to the file test, for the checks.
   struct Outcome {
@@ -28,12 +24,12 @@ class Simulation {
     std::string fileTested;
     std::string otherDisc;    // the disc whose folder was searched, when not this one
     std::string unknownDisc;  // a disc asked for whose folder was not given
-    std::string tooLong;      // set when the command line was refused
+    bool tooLong = false;     // the command line was refused
     std::string program;      // the program started, when it is on a disc (relative to that disc)
     ProgramConsent consent;   // whether Windows asks for administrator consent before it runs
   };
   // Runs one action, answering OK to the disc question and Cancel to the
-  // missing-file question.
+  // missing-file question, and leaves the launcher's state as it was.
   Outcome Probe(const std::string& action, bool assist, const std::string& assistText);
 
   // The steps of `disccheck simulate`; each writes its events. False once
@@ -41,26 +37,20 @@ class Simulation {
   bool Click(int button);
   void Uncheck(int row);
   void Install();
-  void SetAnswers(std::deque<bool> answers) { host_.answers = std::move(answers); }
+  void SetAnswers(std::deque<bool> answers) { disc_.host->answers = std::move(answers); }
   // The events so far, in UTF-8.
-  std::vector<std::string> Events() const;
+  const std::vector<std::string>& Events() const { return lines_; }
 
  private:
-  bool FileExists(const std::string& name) { return DiscPath(name).has_value(); }
-  // The file's path on this machine, when it is on the disc in the drive.
-  std::optional<std::string> DiscPath(const std::string& name);
-  void ExamineProgram(const std::string& commandLine, Outcome& outcome);
-  void Note(const std::string& line) { host_.events.push_back(line); }
+  void Note(const std::string& line) { lines_.push_back(Utf8(disc_, line)); }
+  // Prints what the host and the view wrote down since the last step.
+  void TakeEvents();
   void NoteDiscChanges(const ActionState& before);
+  void ExamineProgram(const std::string& commandLine, Outcome& outcome);
 
   Disc& disc_;
-  std::map<std::string, std::string> discs_;
-  ScriptedActionHost host_;
-  ActionState state_;
-  std::vector<LaunchAct> entries_;
-  std::string lastTested_;
-  std::string searchedDisc_;
-  std::string unknownDisc_;
+  std::vector<std::string> lines_;
+  size_t eventsTaken_;
   bool ended_ = false;
 };
 

@@ -1,0 +1,76 @@
+// What the launcher asks of the system: files and the current directory,
+// the locale and the code page's text rules, the registry, its message
+// windows, starting programs, and the foreground. The launcher answers with
+// the real Windows calls; disccheck and the tests answer with a script.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "archive/RandomAccessFile.h"
+
+namespace launcher {
+
+class LauncherHost {
+ public:
+  virtual ~LauncherHost() = default;
+
+  // The process's current directory as the system gives it: a drive root
+  // keeps its trailing "\" (ReturnCurrentDirectory takes it off).
+  virtual std::string CurrentDirectory() = 0;
+  // The thread's locale identifier as it was at program start.
+  virtual uint32_t ThreadLocale() = 0;
+  virtual uint32_t OsMajorVersion() = 0;
+  // Empty when the variable is not set.
+  virtual std::string EnvironmentVariable(const std::string& name) = 0;
+  // The profile reader for autorun.inf: at most 2047 characters.
+  virtual std::string ReadProfileString(const std::string& file, const std::string& section,
+                                        const std::string& key, const std::string& fallback) = 0;
+  // Null when the file does not exist.
+  virtual std::unique_ptr<RandomAccessFile> OpenFile(const std::string& path) = 0;
+  virtual bool IsFilePresent(const std::string& name) = 0;
+  // May raise LauncherError ("Invalid data type for '%s'").
+  virtual std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) = 0;
+
+  // 8-bit text in the system code page.
+  virtual std::u16string ToWide(std::string_view text) = 0;
+  virtual std::string ToNarrow(std::u16string_view text) = 0;
+  virtual std::string UpperCase(std::string_view text) = 0;
+  // setCharset: gives the font character set to the launcher's windows.
+  virtual void SetCharset(uint8_t charset) = 0;
+
+  virtual void ShowInfoDialog(const std::string& title, const std::string& text) = 0;
+  virtual bool ShowOKCancelDialog(const std::string& title, const std::string& text) = 0;
+  virtual bool ShowRetryCancelDialog(const std::string& title, const std::string& text) = 0;
+  // A plain message with OK, titled with the application title.
+  virtual void ShowMessage(const std::string& text) = 0;
+  // The error box: error icon, OK, titled with the application title.
+  virtual void ShowError(const std::string& text) = 0;
+  // The timed notice: shown, painted, held for the seconds, hidden.
+  virtual void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) = 0;
+
+  // Start and wait: the exit code, or -1 when the program cannot be started.
+  virtual int32_t RunWinProcess(const std::string& commandLine, int16_t show) = 0;
+  virtual int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) = 0;
+  // Starts the program through the shell, which asks for administrator
+  // consent, in the current directory, and waits: the exit code, or -1 when
+  // it did not start (declined consent among it; the shell's error is then
+  // the last start error).
+  virtual int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) = 0;
+  // Where a plain start finds the program file `name` (the launcher's
+  // folder, the current directory, the system folders, the path).
+  virtual std::optional<std::string> FindProgram(const std::string& name) = 0;
+  // The system's error number of the last failed start, and its message.
+  virtual uint32_t LastStartError() = 0;
+  virtual std::string LastErrorText() = 0;
+
+  // Brings the application window to the front.
+  virtual void ForceForeground() = 0;
+  // Hides the main window and ends the launcher.
+  virtual void CloseMainWindow() = 0;
+};
+
+}  // namespace launcher

@@ -1,0 +1,118 @@
+#include "core/LauncherSession.h"
+
+#include "core/Selection.h"
+
+namespace launcher {
+
+std::string LauncherSession::ConfigText(const std::string& key) const {
+  return Settings.ConfigStrings ? host_.ToNarrow(Settings.ConfigStrings->Get(key)) : std::string();
+}
+
+ConfigLookup LauncherSession::Config() const {
+  return [this](const std::string& key) { return ConfigText(key); };
+}
+
+void LauncherSession::FormCreate() {
+  GetConfig(host_, InstallJar, Settings);
+  const ConfigLookup config = Config();
+
+  ActionTotal = ReadActionTotal(config);
+  const size_t entries = TableSize(ActionTotal);
+  ActionTable.assign(entries, Actions{});
+  ActionExecArray.assign(entries, LaunchAct{});
+  ClearActionExecArray();
+
+  State.DiskChangePending = false;
+  CurrentStage.clear();
+  // The launcher's own disc is called by its title and " disc".
+  State.CurrentDiscTitle = host_.ToNarrow(Settings.ConfigStrings->Get("LauncherTitle") + u" disc");
+  State.LauncherDiscTitle = State.CurrentDiscTitle;
+  State.ShellLauncher = Settings.ShellLauncher;
+  view_.SetTitle(config("LauncherTitle"));
+  PartnerCode = config("LauncherPartner");
+
+  view_.SetInstallCaption(config("InstallDialiogInstallButton"));
+  view_.SetCancelCaption(config("InstallDialiogCancelButton"));
+  view_.SetDialogTitle(config("InstallDialiogTitle"));
+  view_.SetComponentInfo(config("InstallDialiogComponentInfo"));
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    const MenuButtonTexts texts = MenuButtonFor(config, n);
+    view_.SetMenuButton(n, texts.caption, texts.hint, texts.action, Settings.LongestButtonText);
+  }
+
+  FillActionTable(config, ActionTable);
+
+  ShowBackground(LauncherPage::kMenu, MenuBackgroundMember(PartnerCode));
+  ShowBackground(LauncherPage::kSelection, SelectionBackgroundMember(PartnerCode));
+  InstallJar.Close();
+
+  for (int k = 0; k < kStageCount; ++k) view_.SetStageLit(k, false);
+  view_.ShowPage(LauncherPage::kMenu);
+}
+
+// A background that is missing or cannot be extracted leaves the designed
+// picture in place: the menu still works without it.
+void LauncherSession::ShowBackground(LauncherPage page, const std::string& member) {
+  try {
+    if (const std::optional<std::vector<uint8_t>> bytes = InstallJar.Extract(member)) view_.SetBackground(page, *bytes);
+  } catch (const ArchiveError&) {
+  }
+}
+
+void LauncherSession::ClearActionExecArray() {
+  for (LaunchAct& entry : ActionExecArray) entry = LaunchAct{};
+}
+
+ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender) {
+  if (IsChecklistAction(sender.ButtonAction)) {
+    CompoundAction(sender.ButtonAction);
+    return ActionResult{};
+  }
+  return SingleAction(host_, State, Config(), sender);
+}
+
+void LauncherSession::CompoundAction(const std::string& compoundList) {
+  ClearActionExecArray();
+  CompoundActionList = compoundList;
+  FillExecutionList(CompoundActionList, ActionExecArray);
+  const UpperCaseFn upper = [this](std::string_view s) { return host_.UpperCase(s); };
+  std::vector<std::string> rows;
+  for (const LaunchAct& entry : ActionExecArray) {
+    if (!entry.Action.empty()) rows.push_back(ConfigText("Text" + EntryNumberOf(entry.Action, upper)));
+  }
+  view_.FillRows(rows);
+  view_.ShowPage(LauncherPage::kSelection);
+  view_.SelectRow(0);
+}
+
+void LauncherSession::InstallChecksMouseMove(int row) {
+  if (row >= 0 && row != view_.SelectedRow()) view_.SelectRow(row);
+  const int selected = view_.SelectedRow();
+  if (selected < 0 || static_cast<size_t>(selected) >= ActionExecArray.size()) return;
+  const std::string number = EntryNumberOf(ActionExecArray[static_cast<size_t>(selected)].Action,
+                                           [this](std::string_view s) { return host_.UpperCase(s); });
+  view_.SetInfoText(DescriptionText(ConfigText("Description" + number)));
+  setNeon(ConfigText("Type" + number));
+}
+
+void LauncherSession::setNeon(const std::string& stage) {
+  if (stage == CurrentStage) return;
+  const int target = StageIndexFor(stage);
+  for (int k = 0; k < kStageCount; ++k) view_.SetStageLit(k, k == target);
+  CurrentStage = stage;
+}
+
+void LauncherSession::InstallChecksClickCheck(int row, bool checked) {
+  if (row >= 0 && static_cast<size_t>(row) < ActionExecArray.size()) {
+    ActionExecArray[static_cast<size_t>(row)].Selected = checked;
+  }
+}
+
+void LauncherSession::btnCancelClick() { view_.ShowPage(LauncherPage::kMenu); }
+
+void LauncherSession::btnInstallClick() {
+  view_.ShowPage(LauncherPage::kMenu);
+  RunSelection(host_, State, Config(), ActionTable, ActionExecArray);
+}
+
+}  // namespace launcher

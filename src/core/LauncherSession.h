@@ -1,0 +1,73 @@
+// One run of the launcher, from the configuration it loads at start to the
+// last click: everything the launcher decides, over the system it runs on
+// (LauncherHost) and the screen it shows (LauncherView). The launcher's
+// window forwards its events here and draws what the session says;
+// disccheck runs the same session on a disc folder with a script and a
+// recording, so that it tells what the launcher does by construction.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "archive/ZipArchive.h"
+#include "core/Config.h"
+#include "core/LauncherHost.h"
+#include "core/LauncherView.h"
+#include "core/SingleAction.h"
+#include "core/Startup.h"
+
+namespace launcher {
+
+class LauncherSession {
+ public:
+  LauncherSession(LauncherHost& host, LauncherView& view) : host_(host), view_(view) {}
+  LauncherSession(const LauncherSession&) = delete;
+  LauncherSession& operator=(const LauncherSession&) = delete;
+
+  // The configuration-dependent part of start-up: loads the configuration
+  // and sets the pages up from it, step by step, ending with the menu page
+  // in front. A start-up error propagates (LauncherError, ArchiveError) and
+  // leaves what was set before it set.
+  void FormCreate();
+
+  // The value of a configuration key as 8-bit text; empty when missing.
+  std::string ConfigText(const std::string& key) const;
+  ConfigLookup Config() const;
+
+  // A menu button (or any sender carrying an action) was clicked: a
+  // checklist opens the selection page, anything else runs at once.
+  ActionResult InstallButtonClick(const ActionRequest& sender);
+  void CompoundAction(const std::string& compoundList);
+  // The pointer is over checklist row `row` (-1: no row): that row is
+  // selected, its description shown and its stage lit.
+  void InstallChecksMouseMove(int row);
+  void setNeon(const std::string& stage);
+  // Row `row`'s check box now says `checked`.
+  void InstallChecksClickCheck(int row, bool checked);
+  void btnCancelClick();
+  void btnInstallClick();
+
+  void ClearActionExecArray();
+
+  // The state start-up sets up, for the actions and the selection page.
+  Configuration Settings;  // ConfigStrings, LongestButtonText, ShellLauncher, ...
+  int32_t ActionTotal = 0;
+  std::vector<Actions> ActionTable;
+  std::vector<LaunchAct> ActionExecArray;
+  std::string PartnerCode;
+  // DiskChangePending, RequestedDisc, CurrentDiscTitle, LauncherDiscTitle and
+  // what the registry said.
+  ActionState State;
+  std::string CompoundActionList;
+  std::string CurrentStage;
+
+ private:
+  void ShowBackground(LauncherPage page, const std::string& member);
+
+  LauncherHost& host_;
+  LauncherView& view_;
+  ZipArchive InstallJar;
+};
+
+}  // namespace launcher

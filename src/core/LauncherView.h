@@ -1,0 +1,43 @@
+// What the launcher asks of its screen: the two pages, the captions of what
+// they show, the checklist's rows and the lit stage. The launcher's window
+// draws it; disccheck and the tests record it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace launcher {
+
+enum class LauncherPage { kMenu, kSelection };
+
+class LauncherView {
+ public:
+  virtual ~LauncherView() = default;
+
+  // The application title and the main window's caption.
+  virtual void SetTitle(const std::string& title) = 0;
+  // The selection page's buttons, each sized to its caption, and its labels.
+  virtual void SetInstallCaption(const std::string& caption) = 0;
+  virtual void SetCancelCaption(const std::string& caption) = 0;
+  virtual void SetDialogTitle(const std::string& caption) = 0;
+  virtual void SetComponentInfo(const std::string& caption) = 0;
+  // Menu button `number` (1 to 11), as wide as `widestText` makes it; a
+  // button without a caption is hidden.
+  virtual void SetMenuButton(int number, const std::string& caption, const std::string& hint,
+                             const std::string& action, const std::string& widestText) = 0;
+  // A page's background picture from the disc (JPEG bytes); one that does
+  // not decode leaves the designed picture.
+  virtual void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) = 0;
+
+  virtual void ShowPage(LauncherPage page) = 0;
+  // The checklist: its rows replaced by these, each checked.
+  virtual void FillRows(const std::vector<std::string>& rows) = 0;
+  virtual int SelectedRow() = 0;  // -1 when none is
+  virtual void SelectRow(int row) = 0;
+  virtual void SetInfoText(const std::string& text) = 0;
+  // Shows or hides the lit picture of stage `index` (0 to 5).
+  virtual void SetStageLit(int index, bool lit) = 0;
+};
+
+}  // namespace launcher

@@ -1,0 +1,30 @@
+#include "sim/RecordingView.h"
+
+namespace launcher {
+
+void RecordingView::SetMenuButton(int number, const std::string& caption, const std::string& hint,
+                                  const std::string& action, const std::string& widestText) {
+  menuButtons.at(static_cast<size_t>(number)) = MenuButton{caption, hint, action, widestText, !caption.empty()};
+}
+
+void RecordingView::SetBackground(LauncherPage target, const std::vector<uint8_t>& jpeg) {
+  (target == LauncherPage::kMenu ? menuBackground : selectionBackground) = jpeg;
+}
+
+void RecordingView::ShowPage(LauncherPage shown) {
+  page = shown;
+  if (record_) record_(SimEvent::Page(shown));
+}
+
+void RecordingView::FillRows(const std::vector<std::string>& filled) {
+  rows = filled;
+  checked.assign(rows.size(), true);
+  selectedRow = -1;
+}
+
+void RecordingView::SelectRow(int row) {
+  // A list box selects only rows it has.
+  selectedRow = row >= 0 && static_cast<size_t>(row) < rows.size() ? row : -1;
+}
+
+}  // namespace launcher

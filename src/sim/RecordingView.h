@@ -1,0 +1,56 @@
+// A LauncherView that keeps what the launcher would show: the captions of
+// every button and label, which buttons are hidden, the checklist's rows,
+// the lit stages and the page in front. Page changes also go to the event
+// log, in order with what the host writes down.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/LauncherView.h"
+#include "core/Selection.h"
+#include "core/Startup.h"
+#include "sim/SimEvent.h"
+
+namespace launcher {
+
+class RecordingView : public LauncherView {
+ public:
+  struct MenuButton {
+    std::string caption, hint, action, widestText;
+    bool visible = true;
+  };
+
+  explicit RecordingView(std::function<void(SimEvent)> record = {}) : record_(std::move(record)) {}
+
+  void SetTitle(const std::string& text) override { title = text; }
+  void SetInstallCaption(const std::string& caption) override { installCaption = caption; }
+  void SetCancelCaption(const std::string& caption) override { cancelCaption = caption; }
+  void SetDialogTitle(const std::string& caption) override { dialogTitle = caption; }
+  void SetComponentInfo(const std::string& caption) override { componentInfo = caption; }
+  void SetMenuButton(int number, const std::string& caption, const std::string& hint, const std::string& action,
+                     const std::string& widestText) override;
+  void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) override;
+  void ShowPage(LauncherPage page) override;
+  void FillRows(const std::vector<std::string>& rows) override;
+  int SelectedRow() override { return selectedRow; }
+  void SelectRow(int row) override;
+  void SetInfoText(const std::string& text) override { infoText = text; }
+  void SetStageLit(int index, bool lit) override { litStages.at(static_cast<size_t>(index)) = lit; }
+
+  std::string title, installCaption, cancelCaption, dialogTitle, componentInfo, infoText;
+  std::array<MenuButton, kMenuButtonCount + 1> menuButtons;  // 1 to 11
+  std::vector<uint8_t> menuBackground, selectionBackground;
+  LauncherPage page = LauncherPage::kSelection;  // the selection page is created last
+  std::vector<std::string> rows;
+  std::vector<bool> checked;
+  int selectedRow = -1;
+  std::array<bool, kStageCount> litStages{true, true, true, true, true, true};
+
+ private:
+  std::function<void(SimEvent)> record_;
+};
+
+}  // namespace launcher

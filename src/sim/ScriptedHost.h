@@ -1,0 +1,88 @@
+// A LauncherHost that plays a script instead of the system: configuration
+// files, program files and registry values are given, questions are
+// answered from a list (Cancel once it runs out), starts end with a given
+// result, and everything the launcher shows or starts is written down in
+// order, typed (log) and as lines (events). The tests check what it wrote;
+// disccheck's simulation prints it.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Config.h"
+#include "core/LauncherHost.h"
+#include "core/Startup.h"
+#include "sim/SimEvent.h"
+
+namespace launcher {
+
+class ScriptedHost : public LauncherHost {
+ public:
+  // The configuration that tests hand to the action runner directly.
+  ConfigLookup config = [](const std::string&) { return std::string(); };
+  std::function<bool(const std::string&)> fileExists = [](const std::string&) { return false; };
+  // Values by "key path|value name"; a value of the wrong type is an error.
+  std::map<std::string, std::string> registry;
+  std::optional<std::string> registryError;
+  std::string currentDirectory = "D:";
+  uint32_t locale = 0x0409;
+  uint32_t osMajorVersion = 6;
+  std::string systemRoot = "C:\\WINDOWS";
+  unsigned codePage = 1252;
+  std::deque<bool> answers;
+  int32_t startResult = 0;
+  // The error of a start that gives -1, and what an elevated start gives.
+  uint32_t startError = 2;
+  int32_t elevatedResult = 0;
+  uint32_t elevatedError = 0;
+  std::string lastErrorText = "The system cannot find the file specified";
+
+  std::vector<SimEvent> log;
+  std::vector<std::string> events;  // the log, one line an event (Describe)
+  void Record(SimEvent event);
+
+  std::string CurrentDirectory() override { return currentDirectory; }
+  uint32_t ThreadLocale() override { return locale; }
+  uint32_t OsMajorVersion() override { return osMajorVersion; }
+  std::string EnvironmentVariable(const std::string& name) override;
+  std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                const std::string& fallback) override;
+  std::unique_ptr<RandomAccessFile> OpenFile(const std::string&) override { return nullptr; }
+  bool IsFilePresent(const std::string& name) override { return fileExists(name); }
+  std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
+  std::u16string ToWide(std::string_view text) override;
+  std::string ToNarrow(std::u16string_view text) override;
+  std::string UpperCase(std::string_view text) override;
+  void SetCharset(uint8_t charset) override { charset_ = charset; }
+  // What start-up last gave the windows.
+  uint8_t Charset() const { return charset_; }
+
+  void ShowInfoDialog(const std::string& title, const std::string& text) override;
+  bool ShowOKCancelDialog(const std::string& title, const std::string& text) override;
+  bool ShowRetryCancelDialog(const std::string& title, const std::string& text) override;
+  void ShowMessage(const std::string& text) override;
+  void ShowError(const std::string& text) override;
+  void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
+  int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
+  int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
+  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
+  // Programs are looked up like any other file.
+  std::optional<std::string> FindProgram(const std::string& name) override;
+  uint32_t LastStartError() override { return lastStartError_; }
+  std::string LastErrorText() override { return lastErrorText; }
+  void ForceForeground() override { Record(SimEvent::Of(SimEvent::Kind::kForeground)); }
+  void CloseMainWindow() override { Record(SimEvent::Of(SimEvent::Kind::kCloseMainWindow)); }
+
+ private:
+  bool Answer();
+  int32_t Started(int32_t result, uint32_t error);
+
+  uint32_t lastStartError_ = 0;
+  uint8_t charset_ = kDefaultCharset;
+};
+
+}  // namespace launcher

@@ -1,0 +1,103 @@
+#include "windows/Win32Host.h"
+
+#include <windows.h>
+
+#include "core/Config.h"
+#include "core/Platform.h"
+#include "windows/system/Environment.h"
+#include "windows/system/Processes.h"
+#include "windows/system/SystemQueries.h"
+#include "windows/system/Win32Text.h"
+
+namespace launcher {
+
+Win32Host::Win32Host(Application& application, MainWindowCalls mainWindow)
+    : application_(application),
+      mainWindow_(std::move(mainWindow)),
+      locale_(static_cast<uint32_t>(GetThreadLocale())) {}
+
+std::string Win32Host::CurrentDirectory() { return SystemCurrentDirectory(); }
+
+uint32_t Win32Host::OsMajorVersion() { return SystemMajorVersion(); }
+
+std::string Win32Host::EnvironmentVariable(const std::string& name) { return SystemEnvironmentVariable(name); }
+
+std::string Win32Host::ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                         const std::string& fallback) {
+  return SystemProfileString(file, section, key, fallback);
+}
+
+std::unique_ptr<RandomAccessFile> Win32Host::OpenFile(const std::string& path) { return OpenPlatformFile(path); }
+
+bool Win32Host::IsFilePresent(const std::string& name) { return launcher::IsFilePresent(name); }
+
+std::string Win32Host::GetRegistryValue(const std::string& keyPath, const std::string& valueName) {
+  return launcher::GetRegistryValue(keyPath, valueName, [this](std::string_view s) { return UpperCase(s); });
+}
+
+std::u16string Win32Host::ToWide(std::string_view text) { return ToUtf16(CP_ACP, text); }
+
+std::string Win32Host::ToNarrow(std::u16string_view text) { return FromUtf16(CP_ACP, text); }
+
+std::string Win32Host::UpperCase(std::string_view text) {
+  std::string out(text);
+  if (!out.empty()) CharUpperBuffA(out.data(), static_cast<DWORD>(out.size()));
+  return out;
+}
+
+void Win32Host::SetCharset(uint8_t charset) {
+  if (mainWindow_.setCharset) mainWindow_.setCharset(charset);
+}
+
+void Win32Host::ShowInfoDialog(const std::string& title, const std::string& text) {
+  messages_->ShowInfoDialog(title, text);
+}
+
+bool Win32Host::ShowOKCancelDialog(const std::string& title, const std::string& text) {
+  return messages_->ShowOKCancelDialog(title, text);
+}
+
+bool Win32Host::ShowRetryCancelDialog(const std::string& title, const std::string& text) {
+  return messages_->ShowRetryCancelDialog(title, text);
+}
+
+void Win32Host::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {
+  messages_->ShowDelayDialog(title, text, seconds);
+}
+
+void Win32Host::ShowMessage(const std::string& text) {
+  MessageBoxA(nullptr, text.c_str(), application_.Title().c_str(), MB_OK | MB_TASKMODAL);
+}
+
+int32_t Win32Host::RunWinProcess(const std::string& commandLine, int16_t show) {
+  const int32_t result = launcher::RunWinProcess(commandLine, show);
+  lastStartError_ = GetLastError();
+  return result;
+}
+
+int32_t Win32Host::WinExecAndWait32(const std::string& commandLine, int16_t show) {
+  const int32_t result = launcher::WinExecAndWait32(commandLine, show);
+  lastStartError_ = GetLastError();
+  return result;
+}
+
+int32_t Win32Host::StartElevated(const std::string& program, const std::string& parameters, int16_t show) {
+  const int32_t result =
+      launcher::StartElevated(program, parameters, show, application_.Window(), ReturnCurrentDirectory(*this));
+  lastStartError_ = GetLastError();
+  return result;
+}
+
+std::optional<std::string> Win32Host::FindProgram(const std::string& name) {
+  return launcher::FindProgram(name, ReturnCurrentDirectory(*this), EnvironmentVariable("PATH"));
+}
+
+std::string Win32Host::LastErrorText() { return SystemErrorText(lastStartError_); }
+
+void Win32Host::ForceForeground() { ForceForegroundWindow(application_.Window()); }
+
+void Win32Host::CloseMainWindow() {
+  if (mainWindow_.close) mainWindow_.close();
+}
+
+}  // namespace launcher

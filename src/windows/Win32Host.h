@@ -1,0 +1,65 @@
+// The launcher's answers to what its session asks of the system: the Win32
+// services, its own message windows and the application window.
+#pragma once
+
+#include <functional>
+
+#include "core/LauncherHost.h"
+#include "windows/MessageWindows.h"
+#include "windows/kit/Application.h"
+
+namespace launcher {
+
+class Win32Host : public LauncherHost {
+ public:
+  // The main window's part: its fonts' character set, and closing it.
+  struct MainWindowCalls {
+    std::function<void(uint8_t)> setCharset;
+    std::function<void()> close;
+  };
+
+  // Takes the thread locale now: it is the one of program start. The
+  // message windows are attached once they exist.
+  Win32Host(Application& application, MainWindowCalls mainWindow);
+  void AttachMessages(MessageWindows& messages) { messages_ = &messages; }
+
+  std::string CurrentDirectory() override;
+  uint32_t ThreadLocale() override { return locale_; }
+  uint32_t OsMajorVersion() override;
+  std::string EnvironmentVariable(const std::string& name) override;
+  std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                const std::string& fallback) override;
+  std::unique_ptr<RandomAccessFile> OpenFile(const std::string& path) override;
+  bool IsFilePresent(const std::string& name) override;
+  std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
+  std::u16string ToWide(std::string_view text) override;
+  std::string ToNarrow(std::u16string_view text) override;
+  std::string UpperCase(std::string_view text) override;
+  void SetCharset(uint8_t charset) override;
+
+  void ShowInfoDialog(const std::string& title, const std::string& text) override;
+  bool ShowOKCancelDialog(const std::string& title, const std::string& text) override;
+  bool ShowRetryCancelDialog(const std::string& title, const std::string& text) override;
+  void ShowMessage(const std::string& text) override;
+  void ShowError(const std::string& text) override { application_.ShowError(text); }
+  void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
+
+  int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
+  int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
+  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
+  std::optional<std::string> FindProgram(const std::string& name) override;
+  uint32_t LastStartError() override { return lastStartError_; }
+  std::string LastErrorText() override;
+
+  void ForceForeground() override;
+  void CloseMainWindow() override;
+
+ private:
+  Application& application_;
+  MainWindowCalls mainWindow_;
+  MessageWindows* messages_ = nullptr;
+  uint32_t locale_;
+  uint32_t lastStartError_ = 0;
+};
+
+}  // namespace launcher

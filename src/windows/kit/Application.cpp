@@ -1,0 +1,84 @@
+#include "windows/kit/Application.h"
+
+#include "core/Texts.h"
+#include "windows/kit/WindowClass.h"
+
+namespace launcher {
+namespace {
+
+bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
+constexpr char kApplicationClass[] = "TApplication";
+
+}  // namespace
+
+Application::~Application() {
+  if (window_) DestroyWindow(window_);
+}
+
+void Application::SetTitle(std::string title) {
+  title_ = std::move(title);
+  if (window_) SetWindowTextA(window_, title_.c_str());
+}
+
+HWND Application::Window() {
+  if (window_) return window_;
+  RegisterWindowClass(kApplicationClass, WindowProc);
+  // Shown but without size, like the window a taskbar button stands for.
+  window_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(window_, SW_SHOWNOACTIVATE);
+  return window_;
+}
+
+LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+    // Activating the application means activating its front window.
+    HWND front = GetLastActivePopup(window);
+    if (front && front != window && IsWindowVisible(front) && IsWindowEnabled(front)) {
+      SetActiveWindow(front);
+      return 0;
+    }
+  }
+  if (message == WM_CLOSE) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool Application::ProcessMessage() {
+  MSG msg;
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  if (IsKeyMessage(msg.message) && msg.hwnd) {
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    if (root && SendMessageA(root, kPreTranslateKey, 0, reinterpret_cast<LPARAM>(&msg))) return true;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+  return true;
+}
+
+void Application::HandleMessage() {
+  if (!ProcessMessage() && !terminated_) WaitMessage();
+}
+
+void Application::ProcessMessages() {
+  while (ProcessMessage()) {
+  }
+}
+
+void Application::Run() {
+  while (!terminated_) HandleMessage();
+}
+
+void Application::ShowError(const std::string& message) const {
+  MessageBoxA(nullptr, WithFinalFullStop(message).c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+}  // namespace launcher

@@ -1,0 +1,118 @@
+#include "windows/kit/CheckListBox.h"
+
+#include <windowsx.h>
+
+#include "windows/kit/Panel.h"
+
+namespace launcher {
+
+TCheckListBox::TCheckListBox(HWND parent, int left, int top, int width, int height, HFONT font) {
+  window_ = CreateWindowExA(0, "LISTBOX", "",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                            left, top, width, height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  listProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+  ListBox_SetItemHeight(window_, 0, kItemHeight);
+  SetFont(font);
+}
+
+TCheckListBox::~TCheckListBox() {
+  if (window_) DestroyWindow(window_);
+}
+
+void TCheckListBox::SetFont(HFONT font) {
+  SetWindowFont(window_, font, TRUE);
+  ListBox_SetItemHeight(window_, 0, kItemHeight);
+}
+
+void TCheckListBox::Clear() { ListBox_ResetContent(window_); }
+
+void TCheckListBox::AddItem(const std::string& text, bool checked) {
+  const int row = ListBox_AddString(window_, text.c_str());
+  ListBox_SetItemData(window_, row, checked ? 1 : 0);
+}
+
+int TCheckListBox::Count() const { return ListBox_GetCount(window_); }
+
+bool TCheckListBox::Checked(int row) const { return ListBox_GetItemData(window_, row) == 1; }
+
+void TCheckListBox::SetChecked(int row, bool checked) {
+  ListBox_SetItemData(window_, row, checked ? 1 : 0);
+  RECT area;
+  if (ListBox_GetItemRect(window_, row, &area) != LB_ERR) InvalidateRect(window_, &area, FALSE);
+}
+
+int TCheckListBox::ItemIndex() const { return ListBox_GetCurSel(window_); }
+
+void TCheckListBox::SetItemIndex(int row) { ListBox_SetCurSel(window_, row); }
+
+int TCheckListBox::ItemAtPos(int x, int y) const {
+  RECT client;
+  GetClientRect(window_, &client);
+  if (x < 0 || y < 0 || x >= client.right || y >= client.bottom) return -1;
+  const LRESULT hit = SendMessageA(window_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
+  return HIWORD(hit) ? -1 : static_cast<int>(LOWORD(hit));
+}
+
+void TCheckListBox::Toggle(int row) {
+  SetChecked(row, !Checked(row));
+  if (OnClickCheck) OnClickCheck();
+}
+
+void TCheckListBox::DrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  const int row = static_cast<int>(item.itemID);
+  HDC dc = item.hDC;
+  RECT area = item.rcItem;
+  FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
+  RECT box{area.left, area.top, area.left + kCheckWidth, area.top + kCheckWidth};
+  DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (Checked(row) ? DFCS_CHECKED : 0));
+  RECT textArea{box.right + 2, area.top, area.right, area.bottom};
+  const bool selected = item.itemState & ODS_SELECTED;
+  FillRect(dc, &textArea, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  char text[1024] = "";
+  const int length = ListBox_GetTextLen(window_, row);
+  if (length >= 0 && length < static_cast<int>(sizeof text)) ListBox_GetText(window_, row, text);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  RECT textRect{textArea.left + 2, textArea.top, textArea.right, textArea.bottom};
+  DrawTextA(dc, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &textArea);
+}
+
+LRESULT CALLBACK TCheckListBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TCheckListBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  const WNDPROC list = self->listProc_;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (self->OnMouseMove) self->OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      const int x = GET_X_LPARAM(lParam), row = self->ItemAtPos(x, GET_Y_LPARAM(lParam));
+      const LRESULT result = CallWindowProcA(list, window, message, wParam, lParam);
+      if (row >= 0 && x < kCheckWidth) self->Toggle(row);
+      return result;
+    }
+    case WM_CHAR:
+      if (wParam == ' ') {
+        if (self->ItemIndex() >= 0) self->Toggle(self->ItemIndex());
+        return 0;
+      }
+      break;
+    case kReflectedDrawItem:
+      self->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list));
+      self->window_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcA(list, window, message, wParam, lParam);
+}
+
+}  // namespace launcher

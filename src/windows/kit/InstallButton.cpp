@@ -1,0 +1,167 @@
+#include "windows/kit/InstallButton.h"
+
+namespace launcher {
+
+TInstallButton::TInstallButton() {
+  SetBounds(0, 0, 39, 27);
+  FontChanged();
+}
+
+void TInstallButton::SetHint(const std::string& hint) {
+  hint_ = hint;
+  if (Parent()) Parent()->UpdateTooltip(this);
+}
+
+bool TInstallButton::ShowHint() const { return parentShowHint_ && Parent() ? Parent()->ShowHint() : showHint_; }
+
+void TInstallButton::SetShowHint(bool showHint) {
+  showHint_ = showHint;
+  parentShowHint_ = false;
+  if (Parent()) Parent()->UpdateTooltip(this);
+}
+
+TBiDiMode TInstallButton::BiDiMode() const {
+  return parentBiDiMode_ && Parent() ? Parent()->BiDiMode() : biDiMode_;
+}
+
+void TInstallButton::SetBiDiMode(TBiDiMode mode) {
+  biDiMode_ = mode;
+  parentBiDiMode_ = false;
+}
+
+COLORREF TInstallButton::Color() const { return parentColor_ && Parent() ? Parent()->Color() : color_; }
+
+void TInstallButton::SetColor(COLORREF color) {
+  color_ = color;
+  parentColor_ = false;
+}
+
+const FontSpec& TInstallButton::Font() const { return parentFont_ && Parent() ? Parent()->Font() : font_; }
+
+void TInstallButton::SetFont(const FontSpec& font) {
+  font_ = font;
+  parentFont_ = false;
+  FontChanged();
+}
+
+void TInstallButton::ParentChanged() {
+  if (parentFont_) FontChanged();
+  if (Parent()) Parent()->UpdateTooltip(this);
+}
+
+void TInstallButton::FontChanged() {
+  fontHandle_ = CreateFontFrom(Font());
+  UpdateLayout(false);
+  Invalidate();
+}
+
+void TInstallButton::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  UpdateLayout(false);
+  Invalidate();
+}
+
+void TInstallButton::SetTextMargin(int margin) {
+  if (margin == textMargin_) return;
+  textMargin_ = margin;
+  UpdateLayout(false);
+  Invalidate();
+}
+
+bool TInstallButton::ReadsRightToLeft() const {
+  return BiDiMode() != TBiDiMode::bdLeftToRight && GetSystemMetrics(SM_MIDEASTENABLED) != 0;
+}
+
+void TInstallButton::UpdateLayout(bool repaint) {
+  if (!Parent()) return;
+  const int right = Left() + Width(), bottom = Top() + Height();
+  textRect_ = {0, 0, Width(), Height()};
+  HDC dc = Parent()->MeasuringDc();
+  Selection selectFont(dc, fontHandle_.Get());
+  if (!caption_.empty()) {
+    const UINT flags = DT_CALCRECT | DT_SINGLELINE | (ReadsRightToLeft() ? DT_RTLREADING : 0);
+    DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &textRect_, flags);
+    const int textWidth = textRect_.right - textRect_.left, textHeight = textRect_.bottom - textRect_.top;
+    const int height = textHeight + 2 * textMargin_;
+    const int width = maxWidth_;
+    if (align_ == TAlign::alRight) {
+      SetBounds(right - width, bottom - height, width, height);
+    } else {
+      SetBounds(Left(), Top(), width, height);
+    }
+    OffsetRect(&textRect_, 0, (height - textHeight) / 2);
+    OffsetRect(&textRect_, (width - textWidth) / 2, 0);
+    if (pressed_) OffsetRect(&textRect_, 1, 1);
+  }
+  if (repaint) PaintNow();
+}
+
+void TInstallButton::FitWidthToText(const std::string& text) {
+  RECT measured{0, 0, Width(), Height()};
+  HDC dc = Parent() ? Parent()->MeasuringDc() : nullptr;
+  MemoryDc own(nullptr);
+  if (!dc) dc = own.Get();
+  Selection selectFont(dc, fontHandle_.Get());
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
+  maxWidth_ = (measured.right - measured.left) + kFitMargin;
+}
+
+void TInstallButton::PaintNow() { Repaint(); }
+
+void TInstallButton::Paint(HDC dc) {
+  if (!Parent()) return;
+  RECT whole{0, 0, Width(), Height()};
+  RECT inner{1, 1, Width() - 2, Height() - 2};
+  FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  // An inverted rectangle would be filled mirrored by some GDIs; a button
+  // too small for its edge is all edge.
+  if (!IsRectEmpty(&inner)) FillRect(dc, &inner, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  if (IsRectEmpty(&textRect_)) return;
+  Selection selectFont(dc, fontHandle_.Get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, hovered_ ? highlightColor_ : Font().color);
+  TextOutA(dc, textRect_.left, textRect_.top, caption_.c_str(), static_cast<int>(caption_.size()));
+}
+
+void TInstallButton::MouseEnter() {
+  hovered_ = true;
+  PaintNow();
+  if (OnTracking) OnTracking(*this);
+}
+
+void TInstallButton::MouseLeave() {
+  hovered_ = false;
+  PaintNow();
+  if (OnTracking) OnTracking(*this);
+}
+
+void TInstallButton::MouseDown(MouseButton, int, int) {
+  tracking_ = true;
+  pressed_ = true;
+  UpdateLayout(true);
+}
+
+void TInstallButton::MouseMove(int x, int y) {
+  if (!tracking_) return;
+  const RECT client{0, 0, Width(), Height()};
+  const bool inside = PtInRect(&client, POINT{x, y}) != 0;
+  if (inside != pressed_) {
+    pressed_ = inside;
+    UpdateLayout(true);
+  }
+}
+
+void TInstallButton::MouseUp(MouseButton, int, int) {
+  // A click that closed the launcher leaves its button alone.
+  if (closing_) return;
+  pressed_ = false;
+  tracking_ = false;
+  UpdateLayout(true);
+}
+
+void TInstallButton::Click() {
+  if (OnClick) OnClick(*this);
+}
+
+}  // namespace launcher

@@ -1,0 +1,36 @@
+#include "windows/kit/Label.h"
+
+#include "core/Texts.h"
+
+namespace launcher {
+
+TLabel::TLabel(const FontSpec& font, bool transparent, bool wordWrap, COLORREF color)
+    : font_(font), fontHandle_(CreateFontFrom(font)), transparent_(transparent), wordWrap_(wordWrap), color_(color) {}
+
+void TLabel::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Invalidate();
+}
+
+void TLabel::SetCharset(BYTE charset) {
+  font_.charset = charset;
+  fontHandle_ = CreateFontFrom(font_);
+  Invalidate();
+}
+
+void TLabel::Paint(HDC dc) {
+  RECT area{0, 0, Width(), Height()};
+  if (!transparent_) {
+    Brush background(CreateSolidBrush(color_));
+    FillRect(dc, &area, background.Get());
+  }
+  const std::string text = AsDrawnLineBreaks(caption_);
+  Selection selectFont(dc, fontHandle_.Get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, font_.color);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
+            DT_LEFT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
+}
+
+}  // namespace launcher

@@ -1,0 +1,203 @@
+#include "windows/kit/MessageForm.h"
+
+#include <algorithm>
+
+#include "core/Texts.h"
+#include "windows/kit/WindowClass.h"
+#include "windows/resources/resource.h"
+
+namespace launcher {
+namespace {
+
+constexpr char kMessageTextClass[] = "TMessageText";
+constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr int kButtonTop = 277, kButtonWidth = 73, kButtonHeight = 23;
+
+}  // namespace
+
+TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout layout)
+    : application_(application),
+      layout_(std::move(layout)),
+      queryCancelAutoPlay_(RegisterWindowMessageA("QueryCancelAutoPlay") & 0xFFFF) {
+  RegisterWindowClass(layout_.className, BoundWindowProc<TMessageForm>, GetSysColorBrush(COLOR_BTNFACE));
+  RegisterWindowClass(kMessageTextClass, TextProc);
+  // One picture for all four windows, decoded when first shown.
+  static const SharedPicture artwork = Picture::FromResource(IDR_DIALOG_ART);
+  artwork_ = artwork;
+  messageFont_ = CreateSansSerif(-13, true, DEFAULT_CHARSET);
+  buttonFont_ = CreateSansSerif(-11, false, DEFAULT_CHARSET);
+
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+  CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, frame.right - frame.left,
+                  frame.bottom - frame.top, owner, nullptr, GetModuleHandleA(nullptr), this);
+  messageText_ = CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, layout_.textLeft, layout_.textTop,
+                                 layout_.textWidth, layout_.textHeight, window_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)),
+                                 GetModuleHandleA(nullptr), this);
+  for (const MessageButton& button : layout_.buttons) {
+    HWND handle = CreateWindowExA(0, "BUTTON", button.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                  button.left, kButtonTop, kButtonWidth, kButtonHeight, window_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.modalResult)),
+                                  GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.Get()), FALSE);
+    buttons_.push_back(handle);
+  }
+}
+
+TMessageForm::~TMessageForm() {
+  if (window_) DestroyWindow(window_);
+}
+
+void TMessageForm::SetMessageCharset(BYTE charset) {
+  messageFont_ = CreateSansSerif(-13, true, charset);
+  buttonFont_ = CreateSansSerif(-11, false, charset);
+  for (HWND button : buttons_) SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.Get()), TRUE);
+  InvalidateRect(messageText_, nullptr, FALSE);
+}
+
+void TMessageForm::Prepare(const std::string& title, const std::string& text) {
+  PlaceOnScreen(window_);
+  SetWindowTextA(window_, title.c_str());
+  SetWindowTextA(messageText_, text.c_str());
+  InvalidateRect(messageText_, nullptr, FALSE);
+}
+
+int TMessageForm::ShowModal() {
+  modalResult_ = 0;
+  modal_ = true;
+  HWND owner = GetWindow(window_, GW_OWNER);
+  const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  HWND focus = lastFocus_ ? lastFocus_ : (buttons_.empty() ? nullptr : buttons_.front());
+  if (focus) SetFocus(focus);
+  do {
+    application_.HandleMessage();
+    if (application_.Terminated()) modalResult_ = IDCANCEL;
+  } while (modalResult_ == 0);
+  // The owner is enabled before the form hides, so that it is activated
+  // rather than some other program's window.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  HWND focused = GetFocus();
+  if (focused && IsChild(window_, focused)) lastFocus_ = focused;
+  ShowWindow(window_, SW_HIDE);
+  modal_ = false;
+  return modalResult_;
+}
+
+void TMessageForm::ShowWithoutModality() { ShowWindow(window_, SW_SHOW); }
+
+void TMessageForm::Hide() { ShowWindow(window_, SW_HIDE); }
+
+void TMessageForm::FocusButton(int step) {
+  if (buttons_.empty()) return;
+  auto current = std::find(buttons_.begin(), buttons_.end(), GetFocus());
+  const int count = static_cast<int>(buttons_.size());
+  int index = current == buttons_.end() ? 0 : static_cast<int>(current - buttons_.begin()) + step;
+  SetFocus(buttons_[static_cast<size_t>((index % count + count) % count)]);
+}
+
+bool TMessageForm::PreTranslateKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) return false;
+  const bool keyDown = msg.message == WM_KEYDOWN;
+  switch (msg.wParam) {
+    case VK_TAB:
+      if (keyDown) FocusButton(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+      return true;
+    case VK_RETURN:
+      // Enter presses the focused button; there is no default button.
+      if (keyDown && std::find(buttons_.begin(), buttons_.end(), msg.hwnd) != buttons_.end()) {
+        SendMessageA(msg.hwnd, BM_CLICK, 0, 0);
+      }
+      return true;
+    case VK_ESCAPE:
+      return true;  // Escape is bound to nothing
+    default:
+      return false;
+  }
+}
+
+void TMessageForm::PaintMessageText() {
+  PaintScope paint(messageText_);
+  RECT client;
+  GetClientRect(messageText_, &client);
+  const int width = client.right, height = client.bottom;
+  // Drawn off screen over the artwork behind the label, then copied.
+  MemoryDc buffer(paint.Get());
+  BitmapHandle surface(CreateCompatibleBitmap(paint.Get(), width, height));
+  Selection selectSurface(buffer.Get(), surface.Get());
+  FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+  DrawBitmap(buffer.Get(), artwork_->Handle(), 0, 0, width, height, layout_.textLeft, layout_.textTop);
+
+  char raw[4096];
+  const int length = GetWindowTextA(messageText_, raw, sizeof raw);
+  const std::string text = AsDrawnLineBreaks(std::string(raw, static_cast<size_t>(std::max(length, 0))));
+  const UINT flags = DT_CENTER | DT_EXPANDTABS | (layout_.wrapText ? DT_WORDBREAK : 0);
+  Selection selectFont(buffer.Get(), messageFont_.Get());
+  SetBkMode(buffer.Get(), TRANSPARENT);
+  SetTextColor(buffer.Get(), GetSysColor(COLOR_WINDOWTEXT));
+  RECT measured{0, 0, width, 0};
+  DrawTextA(buffer.Get(), text.c_str(), static_cast<int>(text.size()), &measured, flags | DT_CALCRECT);
+  const int top = (height - (measured.bottom - measured.top)) / 2;
+  RECT area{0, top, width, top + (measured.bottom - measured.top)};
+  DrawTextA(buffer.Get(), text.c_str(), static_cast<int>(text.size()), &area, flags);
+  BitBlt(paint.Get(), 0, 0, width, height, buffer.Get(), 0, 0, SRCCOPY);
+}
+
+LRESULT CALLBACK TMessageForm::TextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The label belongs to its form: the form's object comes with its creation.
+  if (message == WM_NCCREATE) {
+    SetWindowLongPtrA(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TMessageForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self && message == WM_PAINT) {
+    try {
+      self->PaintMessageText();
+    } catch (const std::exception& error) {
+      self->application_.ShowException(error);
+    }
+    return 0;
+  }
+  if (message == WM_ERASEBKGND) return 1;
+  if (message == WM_SETTEXT) InvalidateRect(window, nullptr, FALSE);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == queryCancelAutoPlay_) return 1;  // no AutoPlay while we are in front
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintScope paint(window_);
+      RECT client{0, 0, kClientWidth, kClientHeight};
+      if (artwork_->Handle()) {
+        DrawBitmap(paint.Get(), artwork_->Handle(), 0, 0, kClientWidth, kClientHeight);
+      } else {
+        FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+      }
+      return 0;
+    }
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && modal_) modalResult_ = LOWORD(wParam);
+      return 0;
+    case WM_CLOSE:
+      if (modal_) {
+        modalResult_ = IDCANCEL;
+      } else {
+        Hide();
+      }
+      return 0;
+    case kPreTranslateKey:
+      return PreTranslateKey(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+}  // namespace launcher

@@ -1,0 +1,78 @@
+// The frame shared by the launcher's four message windows: a fixed 450 x 333
+// dialog frame over one picture, a centred message and a row of push buttons.
+// The four forms differ only in their layout.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "windows/kit/Application.h"
+#include "windows/kit/Gdi.h"
+
+namespace launcher {
+
+struct MessageButton {
+  const char* caption;
+  int left;
+  int modalResult;  // IDOK, IDCANCEL or IDRETRY; also the control's id
+};
+
+struct MessageLayout {
+  const char* className;    // the form class, also the window class
+  const char* designTitle;  // the title before the first showing
+  int textLeft, textTop, textWidth, textHeight;
+  bool wrapText;
+  std::vector<MessageButton> buttons;  // in tab order
+};
+
+class TMessageForm {
+ public:
+  static constexpr int kClientWidth = 450;
+  static constexpr int kClientHeight = 333;
+  static constexpr int kMessageTextId = 1000;
+
+  TMessageForm(Application& application, HWND owner, MessageLayout layout);
+  virtual ~TMessageForm();
+  TMessageForm(const TMessageForm&) = delete;
+  TMessageForm& operator=(const TMessageForm&) = delete;
+
+  HWND Handle() const { return window_; }
+  HWND MessageText() const { return messageText_; }
+
+  // The character set of the message's and the buttons' fonts.
+  void SetMessageCharset(BYTE charset);
+
+  // Places the form on the screen and gives it the title and the message.
+  void Prepare(const std::string& title, const std::string& text);
+  // Shows modally; the result is the button's, or IDCANCEL for the close box
+  // and while the application is ending.
+  int ShowModal();
+  void ShowWithoutModality();
+  void Hide();
+
+ private:
+  template <typename T>
+  friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK TextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool PreTranslateKey(const MSG& msg);
+  void PaintMessageText();
+  void FocusButton(int step);
+
+  Application& application_;
+  MessageLayout layout_;
+  UINT queryCancelAutoPlay_;
+  HWND window_ = nullptr;
+  HWND messageText_ = nullptr;
+  std::vector<HWND> buttons_;
+  HWND lastFocus_ = nullptr;
+  SharedPicture artwork_;
+  Font messageFont_;
+  Font buttonFont_;
+  int modalResult_ = 0;
+  bool modal_ = false;
+};
+
+}  // namespace launcher

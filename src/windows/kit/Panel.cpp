@@ -1,0 +1,226 @@
+#include "windows/kit/Panel.h"
+
+#include "windows/kit/WindowClass.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace launcher {
+namespace {
+
+constexpr char kPanelClass[] = "TPanel";
+
+// The tool of a control: its text, which the tooltip copies, and its
+// rectangle while it is visible and has a text. A control without a text
+// gets an empty rectangle, so that a background picture under the buttons
+// does not take the pointer for itself.
+TOOLINFOA ToolFor(HWND panel, TControl* control, std::string& text) {
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;  // understood by every version of the control
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = panel;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  text = control->TooltipText();
+  tool.lpszText = text.data();
+  if (control->Visible() && !text.empty()) tool.rect = control->BoundsRect();
+  return tool;
+}
+
+bool Intersects(const RECT& a, const RECT& b) {
+  RECT overlap;
+  return IntersectRect(&overlap, &a, &b) != 0;
+}
+
+}  // namespace
+
+TPanel::TPanel(Application& application, HWND parent, int left, int top, int width, int height)
+    : application_(application) {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
+  RegisterWindowClass(kPanelClass, BoundWindowProc<TPanel>, nullptr, CS_DBLCLKS);
+  CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                  left, top, width, height, parent, nullptr, GetModuleHandleA(nullptr), this);
+  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+                             0, window_, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+TPanel::~TPanel() {
+  for (TControl* control : std::vector<TControl*>(controls_)) control->SetParent(nullptr);
+  if (tooltip_) DestroyWindow(tooltip_);
+  if (window_) DestroyWindow(window_);
+}
+
+void TPanel::BringToFront() {
+  SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void TPanel::Add(TControl* control) {
+  controls_.push_back(control);
+  std::string text;
+  TOOLINFOA tool = ToolFor(window_, control, text);
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TPanel::Remove(TControl* control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+  if (hovered_ == control) hovered_ = nullptr;
+  if (clicked_ == control) clicked_ = nullptr;
+  if (captured_ == control) {
+    captured_ = nullptr;
+    if (GetCapture() == window_) ReleaseCapture();
+  }
+  std::string text;
+  TOOLINFOA tool = ToolFor(window_, control, text);
+  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TPanel::UpdateTooltip(TControl* control) {
+  std::string text;
+  TOOLINFOA tool = ToolFor(window_, control, text);
+  SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TPanel::InvalidateArea(const RECT& area) { InvalidateRect(window_, &area, FALSE); }
+
+void TPanel::PaintAreaNow(const RECT& area) {
+  RECT client, visible;
+  GetClientRect(window_, &client);
+  if (!IntersectRect(&visible, &client, &area)) return;
+  WindowDc dc(window_);
+  PaintTo(dc.Get(), visible);
+  ValidateRect(window_, &visible);
+}
+
+void TPanel::PaintTo(HDC dc, const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
+  MemoryDc buffer(dc);
+  BitmapHandle surface(CreateCompatibleBitmap(dc, width, height));
+  Selection selectSurface(buffer.Get(), surface.Get());
+  RECT local{0, 0, width, height};
+  Brush background(CreateSolidBrush(Color()));
+  FillRect(buffer.Get(), &local, background.Get());
+  for (TControl* control : controls_) {
+    if (!control->Visible() || !Intersects(control->BoundsRect(), area)) continue;
+    const int saved = SaveDC(buffer.Get());
+    SetViewportOrgEx(buffer.Get(), control->Left() - area.left, control->Top() - area.top, nullptr);
+    IntersectClipRect(buffer.Get(), 0, 0, control->Width(), control->Height());
+    control->Paint(buffer.Get());
+    RestoreDC(buffer.Get(), saved);
+  }
+  BitBlt(dc, area.left, area.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
+}
+
+TControl* TPanel::ControlAt(int x, int y, bool enabledOnly) const {
+  const POINT point{x, y};
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* control = *it;
+    const RECT bounds = control->BoundsRect();
+    if (control->Visible() && (!enabledOnly || control->Enabled()) && PtInRect(&bounds, point)) return control;
+  }
+  return nullptr;
+}
+
+void TPanel::SetHovered(TControl* control) {
+  if (control == hovered_) return;
+  TControl* left = hovered_;
+  hovered_ = control;
+  if (left) left->MouseLeave();
+  if (control) control->MouseEnter();
+}
+
+void TPanel::OnMouseMove(int x, int y) {
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+    trackingLeave_ = TrackMouseEvent(&track) != 0;
+  }
+  SetHovered(ControlAt(x, y, false));
+  if (TControl* target = captured_ ? captured_ : ControlAt(x, y, true)) {
+    target->MouseMove(x - target->Left(), y - target->Top());
+  }
+}
+
+void TPanel::OnButtonDown(MouseButton button, int x, int y) {
+  TControl* target = ControlAt(x, y, true);
+  if (!target) return;
+  if (button == MouseButton::kLeft) {
+    SetCapture(window_);
+    captured_ = target;
+    clicked_ = target;
+  }
+  target->MouseDown(button, x - target->Left(), y - target->Top());
+}
+
+void TPanel::OnButtonUp(MouseButton button, int x, int y) {
+  TControl* target = ControlAt(x, y, true);
+  if (button == MouseButton::kLeft) {
+    if (captured_) target = captured_;
+    captured_ = nullptr;
+    if (GetCapture() == window_) ReleaseCapture();
+  }
+  if (!target) return;
+  if (button == MouseButton::kLeft && clicked_ == target) {
+    clicked_ = nullptr;
+    const RECT bounds = target->BoundsRect();
+    // The click comes before the release handling; what it starts may take
+    // the control away, so the control is looked for again afterwards.
+    if (PtInRect(&bounds, POINT{x, y})) target->Click();
+    if (std::find(controls_.begin(), controls_.end(), target) == controls_.end()) return;
+  }
+  target->MouseUp(button, x - target->Left(), y - target->Top());
+}
+
+LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintScope paint(window_);
+      PaintTo(paint.Get(), paint.Area());
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      OnMouseMove(x, y);
+      return 0;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      if (!captured_) SetHovered(nullptr);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnButtonDown(MouseButton::kLeft, x, y);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      OnButtonDown(MouseButton::kRight, x, y);
+      return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      OnButtonDown(MouseButton::kMiddle, x, y);
+      return 0;
+    case WM_LBUTTONUP:
+      OnButtonUp(MouseButton::kLeft, x, y);
+      return 0;
+    case WM_RBUTTONUP:
+      OnButtonUp(MouseButton::kRight, x, y);
+      return 0;
+    case WM_MBUTTONUP:
+      OnButtonUp(MouseButton::kMiddle, x, y);
+      return 0;
+    case WM_CAPTURECHANGED:
+      captured_ = nullptr;
+      return 0;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam);
+    }
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+}  // namespace launcher

@@ -1,0 +1,43 @@
+// Starting a program and waiting for it while the launcher's windows keep
+// painting, and bringing the launcher back to the front afterwards.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace launcher {
+
+// Start `commandLine` and wait for it to end: its exit code, or -1 when it
+// cannot be started (the last error is then CreateProcessA's). A command
+// line longer than kCommandLineLimit raises LauncherError and starts nothing.
+int32_t RunWinProcess(const std::string& commandLine, int16_t show);
+// The same in a console of its own (for assisted starts).
+int32_t WinExecAndWait32(const std::string& commandLine, int16_t show);
+
+// Starts `program` through the shell with the verb "runas", which asks for
+// administrator consent in a window owned by `owner`, in `directory`, and
+// waits for it like the plain starts: its exit code, or -1 when it did not
+// start (the last error is then the shell's: ERROR_CANCELLED when the user
+// declined).
+int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show, HWND owner,
+                      const std::string& directory);
+
+// Where CreateProcessA finds the program file `name`: as given when it
+// names a folder, else in the launcher's folder, the current directory, the
+// system folders and the folders of `searchPath` (the PATH variable), in
+// that order. Nothing when it is not there.
+std::optional<std::string> FindProgram(const std::string& name, const std::string& currentDirectory,
+                                       const std::string& searchPath);
+
+// Waits for the process to end, dispatching only WM_PAINT and the messages
+// other threads send meanwhile.
+void WaitFor(HANDLE process);
+
+// Brings the window to the foreground even against the system's foreground
+// lock; true when it is the foreground window on return.
+bool ForceForegroundWindow(HWND window);
+
+}  // namespace launcher

@@ -1,0 +1,73 @@
+#include "windows/system/SystemQueries.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "core/Startup.h"
+#include "core/Tokens.h"
+
+namespace launcher {
+namespace {
+
+class RegistryKey {
+ public:
+  RegistryKey() = default;
+  ~RegistryKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+  HKEY* Out() { return &key_; }
+  HKEY Get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+HKEY RootKey(RegistryRoot root) {
+  switch (root) {
+    case RegistryRoot::kClassesRoot: return HKEY_CLASSES_ROOT;
+    case RegistryRoot::kLocalMachine: return HKEY_LOCAL_MACHINE;
+    case RegistryRoot::kUsers: return HKEY_USERS;
+    case RegistryRoot::kCurrentUser: break;
+  }
+  return HKEY_CURRENT_USER;
+}
+
+}  // namespace
+
+bool IsFilePresent(const std::string& name) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(name.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+  FILETIME local;
+  WORD dosDate = 0, dosTime = 0;
+  return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime);
+}
+
+std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase) {
+  const RegistryPath path = SplitRegistryPath(keyPath, upperCase);
+  RegistryKey key;
+  // Read access: a standard user may read HKEY_LOCAL_MACHINE but not write it.
+  if (RegOpenKeyExA(RootKey(path.root), path.subKey.c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS) return {};
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size == 0) {
+    return {};
+  }
+  std::vector<char> data;
+  LONG result = ERROR_MORE_DATA;
+  while (result == ERROR_MORE_DATA) {  // the value may grow between the calls
+    data.assign(size + 2, '\0');      // room for a terminator the value lacks
+    result = RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                              &size);
+  }
+  if (result != ERROR_SUCCESS) return {};
+  if (type != REG_SZ && type != REG_EXPAND_SZ) throw LauncherError("Invalid data type for '" + valueName + "'");
+  return std::string(data.data(), strnlen(data.data(), size));
+}
+
+}  // namespace launcher

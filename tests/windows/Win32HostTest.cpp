@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "archive/ZipArchive.h"
+#include "core/Config.h"
+#include "core/Platform.h"
+#include "core/TestFiles.h"
+#include "windows/Win32Host.h"
+
+namespace launcher {
+namespace {
+
+// Restores the current directory a test changed.
+class CurrentDirectoryScope {
+ public:
+  explicit CurrentDirectoryScope(const std::string& dir) {
+    GetCurrentDirectoryA(sizeof saved_, saved_);
+    SetCurrentDirectoryA(dir.c_str());
+  }
+  ~CurrentDirectoryScope() { SetCurrentDirectoryA(saved_); }
+  CurrentDirectoryScope(const CurrentDirectoryScope&) = delete;
+  CurrentDirectoryScope& operator=(const CurrentDirectoryScope&) = delete;
+
+ private:
+  char saved_[MAX_PATH + 1] = "";
+};
+
+TEST(Win32Host, LoadsADiscFromTheCurrentDirectory) {
+  CurrentDirectoryScope scope(test::Fixture("discs/pro"));
+  std::vector<uint8_t> charsets;
+  Application application("test");
+  Win32Host host(application, {[&](uint8_t c) { charsets.push_back(c); }, {}});
+  ZipArchive archive;
+  Configuration config;
+  GetConfig(host, archive, config);
+  EXPECT_EQ(config.ConfigSection, "pro");
+  EXPECT_EQ(config.ConfigStrings->Get("LauncherTitle"), u"Example Suite Professional");
+  EXPECT_EQ(charsets.size(), 1u);
+  EXPECT_TRUE(archive.IsOpen());
+  char systemRoot[MAX_PATH] = "";
+  GetEnvironmentVariableA("systemroot", systemRoot, sizeof systemRoot);
+  EXPECT_EQ(config.ShellLauncher, std::string(systemRoot) + "\\explorer.exe");
+}
+
+TEST(Win32Host, ProfileReaderFallsBackWhenTheFileIsMissing) {
+  Application application("test");
+  Win32Host host(application, {});
+  EXPECT_EQ(host.ReadProfileString(".\\no-such.inf", "CONFIG", "SKU", "ENT"), "ENT");
+}
+
+TEST(Win32Host, CurrentDirectoryOfADriveRootKeepsItsBackslash) {
+  CurrentDirectoryScope scope("C:\\");
+  Application application("test");
+  Win32Host host(application, {});
+  EXPECT_EQ(host.CurrentDirectory(), "C:\\");
+  EXPECT_EQ(ReturnCurrentDirectory(host), "C:");
+}
+
+TEST(Win32Host, UpperCasesAndConvertsInTheSystemCodePage) {
+  Application application("test");
+  Win32Host host(application, {});
+  EXPECT_EQ(host.UpperCase("sku=ent"), "SKU=ENT");
+  EXPECT_EQ(host.ToWide("Suite"), u"Suite");
+  EXPECT_EQ(host.ToNarrow(u"Suite"), "Suite");
+  EXPECT_EQ(DecodeCodePage(932, "\x83\x54"), u"\u30b5");
+  EXPECT_EQ(EncodeCodePage(1252, u"\u00e4"), "\xE4");
+}
+
+TEST(Win32Platform, ArchiveStaysReadableAndWritableByOthers) {
+  const std::string path = test::Fixture("shared.jar");
+  CopyFileA(test::Fixture("zip/basic.jar").c_str(), path.c_str(), FALSE);
+  auto file = OpenPlatformFile(path);
+  ASSERT_NE(file, nullptr);
+  HANDLE writer = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(writer, INVALID_HANDLE_VALUE);
+  CloseHandle(writer);
+  ZipArchive archive;
+  archive.Open(std::move(file));
+  EXPECT_TRUE(archive.Extract("stored.txt").has_value());
+  archive.Close();
+  DeleteFileA(path.c_str());
+  EXPECT_EQ(OpenPlatformFile(path), nullptr);
+}
+
+}  // namespace
+}  // namespace launcher
