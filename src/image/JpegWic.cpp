@@ -4,40 +4,32 @@
 #include <wincodec.h>
 
 #include "image/Jpeg.h"
+#include "windows/system/Handles.h"
 
 namespace launcher {
 namespace {
 
-template <typename T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() {
-    if (p_) p_->Release();
-  }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  T** Out() { return &p_; }
-  T* operator->() const { return p_; }
-  T* Get() const { return p_; }
-
- private:
-  T* p_ = nullptr;
-};
-
 // One factory for the thread's whole life: starting COM and loading the
 // imaging component for every picture would cost more than the decoding.
-IWICImagingFactory* Factory() {
-  thread_local IWICImagingFactory* factory = [] {
-    IWICImagingFactory* created = nullptr;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+// The thread's end releases the factory, then leaves the apartment.
+class ImagingFactory {
+ public:
+  ImagingFactory() {
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(&created)))) {
-      created = nullptr;
+                                reinterpret_cast<void**>(factory_.Out())))) {
+      factory_.Reset();
     }
-    return created;
-  }();
-  return factory;
+  }
+  IWICImagingFactory* Get() const { return factory_.Get(); }
+
+ private:
+  ComApartment apartment_;
+  ComPtr<IWICImagingFactory> factory_;
+};
+
+IWICImagingFactory* Factory() {
+  thread_local ImagingFactory factory;
+  return factory.Get();
 }
 
 JpegResult Failure(const std::string& why) {

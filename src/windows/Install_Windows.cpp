@@ -6,6 +6,7 @@
 
 #include "windows/kit/Application.h"
 #include "windows/Main.h"
+#include "windows/system/Handles.h"
 
 namespace {
 
@@ -24,10 +25,7 @@ void ProtectDllLoading() {
 // package; the disc it asks for must not pop the launcher's menu over it.
 bool InstallerAsksForADisc() {
   for (const char* name : {"__MsiPromptForCD", "Global\\__MsiPromptForCD"}) {
-    if (HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, name)) {
-      CloseHandle(mutex);
-      return true;
-    }
+    if (launcher::KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, name))) return true;
   }
   return false;
 }

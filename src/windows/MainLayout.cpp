@@ -95,7 +95,7 @@ void TInstallWindows::CreatePages() {
   btnCancel = AddButton(*Page2, 467, 373, 0, 24);
   btnCancel->SetCaption("btnCancel");
 
-  InstallChecks = std::make_unique<TCheckListBox>(Page2->Handle(), 18, 163, 321, 202, mainFont_.Get());
+  InstallChecks = std::make_unique<TCheckListBox>(application_, Page2->Handle(), 18, 163, 321, 202, mainFont_.Get());
 
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     InstallButton[n]->OnClick = [this](TInstallButton& sender) { Guarded([&] { InstallButtonClick(sender); }); };

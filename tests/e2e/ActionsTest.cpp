@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/Selection.h"
 #include "e2e/LauncherProcess.h"
 #include "windows/WindowTestSupport.h"
 
@@ -36,13 +37,6 @@ std::vector<std::string> Recorded(const std::string& name) {
   return lines;
 }
 
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000) {
-  for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50)) {
-    if (condition()) return true;
-  }
-  return condition();
-}
-
 void Create(const std::string& name) { std::ofstream(DiscFile(name)).close(); }
 
 // Answers one of the launcher's message windows: its title and text, then a
@@ -50,10 +44,10 @@ void Create(const std::string& name) { std::ofstream(DiscFile(name)).close(); }
 struct Answer {
   std::string title, text;
 };
-Answer AnswerWindow(LauncherProcess& launcher, const char* className, int button) {
-  HWND form = WaitForVisibleWindow(className, 10000, launcher.ProcessId());
+Answer AnswerWindow(LauncherProcess& launcher, const char* className, int button, DWORD timeoutMs = 10000) {
+  HWND form = WaitForVisibleWindow(className, timeoutMs, launcher.ProcessId());
   if (!form) return {"<none>", ""};
-  Sleep(150);
+  WaitUntilPainted(form);
   Answer answer{WindowText(form), WindowText(GetDlgItem(form, 1000))};
   PostMessageA(GetDlgItem(form, button), BM_CLICK, 0, 0);
   WaitFor([&] { return !IsWindowVisible(form); }, 5000);
@@ -70,7 +64,7 @@ class ActionsTest : public testing::Test {
     launcher_ = std::make_unique<LauncherProcess>(kDisc);
     window_ = launcher_->MainWindow();
     ASSERT_NE(window_, nullptr);
-    Sleep(300);
+    ASSERT_TRUE(WaitUntilPainted(window_));
   }
   void TearDown() override {
     if (HasFailure() && window_) {
@@ -109,7 +103,7 @@ TEST_F(ActionsTest, AMissingFileAsksAndRetryFindsItOnceItIsThere) {
   ClickMenu(2);
   HWND form = WaitForVisibleWindow("TDialogRetryCancelForm", 10000, launcher_->ProcessId());
   ASSERT_NE(form, nullptr);
-  Sleep(150);
+  WaitUntilPainted(form);
   EXPECT_EQ(WindowText(form), "Missing");
   EXPECT_EQ(WindowText(GetDlgItem(form, 1000)), "later.txt\n\rwas not found.\n\rInsert Actions disc.");
   CopyFileA(PROBE_EXE, DiscFile("later.exe").c_str(), FALSE);
@@ -174,8 +168,7 @@ TEST_F(ActionsTest, TheSelectionPageInstallsTheCheckedRowsInOrder) {
   POINT row1{18 + 100, 163 + 13 + 6};
   launcher_->MoveTo(window_, row1.x, row1.y);
   ASSERT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == 1; }, 3000));
-  Sleep(200);
-  EXPECT_TRUE(StageLit(window_, kTest));
+  ASSERT_TRUE(WaitFor([&] { return StageLit(window_, kTest); }, 3000));
   for (int stage : {kDefine, kDesign, kDevelop, kDeploy, kManage}) EXPECT_FALSE(StageLit(window_, stage)) << stage;
   CreateDirectoryA("artifacts", nullptr);
   SaveScreenshot(window_, "artifacts/selection-page.bmp");
@@ -194,7 +187,8 @@ TEST_F(ActionsTest, TheSelectionPageInstallsTheCheckedRowsInOrder) {
   EXPECT_EQ(notice.text, "Installing:\n\r\n\rSecond part");
   EXPECT_EQ(WindowText(delay), "Actions");
   EXPECT_NE(FrontPage(), GetParent(list));  // the menu page is in front during the run
-  Answer done = AnswerWindow(*launcher_, "TDialogInfoForm", IDOK);
+  // Two notices of 5 seconds each come first.
+  Answer done = AnswerWindow(*launcher_, "TDialogInfoForm", IDOK, 2 * kNoticeSeconds * 1000 + 10000);
   EXPECT_EQ(done.title, "Actions");
   EXPECT_EQ(done.text, "All done.\n\rBye.");
   EXPECT_EQ(Recorded("record-run.txt"), (std::vector<std::string>{"probe.exe 2 record-run.txt", "probe.exe 3 record-run.txt"}));

@@ -57,12 +57,12 @@ MessageBoxSeen LauncherProcess::AnswerMessageBox(DWORD timeoutMs) {
   MessageBoxSeen seen;
   HWND box = WaitForVisibleWindow("#32770", timeoutMs, process_.dwProcessId);
   if (!box) return seen;
-  Sleep(100);
+  WaitUntilPainted(box);
   seen.found = true;
   seen.title = WindowText(box);
   seen.text = WindowText(GetDlgItem(box, 0xFFFF));
   PostMessageA(box, WM_COMMAND, IDOK, 0);
-  for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(20);
+  WaitFor([box] { return !IsWindow(box); }, 2000);
   return seen;
 }
 
@@ -71,15 +71,19 @@ void LauncherProcess::MoveTo(HWND window, int x, int y) {
   ClientToScreen(window, &point);
   SetCursorPos(point.x, point.y);
   SendMouse(MOUSEEVENTF_MOVE);
-  Sleep(50);
+  WaitFor([point] {
+    POINT at{};
+    return GetCursorPos(&at) && at.x == point.x && at.y == point.y;
+  }, 2000);
+  WaitForInputIdle(process_.hProcess, 2000);
 }
 
 void LauncherProcess::ClickAt(HWND window, int x, int y) {
   MoveTo(window, x, y);
   SendMouse(MOUSEEVENTF_LEFTDOWN);
-  Sleep(50);
+  WaitForInputIdle(process_.hProcess, 2000);
   SendMouse(MOUSEEVENTF_LEFTUP);
-  Sleep(100);
+  WaitForInputIdle(process_.hProcess, 2000);
 }
 
 DWORD LauncherProcess::WaitForExit(DWORD timeoutMs) {

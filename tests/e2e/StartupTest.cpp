@@ -146,7 +146,7 @@ TEST_F(LauncherTest, HidesButtonsWithoutTextAndGivesTheOthersOneWidth) {
   LauncherProcess launcher(Disc("gaps"));
   HWND window = Watch(launcher.MainWindow());
   ASSERT_NE(window, nullptr);
-  Sleep(300);
+  ASSERT_TRUE(WaitUntilPainted(window));
   EXPECT_TRUE(ButtonShownAt(window, 1));
   EXPECT_TRUE(ButtonShownAt(window, 2));
   EXPECT_TRUE(ButtonShownAt(window, 5));  // at its own place despite the gap
@@ -163,7 +163,7 @@ TEST_F(LauncherTest, ShowsThePartnersBackground) {
   LauncherProcess partner(Disc("partner"));
   HWND window = Watch(partner.MainWindow());
   ASSERT_NE(window, nullptr);
-  Sleep(300);
+  ASSERT_TRUE(WaitUntilPainted(window));
   const COLORREF background = ClientPixel(window, 500, 300);
   EXPECT_GT(GetRValue(background), 240);
   EXPECT_LT(GetGValue(background), 20);
@@ -174,7 +174,7 @@ TEST_F(LauncherTest, ShowsThePartnersBackground) {
   LauncherProcess plain(Disc("gaps"));
   window = Watch(plain.MainWindow());
   ASSERT_NE(window, nullptr);
-  Sleep(300);
+  ASSERT_TRUE(WaitUntilPainted(window));
   const COLORREF designed = ClientPixel(window, 500, 300);
   EXPECT_NEAR(GetRValue(designed), 0xDA, 6);
   EXPECT_NEAR(GetBValue(designed), 0xE2, 6);

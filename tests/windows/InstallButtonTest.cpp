@@ -329,6 +329,28 @@ TEST_F(InstallButtonTest, DraggingOutAndBackTogglesThePushedLook) {
   Send(WM_LBUTTONUP, 30, 25);
 }
 
+// Another window taking the mouse while the button is held (a message
+// window popping up, say) ends the press: the button must not stay drawn
+// pressed, nor click at a later release.
+TEST_F(InstallButtonTest, LosingTheMouseCaptureEndsThePress) {
+  TInstallButton& button = AddButton(20, 20, 164, 23);
+  button.SetMaxWidth(120);
+  button.SetCaption("Install");
+  const LONG left = button.TextRect().left;
+  Send(WM_LBUTTONDOWN, 30, 25);
+  ASSERT_TRUE(button.Pressed());
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                               nullptr);
+  SetCapture(other);
+  EXPECT_FALSE(button.Pressed());
+  EXPECT_FALSE(button.Tracking());
+  EXPECT_EQ(button.TextRect().left, left);
+  ReleaseCapture();
+  DestroyWindow(other);
+  Send(WM_LBUTTONUP, 30, 25);
+  EXPECT_EQ(clicks_, 0);
+}
+
 TEST_F(InstallButtonTest, ClosingMakesTheReleaseDoNothing) {
   TInstallButton& button = AddButton(20, 20, 164, 23);
   button.SetMaxWidth(120);

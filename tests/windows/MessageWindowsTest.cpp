@@ -88,6 +88,7 @@ TEST_F(MessageWindowsTest, EnterAtTheFirstShowingPressesTheFirstButtonAndEscapeN
     WindowAnswerer answer(className, kText, [&](HWND form) {
       focused = test::FocusOf(uiThread_);
       PostMessageA(focused, WM_KEYDOWN, VK_ESCAPE, 0);
+      // What must not happen has no event to wait for: a grace period.
       Sleep(200);
       stillShownAfterEscape = IsWindowVisible(form);
       PostMessageA(focused, WM_KEYDOWN, VK_RETURN, 0);
@@ -103,8 +104,9 @@ TEST_F(MessageWindowsTest, EnterAtTheFirstShowingPressesTheFirstButtonAndEscapeN
 
 TEST_F(MessageWindowsTest, TabMovesTheFocusAndEnterPressesWhatHasIt) {
   WindowAnswerer answer("TDialogOKCancelForm", kText, [&](HWND) {
-    PostMessageA(test::FocusOf(uiThread_), WM_KEYDOWN, VK_TAB, 0);
-    Sleep(100);
+    const HWND first = test::FocusOf(uiThread_);
+    PostMessageA(first, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_TRUE(test::WaitFor([&] { return test::FocusOf(uiThread_) != first; }, 2000));
     PostMessageA(test::FocusOf(uiThread_), WM_KEYDOWN, VK_RETURN, 0);
   });
   EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "Tab to Cancel"));
@@ -165,7 +167,7 @@ TEST_F(MessageWindowsTest, ModalShowingEndsAtOnceWhileTheApplicationEnds) {
 
 TEST_F(MessageWindowsTest, ArtworkLiesUnderTheMessage) {
   WindowAnswerer answer("TDialogInfoForm", kText, [](HWND form) {
-    Sleep(200);
+    EXPECT_TRUE(test::WaitUntilPainted(form));
     // The black band at the top, the grey field below the text.
     EXPECT_EQ(test::ClientPixel(form, 300, 5), RGB(0, 0, 0));
     COLORREF field = test::ClientPixel(form, 20, 300);
@@ -183,29 +185,30 @@ TEST_F(MessageWindowsTest, KeepsAScreenshotOfEachWindow) {
   CreateDirectoryA("artifacts", nullptr);
   auto shoot = [](const char* file) {
     return [file](HWND form) {
-      Sleep(200);
+      EXPECT_TRUE(test::WaitUntilPainted(form));
       EXPECT_TRUE(test::SaveScreenshot(form, std::string("artifacts/") + file));
       PostMessageA(form, WM_CLOSE, 0, 0);
     };
   };
   WindowAnswerer okCancel("TDialogOKCancelForm", kText, shoot("dialog-ok-cancel.bmp"));
   windows_.ShowOKCancelDialog("Insert disc", "Please insert Orbit Studio 5 disc 2 and click OK.");
-  okCancel.Finish();
+  ASSERT_TRUE(okCancel.Finish());
   WindowAnswerer retry("TDialogRetryCancelForm", kText, shoot("dialog-retry-cancel.bmp"));
   windows_.ShowRetryCancelDialog("File not found",
                                  "samples\\SampleSetup.exe was not found.\n\rPlease insert Orbit Studio 5 disc 2 and "
                                  "click Retry.");
-  retry.Finish();
-  std::thread delay([] {
+  ASSERT_TRUE(retry.Finish());
+  bool delayShot = false;
+  std::thread delay([&delayShot] {
     HWND form = test::WaitForVisibleWindow("TDialogDelayForm", 3000);
-    Sleep(300);
-    if (form) test::SaveScreenshot(form, "artifacts/dialog-delay.bmp");
+    delayShot = form && test::WaitUntilPainted(form) && test::SaveScreenshot(form, "artifacts/dialog-delay.bmp");
   });
   windows_.ShowDelayDialog("Orbit Studio 5",
                            "Now installing:\n\r\n\rWorkbench, with a line long enough to show how the notice wraps "
                            "its text at word boundaries",
                            1);
   delay.join();
+  EXPECT_TRUE(delayShot);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "core/CommandLine.h"
 #include "core/Startup.h"
 #include "windows/system/Processes.h"
+#include "windows/WindowTestSupport.h"
 #include "windows/system/Win32Text.h"
 
 namespace launcher {
@@ -164,8 +165,10 @@ TEST(Processes, WaitingKeepsPaintingAndServingOtherThreadsButHoldsClicks) {
 
   DWORD_PTR answer = 0;
   bool answered = false;
+  DeleteFileA(kRecord.c_str());
   std::thread other([&] {
-    Sleep(300);
+    // The probe writes its record as it starts: the launcher is waiting then.
+    test::WaitFor([] { return GetFileAttributesA(kRecord.c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000);
     PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
     InvalidateRect(window, nullptr, FALSE);  // as if uncovered
     answered = SendMessageTimeoutA(window, WM_APP, 0, 0, SMTO_NORMAL, 3000, &answer) != 0;

@@ -48,6 +48,35 @@ HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs, DWORD processI
   return nullptr;
 }
 
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
+    if (condition()) return true;
+  }
+  return condition();
+}
+
+namespace {
+
+BOOL CALLBACK NeedsPainting(HWND child, LPARAM found) {
+  if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+bool WaitUntilPainted(HWND window, DWORD timeoutMs) {
+  return WaitFor(
+      [window] {
+        bool pending = GetUpdateRect(window, nullptr, FALSE) != 0;
+        if (!pending) EnumChildWindows(window, NeedsPainting, reinterpret_cast<LPARAM>(&pending));
+        return !pending;
+      },
+      timeoutMs);
+}
+
 HWND FocusOf(DWORD threadId) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -58,7 +87,7 @@ WindowAnswerer::WindowAnswerer(const char* className, int textId, Action action)
     : thread_([this, className, textId, action] {
         HWND window = WaitForVisibleWindow(className);
         if (!window) return;
-        Sleep(100);  // let it paint, as a person would look first
+        WaitUntilPainted(window);
         title = WindowText(window);
         text = WindowText(GetDlgItem(window, textId));
         found_ = true;

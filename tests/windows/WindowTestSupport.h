@@ -19,6 +19,14 @@ std::string WindowText(HWND window);
 // one by default) with the class name; null when none appears.
 HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs = 5000, DWORD processId = GetCurrentProcessId());
 
+// Waits up to `timeoutMs` until the window and its children have nothing
+// left to paint, as a person would look only once it is drawn; false when
+// it is still not drawn then.
+bool WaitUntilPainted(HWND window, DWORD timeoutMs = 3000);
+
+// Waits up to `timeoutMs` for the condition; its last value.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
 // The focused window of another thread.
 HWND FocusOf(DWORD threadId);
 

@@ -39,9 +39,8 @@ std::vector<std::string> KnownKeys(int32_t actionTotal) {
 
 class DiscChecker {
  public:
-  DiscChecker(Disc& disc, const CheckOptions& options, Report& report, bool& pathWarned)
+  DiscChecker(Disc& disc, Report& report, bool& pathWarned)
       : disc_(disc),
-        options_(options),
         report_(report),
         file_("install.jar/" + disc.Settings().PropertiesMember),
         pathWarned_(pathWarned) {}
@@ -60,7 +59,6 @@ class DiscChecker {
   void CheckLineBreaks();
 
   Disc& disc_;
-  const CheckOptions& options_;
   Report& report_;
   std::string file_;
   std::set<int32_t> checkedActions_;
@@ -286,7 +284,7 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
                        "the launcher stops at start with \"" + WithFinalFullStop(disc->startupError) + "\"");
       continue;
     }
-    DiscChecker(*disc, options, report, pathWarned).Run();
+    DiscChecker(*disc, report, pathWarned).Run();
     if (language == kEnglish) {
       english = std::move(disc);
     } else if (english) {

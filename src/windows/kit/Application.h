@@ -10,6 +10,9 @@
 
 namespace launcher {
 
+// What the error box says for a failure that carries no text of its own.
+inline constexpr char kUnexpectedError[] = "An unexpected error ended this step";
+
 // Sent to a top-level window of ours with a keyboard message for it or its
 // children before the message is translated; a non-zero result means the
 // window has handled the key. lParam points to the MSG.
@@ -47,6 +50,11 @@ class Application {
   void ShowError(const std::string& message) const;
   void ShowException(const std::exception& error) const { ShowError(error.what()); }
 
+  // Runs a callback's work so that no exception goes back into the system:
+  // an error ends in the error box and the callback gives `failed`.
+  template <typename Work>
+  auto Guarded(Work work, decltype(work()) failed) const -> decltype(work());
+
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -54,5 +62,17 @@ class Application {
   bool terminated_ = false;
   HWND window_ = nullptr;
 };
+
+template <typename Work>
+auto Application::Guarded(Work work, decltype(work()) failed) const -> decltype(work()) {
+  try {
+    return work();
+  } catch (const std::exception& error) {
+    ShowException(error);
+  } catch (...) {
+    ShowError(kUnexpectedError);
+  }
+  return failed;
+}
 
 }  // namespace launcher

@@ -6,7 +6,9 @@
 
 namespace launcher {
 
-TCheckListBox::TCheckListBox(HWND parent, int left, int top, int width, int height, HFONT font) {
+TCheckListBox::TCheckListBox(Application& application, HWND parent, int left, int top, int width, int height,
+                             HFONT font)
+    : application_(application) {
   window_ = CreateWindowExA(0, "LISTBOX", "",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                                 LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
@@ -44,6 +46,15 @@ void TCheckListBox::SetChecked(int row, bool checked) {
   if (ListBox_GetItemRect(window_, row, &area) != LB_ERR) InvalidateRect(window_, &area, FALSE);
 }
 
+std::string TCheckListBox::ItemText(int row) const {
+  const int length = ListBox_GetTextLen(window_, row);
+  if (length <= 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int copied = ListBox_GetText(window_, row, text.data());
+  text.resize(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
+  return text;
+}
+
 int TCheckListBox::ItemIndex() const { return ListBox_GetCurSel(window_); }
 
 void TCheckListBox::SetItemIndex(int row) { ListBox_SetCurSel(window_, row); }
@@ -72,42 +83,45 @@ void TCheckListBox::DrawItem(const DRAWITEMSTRUCT& item) {
   RECT textArea{box.right + 2, area.top, area.right, area.bottom};
   const bool selected = item.itemState & ODS_SELECTED;
   FillRect(dc, &textArea, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  char text[1024] = "";
-  const int length = ListBox_GetTextLen(window_, row);
-  if (length >= 0 && length < static_cast<int>(sizeof text)) ListBox_GetText(window_, row, text);
+  const std::string text = ItemText(row);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   RECT textRect{textArea.left + 2, textArea.top, textArea.right, textArea.bottom};
-  DrawTextA(dc, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &textArea);
 }
 
 LRESULT CALLBACK TCheckListBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<TCheckListBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  const WNDPROC list = self->listProc_;
+  return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
+}
+
+LRESULT TCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC list = listProc_;
+  const HWND window = window_;
   switch (message) {
     case WM_MOUSEMOVE:
-      if (self->OnMouseMove) self->OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      const int x = GET_X_LPARAM(lParam), row = self->ItemAtPos(x, GET_Y_LPARAM(lParam));
+      const int x = GET_X_LPARAM(lParam), row = ItemAtPos(x, GET_Y_LPARAM(lParam));
       const LRESULT result = CallWindowProcA(list, window, message, wParam, lParam);
-      if (row >= 0 && x < kCheckWidth) self->Toggle(row);
+      if (row >= 0 && x < kCheckWidth) Toggle(row);
       return result;
     }
     case WM_CHAR:
       if (wParam == ' ') {
-        if (self->ItemIndex() >= 0) self->Toggle(self->ItemIndex());
+        if (ItemIndex() >= 0) Toggle(ItemIndex());
         return 0;
       }
       break;
     case kReflectedDrawItem:
-      self->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_NCDESTROY:
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list));
-      self->window_ = nullptr;
+      window_ = nullptr;
       break;
     default:
       break;

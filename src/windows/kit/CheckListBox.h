@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "windows/kit/Application.h"
+
 namespace launcher {
 
 class TCheckListBox {
@@ -14,7 +16,7 @@ class TCheckListBox {
   static constexpr int kItemHeight = 13;
   static constexpr int kCheckWidth = 13;
 
-  TCheckListBox(HWND parent, int left, int top, int width, int height, HFONT font);
+  TCheckListBox(Application& application, HWND parent, int left, int top, int width, int height, HFONT font);
   ~TCheckListBox();
   TCheckListBox(const TCheckListBox&) = delete;
   TCheckListBox& operator=(const TCheckListBox&) = delete;
@@ -41,8 +43,11 @@ class TCheckListBox {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Toggle(int row);
+  std::string ItemText(int row) const;
 
+  Application& application_;
   HWND window_ = nullptr;
   WNDPROC listProc_ = nullptr;
 };

@@ -54,6 +54,9 @@ class TControl {
   virtual void MouseDown(MouseButton, int, int) {}
   virtual void MouseMove(int, int) {}
   virtual void MouseUp(MouseButton, int, int) {}
+  // The mouse capture went elsewhere (another window came up while the
+  // button was held): the press is over without a release.
+  virtual void CaptureLost() {}
   virtual void Click() {}
 
  protected:

@@ -11,7 +11,6 @@ namespace launcher {
 class TImage : public TControl {
  public:
   void SetPicture(SharedPicture picture);
-  const SharedPicture& Picture() const { return picture_; }
   void Paint(HDC dc) override;
 
  private:

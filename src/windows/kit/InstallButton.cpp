@@ -20,15 +20,6 @@ void TInstallButton::SetShowHint(bool showHint) {
   if (Parent()) Parent()->UpdateTooltip(this);
 }
 
-TBiDiMode TInstallButton::BiDiMode() const {
-  return parentBiDiMode_ && Parent() ? Parent()->BiDiMode() : biDiMode_;
-}
-
-void TInstallButton::SetBiDiMode(TBiDiMode mode) {
-  biDiMode_ = mode;
-  parentBiDiMode_ = false;
-}
-
 COLORREF TInstallButton::Color() const { return parentColor_ && Parent() ? Parent()->Color() : color_; }
 
 void TInstallButton::SetColor(COLORREF color) {
@@ -69,10 +60,6 @@ void TInstallButton::SetTextMargin(int margin) {
   Invalidate();
 }
 
-bool TInstallButton::ReadsRightToLeft() const {
-  return BiDiMode() != TBiDiMode::bdLeftToRight && GetSystemMetrics(SM_MIDEASTENABLED) != 0;
-}
-
 void TInstallButton::UpdateLayout(bool repaint) {
   if (!Parent()) return;
   const int right = Left() + Width(), bottom = Top() + Height();
@@ -80,8 +67,7 @@ void TInstallButton::UpdateLayout(bool repaint) {
   HDC dc = Parent()->MeasuringDc();
   Selection selectFont(dc, fontHandle_.Get());
   if (!caption_.empty()) {
-    const UINT flags = DT_CALCRECT | DT_SINGLELINE | (ReadsRightToLeft() ? DT_RTLREADING : 0);
-    DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &textRect_, flags);
+    DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &textRect_, DT_CALCRECT | DT_SINGLELINE);
     const int textWidth = textRect_.right - textRect_.left, textHeight = textRect_.bottom - textRect_.top;
     const int height = textHeight + 2 * textMargin_;
     const int width = maxWidth_;
@@ -94,7 +80,7 @@ void TInstallButton::UpdateLayout(bool repaint) {
     OffsetRect(&textRect_, (width - textWidth) / 2, 0);
     if (pressed_) OffsetRect(&textRect_, 1, 1);
   }
-  if (repaint) PaintNow();
+  if (repaint) Repaint();
 }
 
 void TInstallButton::FitWidthToText(const std::string& text) {
@@ -107,8 +93,6 @@ void TInstallButton::FitWidthToText(const std::string& text) {
   maxWidth_ = (measured.right - measured.left) + kFitMargin;
 }
 
-void TInstallButton::PaintNow() { Repaint(); }
-
 void TInstallButton::Paint(HDC dc) {
   if (!Parent()) return;
   RECT whole{0, 0, Width(), Height()};
@@ -120,19 +104,19 @@ void TInstallButton::Paint(HDC dc) {
   if (IsRectEmpty(&textRect_)) return;
   Selection selectFont(dc, fontHandle_.Get());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, hovered_ ? highlightColor_ : Font().color);
+  SetTextColor(dc, hovered_ ? kDefaultHighlight : Font().color);
   TextOutA(dc, textRect_.left, textRect_.top, caption_.c_str(), static_cast<int>(caption_.size()));
 }
 
 void TInstallButton::MouseEnter() {
   hovered_ = true;
-  PaintNow();
+  Repaint();
   if (OnTracking) OnTracking(*this);
 }
 
 void TInstallButton::MouseLeave() {
   hovered_ = false;
-  PaintNow();
+  Repaint();
   if (OnTracking) OnTracking(*this);
 }
 
@@ -157,6 +141,13 @@ void TInstallButton::MouseUp(MouseButton, int, int) {
   if (closing_) return;
   pressed_ = false;
   tracking_ = false;
+  UpdateLayout(true);
+}
+
+void TInstallButton::CaptureLost() {
+  if (!tracking_ && !pressed_) return;
+  tracking_ = false;
+  pressed_ = false;
   UpdateLayout(true);
 }
 

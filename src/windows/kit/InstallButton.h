@@ -34,27 +34,19 @@ class TInstallButton : public TControl {
   void SetShowHint(bool showHint);
   bool ParentShowHint() const { return parentShowHint_; }
   void SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
-  TBiDiMode BiDiMode() const;
-  void SetBiDiMode(TBiDiMode mode);
-  bool ParentBiDiMode() const { return parentBiDiMode_; }
-  void SetParentBiDiMode(bool parentBiDiMode) { parentBiDiMode_ = parentBiDiMode; }
   const std::string& ButtonAction() const { return buttonAction_; }
   void SetButtonAction(const std::string& action) { buttonAction_ = action; }
   bool ButtonAssist() const { return buttonAssist_; }
   void SetButtonAssist(bool assist) { buttonAssist_ = assist; }
+  // A menu button has no assisted-start arguments; numbered actions carry theirs.
   const std::string& ButtonAssistText() const { return buttonAssistText_; }
-  void SetButtonAssistText(const std::string& text) { buttonAssistText_ = text; }
   int MaxWidth() const { return maxWidth_; }
   void SetMaxWidth(int maxWidth) { maxWidth_ = maxWidth; }
   COLORREF Color() const;
   void SetColor(COLORREF color);
-  bool ParentColor() const { return parentColor_; }
-  void SetParentColor(bool parentColor) { parentColor_ = parentColor; }
-  COLORREF HighlightColor() const { return highlightColor_; }
-  void SetHighlightColor(COLORREF color) { highlightColor_ = color; }
+  COLORREF HighlightColor() const { return kDefaultHighlight; }
   const FontSpec& Font() const;
   void SetFont(const FontSpec& font);
-  bool ParentFont() const { return parentFont_; }
   int TextMargin() const { return textMargin_; }
   void SetTextMargin(int margin);
   bool Closing() const { return closing_; }
@@ -82,6 +74,7 @@ class TInstallButton : public TControl {
   void MouseDown(MouseButton button, int x, int y) override;
   void MouseMove(int x, int y) override;
   void MouseUp(MouseButton button, int x, int y) override;
+  void CaptureLost() override;
   void Click() override;
 
  protected:
@@ -89,23 +82,18 @@ class TInstallButton : public TControl {
 
  private:
   void FontChanged();
-  void PaintNow();
-  bool ReadsRightToLeft() const;
 
   TAlign align_ = TAlign::alLeft;
   std::string caption_;
   std::string hint_;
   bool showHint_ = false;
   bool parentShowHint_ = true;
-  TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
-  bool parentBiDiMode_ = true;
   std::string buttonAction_;
   bool buttonAssist_ = false;
   std::string buttonAssistText_;
   int maxWidth_ = 5;
   COLORREF color_ = GetSysColor(COLOR_BTNFACE);
   bool parentColor_ = true;
-  COLORREF highlightColor_ = kDefaultHighlight;
   FontSpec font_;
   bool parentFont_ = true;
   launcher::Font fontHandle_;

@@ -132,9 +132,9 @@ void TMessageForm::PaintMessageText() {
   FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
   DrawBitmap(buffer.Get(), artwork_->Handle(), 0, 0, width, height, layout_.textLeft, layout_.textTop);
 
-  char raw[4096];
-  const int length = GetWindowTextA(messageText_, raw, sizeof raw);
-  const std::string text = AsDrawnLineBreaks(std::string(raw, static_cast<size_t>(std::max(length, 0))));
+  std::string raw(static_cast<size_t>(std::max(GetWindowTextLengthA(messageText_), 0)) + 1, '\0');
+  raw.resize(static_cast<size_t>(std::max(GetWindowTextA(messageText_, raw.data(), static_cast<int>(raw.size())), 0)));
+  const std::string text = AsDrawnLineBreaks(raw);
   const UINT flags = DT_CENTER | DT_EXPANDTABS | (layout_.wrapText ? DT_WORDBREAK : 0);
   Selection selectFont(buffer.Get(), messageFont_.Get());
   SetBkMode(buffer.Get(), TRANSPARENT);
@@ -155,12 +155,12 @@ LRESULT CALLBACK TMessageForm::TextProc(HWND window, UINT message, WPARAM wParam
   }
   auto* self = reinterpret_cast<TMessageForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self && message == WM_PAINT) {
-    try {
-      self->PaintMessageText();
-    } catch (const std::exception& error) {
-      self->application_.ShowException(error);
-    }
-    return 0;
+    return self->application_.Guarded(
+        [&] {
+          self->PaintMessageText();
+          return LRESULT{0};
+        },
+        LRESULT{0});
   }
   if (message == WM_ERASEBKGND) return 1;
   if (message == WM_SETTEXT) InvalidateRect(window, nullptr, FALSE);

@@ -211,7 +211,12 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnButtonUp(MouseButton::kMiddle, x, y);
       return 0;
     case WM_CAPTURECHANGED:
-      captured_ = nullptr;
+      // Our own release clears captured_ first; anything else abandons the press.
+      if (TControl* lost = captured_) {
+        captured_ = nullptr;
+        clicked_ = nullptr;
+        lost->CaptureLost();
+      }
       return 0;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

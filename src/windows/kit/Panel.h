@@ -15,8 +15,6 @@
 
 namespace launcher {
 
-enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-
 // Sent back to a child window that asked its panel for owner drawing;
 // lParam points to the DRAWITEMSTRUCT.
 inline constexpr UINT kReflectedDrawItem = WM_APP + 0x101;
@@ -34,7 +32,6 @@ class TPanel {
   const FontSpec& Font() const { return font_; }
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool showHint) { showHint_ = showHint; }
-  TBiDiMode BiDiMode() const { return TBiDiMode::bdLeftToRight; }
   COLORREF Color() const { return GetSysColor(COLOR_BTNFACE); }
 
   void BringToFront();
@@ -54,7 +51,6 @@ class TPanel {
 
   HWND Tooltip() const { return tooltip_; }
   TControl* Hovered() const { return hovered_; }
-  TControl* Captured() const { return captured_; }
 
  private:
   template <typename T>

@@ -1,8 +1,8 @@
 // The one way a window of ours is tied to its C++ object: the object comes
 // with CreateWindowEx's last argument, is bound at WM_NCCREATE and unbound at
 // WM_NCDESTROY, and no exception crosses back into the system: an error ends
-// the message's handling in the application's error box. Messages before
-// WM_NCCREATE get the default handling.
+// the message's handling in the application's error box (Application::Guarded).
+// Messages before WM_NCCREATE get the default handling.
 //
 // T needs `HWND window_`, `Application& application_` and
 // `LRESULT HandleMessage(UINT, WPARAM, LPARAM)`, reachable by this template.
@@ -10,7 +10,6 @@
 
 #include <windows.h>
 
-#include <exception>
 
 namespace launcher {
 
@@ -28,12 +27,7 @@ LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     self->window_ = nullptr;
     return DefWindowProcA(window, message, wParam, lParam);
   }
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    self->application_.ShowException(error);
-    return 0;
-  }
+  return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
 // Moves a top-level window 50 pixels up and left of the screen's centre,

@@ -7,9 +7,17 @@
 
 #include "core/CommandLine.h"
 #include "core/LauncherError.h"
+#include "windows/system/Handles.h"
 
 namespace launcher {
 namespace {
+
+int32_t ExitCodeAfterWaiting(HANDLE process) {
+  WaitFor(process);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process, &exitCode);
+  return static_cast<int32_t>(exitCode);
+}
 
 int32_t StartAndWait(const std::string& commandLine, int16_t show, DWORD creationFlags) {
   if (commandLine.size() > kCommandLineLimit) {
@@ -29,12 +37,10 @@ int32_t StartAndWait(const std::string& commandLine, int16_t show, DWORD creatio
   if (!CreateProcessA(nullptr, buffer, nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr, &startup, &process)) {
     return -1;  // nothing more is called: the last error stays CreateProcessA's
   }
-  WaitFor(process.hProcess);
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  return static_cast<int32_t>(exitCode);
+  // Closed in this order when the start is over: the process, then its thread.
+  const KernelHandle thread(process.hThread);
+  const KernelHandle started(process.hProcess);
+  return ExitCodeAfterWaiting(started.Get());
 }
 
 bool HasForegroundLock() {
@@ -99,11 +105,8 @@ int32_t StartElevated(const std::string& program, const std::string& parameters,
   info.nShow = show;
   if (!shellExecuteEx(&info)) return -1;  // nothing more is called: the last error stays the shell's
   if (!info.hProcess) return 0;  // handed to a running program: nothing to wait for
-  WaitFor(info.hProcess);
-  DWORD exitCode = 0;
-  GetExitCodeProcess(info.hProcess, &exitCode);
-  CloseHandle(info.hProcess);
-  return static_cast<int32_t>(exitCode);
+  const KernelHandle started(info.hProcess);
+  return ExitCodeAfterWaiting(started.Get());
 }
 
 std::optional<std::string> FindProgram(const std::string& name, const std::string& currentDirectory,

@@ -5,26 +5,12 @@
 #include <cstring>
 #include <vector>
 
-#include "core/Startup.h"
+#include "core/LauncherError.h"
+#include "windows/system/Handles.h"
 #include "core/Tokens.h"
 
 namespace launcher {
 namespace {
-
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  ~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  HKEY* Out() { return &key_; }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 HKEY RootKey(RegistryRoot root) {
   switch (root) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/Platform.h"
+#include "windows/system/Handles.h"
 #include "windows/system/Win32Text.h"
 
 namespace launcher {
@@ -11,10 +12,7 @@ namespace {
 
 class Win32File : public RandomAccessFile {
  public:
-  Win32File(HANDLE handle, uint64_t size) : handle_(handle), size_(size) {}
-  ~Win32File() override { CloseHandle(handle_); }
-  Win32File(const Win32File&) = delete;
-  Win32File& operator=(const Win32File&) = delete;
+  Win32File(KernelHandle handle, uint64_t size) : handle_(std::move(handle)), size_(size) {}
 
   uint64_t Size() const override { return size_; }
   bool ReadAt(uint64_t offset, void* buffer, size_t count) override {
@@ -25,7 +23,7 @@ class Win32File : public RandomAccessFile {
       at.OffsetHigh = static_cast<DWORD>(offset >> 32);
       DWORD want = count > 0x10000000 ? 0x10000000 : static_cast<DWORD>(count);
       DWORD got = 0;
-      if (!ReadFile(handle_, out, want, &got, &at) || got == 0) return false;
+      if (!ReadFile(handle_.Get(), out, want, &got, &at) || got == 0) return false;
       out += got;
       count -= got;
       offset += got;
@@ -34,27 +32,26 @@ class Win32File : public RandomAccessFile {
   }
 
  private:
-  HANDLE handle_;
+  KernelHandle handle_;
   uint64_t size_;
 };
 
 }  // namespace
 
 std::unique_ptr<RandomAccessFile> OpenPlatformFile(const std::string& path) {
-  HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+  HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
+  if (opened == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return nullptr;
     throw std::runtime_error("Cannot open '" + path + "': " + SystemErrorText(error));
   }
+  KernelHandle handle(opened);
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(handle, &size)) {
-    DWORD error = GetLastError();
-    CloseHandle(handle);
-    throw std::runtime_error("Cannot open '" + path + "': " + SystemErrorText(error));
+  if (!GetFileSizeEx(handle.Get(), &size)) {
+    throw std::runtime_error("Cannot open '" + path + "': " + SystemErrorText(GetLastError()));
   }
-  return std::make_unique<Win32File>(handle, static_cast<uint64_t>(size.QuadPart));
+  return std::make_unique<Win32File>(std::move(handle), static_cast<uint64_t>(size.QuadPart));
 }
 
 std::u16string DecodeCodePage(unsigned codePage, std::string_view text) { return ToUtf16(codePage, text); }

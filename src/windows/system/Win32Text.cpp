@@ -26,10 +26,12 @@ std::string FromUtf16(unsigned codePage, std::u16string_view text) {
 }
 
 std::string SystemErrorText(unsigned long error) {
-  char buffer[256] = "";
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, buffer,
-                                sizeof buffer, nullptr);
-  std::string text(buffer, length);
+  char* buffer = nullptr;
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                     error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+  std::string text = buffer ? std::string(buffer, length) : std::string();
+  LocalFree(buffer);
   while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.')) text.pop_back();
   return text.empty() ? "error " + std::to_string(error) : text;
 }

@@ -1,0 +1,123 @@
+// The launcher's session on fixture discs, seen through the recording view
+// and the scripted host: what the launcher's window would be told to show.
+#include <gtest/gtest.h>
+
+#include "core/LauncherSession.h"
+#include "core/TestFiles.h"
+#include "sim/DiscFolderHost.h"
+#include "sim/RecordingView.h"
+
+namespace launcher {
+namespace {
+
+using Events = std::vector<std::string>;
+constexpr int kDesign = 1, kTest = 3;
+
+class LauncherSessionTest : public testing::Test {
+ protected:
+  explicit LauncherSessionTest(const std::string& disc = "actions")
+      : host(test::Fixture("e2e/" + disc), 0x0409, 6), session(host, view) {
+    host.MountAsDriveD();
+  }
+
+  Events Lit() const {
+    Events lit;
+    for (size_t k = 0; k < view.litStages.size(); ++k) {
+      if (view.litStages[k]) lit.push_back(kStageWords[k]);
+    }
+    return lit;
+  }
+  ActionRequest MenuButton(int n) const { return {view.menuButtons[static_cast<size_t>(n)].action, false, ""}; }
+
+  DiscFolderHost host;
+  RecordingView view{[this](SimEvent event) { host.Record(std::move(event)); }};
+  LauncherSession session;
+};
+
+TEST_F(LauncherSessionTest, StartUpSetsTheMenuUpFromTheDisc) {
+  session.FormCreate();
+  EXPECT_EQ(view.title, "Actions");
+  EXPECT_EQ(view.installCaption, "Install");
+  EXPECT_EQ(view.cancelCaption, "Back");
+  EXPECT_EQ(view.dialogTitle, "Choose");
+  EXPECT_EQ(view.componentInfo, "About it");
+  EXPECT_EQ(view.menuButtons[1].caption, "Probe");
+  EXPECT_EQ(view.menuButtons[1].action, "probe.exe 3 record-menu.txt");
+  EXPECT_EQ(view.menuButtons[6].widestText, "Components");  // the longest button text sizes every button
+  for (int n = 1; n <= kMenuButtonCount; ++n) EXPECT_EQ(view.menuButtons[n].visible, n <= 7) << n;
+  EXPECT_EQ(view.page, LauncherPage::kMenu);
+  EXPECT_EQ(Lit(), Events{});
+  EXPECT_EQ(host.events, Events{"page: menu"});
+  EXPECT_EQ(session.State.CurrentDiscTitle, "Actions disc");
+  EXPECT_EQ(session.ActionTable.size(), 3u);
+  EXPECT_EQ(host.Charset(), kDefaultCharset);
+}
+
+TEST_F(LauncherSessionTest, AChecklistButtonFillsTheRowsAndPointingLightsTheirStages) {
+  session.FormCreate();
+  session.InstallButtonClick(MenuButton(6));
+  EXPECT_EQ(view.rows, (Events{"First part", "Second part", "Third part"}));
+  EXPECT_EQ(view.page, LauncherPage::kSelection);
+  EXPECT_EQ(view.selectedRow, 0);
+  EXPECT_EQ(view.infoText, "");  // selecting by keyboard or at opening shows nothing
+
+  session.InstallChecksMouseMove(1);
+  EXPECT_EQ(view.selectedRow, 1);
+  EXPECT_EQ(view.infoText, "Second");
+  EXPECT_EQ(Lit(), Events{"TEST"});
+  session.InstallChecksMouseMove(0);
+  EXPECT_EQ(view.infoText, "First\n\rline two");
+  EXPECT_EQ(Lit(), Events{"DESIGN"});
+  // Below the last row the selection stays where it was.
+  session.InstallChecksMouseMove(-1);
+  EXPECT_EQ(view.selectedRow, 0);
+  EXPECT_EQ(Lit(), Events{"DESIGN"});
+  // The same stage again changes no picture.
+  view.litStages[kTest] = true;
+  session.setNeon("DESIGN");
+  EXPECT_TRUE(view.litStages[kTest]);
+  EXPECT_TRUE(view.litStages[kDesign]);
+}
+
+TEST_F(LauncherSessionTest, InstallingRunsTheCheckedRowsWithTheirNoticesThenCompletes) {
+  session.FormCreate();
+  host.fileExists = [](const std::string&) { return true; };
+  session.InstallButtonClick(MenuButton(6));
+  session.InstallChecksClickCheck(0, false);
+  host.events.clear();
+  session.btnInstallClick();
+  EXPECT_EQ(host.events, (Events{"page: menu", "notice: Actions | Installing:\\n\\r\\n\\rSecond part (5 s)",
+                                 "foreground", "start: probe.exe 2 record-run.txt",
+                                 "notice: Actions | Installing:\\n\\r\\n\\rThird part (5 s)", "foreground",
+                                 "start: probe.exe 3 record-run.txt", "info: Actions | All done.\\n\\rBye.",
+                                 "foreground"}));
+  // Cancel on a new checklist returns to the menu with every row checked again.
+  session.InstallButtonClick(MenuButton(6));
+  EXPECT_TRUE(session.ActionExecArray[0].Selected);
+  session.btnCancelClick();
+  EXPECT_EQ(view.page, LauncherPage::kMenu);
+}
+
+TEST_F(LauncherSessionTest, TheExitButtonClosesAndSaysSo) {
+  session.FormCreate();
+  EXPECT_EQ(session.InstallButtonClick(MenuButton(7)).outcome, ActionOutcome::kClosing);
+  EXPECT_EQ(host.events.back(), "close main window");
+}
+
+class BrokenDiscSessionTest : public LauncherSessionTest {
+ protected:
+  BrokenDiscSessionTest() : LauncherSessionTest("bad-assist") {}
+};
+
+TEST_F(BrokenDiscSessionTest, AStartUpErrorLeavesWhatWasSetBeforeIt) {
+  EXPECT_THROW(session.FormCreate(), LauncherError);
+  EXPECT_EQ(view.title, "Error Disc");
+  EXPECT_EQ(view.menuButtons[1].caption, "Still here");
+  EXPECT_TRUE(session.ActionTable[0].Assist);  // filled up to the entry that failed
+  // The menu page is not brought forward and the stages stay as designed.
+  EXPECT_EQ(view.page, LauncherPage::kSelection);
+  EXPECT_EQ(Lit().size(), 6u);
+}
+
+}  // namespace
+}  // namespace launcher
