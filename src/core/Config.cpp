@@ -19,7 +19,8 @@ uint8_t CharsetFor(uint32_t primaryLanguage) { return LanguageFor(primaryLanguag
 
 std::string ReturnCurrentDirectory(LauncherHost& host) {
   std::string dir = host.CurrentDirectory();
-  if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+  // A folder whose last character's second byte has the code of "\" keeps it.
+  if (EndsWithChar(dir, '\\', host.CodePageLeadBytes())) dir.pop_back();
   return dir;
 }
 
@@ -50,14 +51,14 @@ void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
   const std::optional<std::vector<uint8_t>> member = archive.Extract(config.PropertiesMember);
   const std::string text = member ? std::string(member->begin(), member->end()) : std::string();
 
-  const auto entries =
-      ReadPropertiesSection(text, config.ConfigSection, [&host](std::string_view s) { return host.UpperCase(s); });
+  const LeadBytes lead = host.CodePageLeadBytes();
+  const auto entries = ReadPropertiesSection(
+      text, config.ConfigSection, [&host](std::string_view s) { return host.UpperCase(s); }, lead);
   config.ConfigStrings = std::make_unique<THashMap>(kConfigBuckets);
   for (const PropertyEntry& entry : entries) {
     config.ConfigStrings->Put(entry.key, host.ToWide(entry.value));
     config.EntryKeys.push_back(entry.key);
-    const bool namesButtonText =
-        entry.key.find("Button") != std::string::npos && entry.key.find("Text") != std::string::npos;
+    const bool namesButtonText = ContainsText(entry.key, "Button", lead) && ContainsText(entry.key, "Text", lead);
     if (namesButtonText && entry.value.size() > config.LongestButtonText.size()) {
       config.LongestButtonText = entry.value;
     }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "archive/RandomAccessFile.h"
+#include "core/CodePageText.h"
 
 namespace launcher {
 
@@ -39,6 +40,8 @@ class LauncherHost {
   virtual std::u16string ToWide(std::string_view text) = 0;
   virtual std::string ToNarrow(std::u16string_view text) = 0;
   virtual std::string UpperCase(std::string_view text) = 0;
+  // Which bytes start a two-byte character in the code page in use.
+  virtual LeadBytes CodePageLeadBytes() = 0;
   // setCharset: gives the font character set to the launcher's windows.
   virtual void SetCharset(uint8_t charset) = 0;
 

@@ -64,7 +64,7 @@ void LauncherSession::ClearActionExecArray() {
 }
 
 ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender) {
-  if (IsChecklistAction(sender.ButtonAction)) {
+  if (IsChecklistAction(sender.ButtonAction, host_.CodePageLeadBytes())) {
     CompoundAction(sender.ButtonAction);
     return ActionResult{};
   }
@@ -74,11 +74,12 @@ ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender) {
 void LauncherSession::CompoundAction(const std::string& compoundList) {
   ClearActionExecArray();
   CompoundActionList = compoundList;
-  FillExecutionList(CompoundActionList, ActionExecArray);
+  const LeadBytes lead = host_.CodePageLeadBytes();
+  FillExecutionList(CompoundActionList, ActionExecArray, lead);
   const UpperCaseFn upper = [this](std::string_view s) { return host_.UpperCase(s); };
   std::vector<std::string> rows;
   for (const LaunchAct& entry : ActionExecArray) {
-    if (!entry.Action.empty()) rows.push_back(ConfigText("Text" + EntryNumberOf(entry.Action, upper)));
+    if (!entry.Action.empty()) rows.push_back(ConfigText("Text" + EntryNumberOf(entry.Action, upper, lead)));
   }
   view_.FillRows(rows);
   view_.ShowPage(LauncherPage::kSelection);
@@ -89,9 +90,10 @@ void LauncherSession::InstallChecksMouseMove(int row) {
   if (row >= 0 && row != view_.SelectedRow()) view_.SelectRow(row);
   const int selected = view_.SelectedRow();
   if (selected < 0 || static_cast<size_t>(selected) >= ActionExecArray.size()) return;
+  const LeadBytes lead = host_.CodePageLeadBytes();
   const std::string number = EntryNumberOf(ActionExecArray[static_cast<size_t>(selected)].Action,
-                                           [this](std::string_view s) { return host_.UpperCase(s); });
-  view_.SetInfoText(DescriptionText(ConfigText("Description" + number)));
+                                           [this](std::string_view s) { return host_.UpperCase(s); }, lead);
+  view_.SetInfoText(DescriptionText(ConfigText("Description" + number), lead));
   setNeon(ConfigText("Type" + number));
 }
 

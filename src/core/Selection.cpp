@@ -4,39 +4,41 @@
 
 namespace launcher {
 
-std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase) {
-  return ReplaceIgnoringCase(action, "Action", "", upperCase);
+std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase, const LeadBytes& lead) {
+  return ReplaceIgnoringCase(action, "Action", "", upperCase, lead);
 }
 
-bool IsChecklistAction(const std::string& action) { return action.find("Action") != std::string::npos; }
+bool IsChecklistAction(const std::string& action, const LeadBytes& lead) { return ContainsText(action, "Action", lead); }
 
-std::vector<std::string> SplitCompoundList(const std::string& compoundList) {
+std::vector<std::string> SplitCompoundList(const std::string& compoundList, const LeadBytes& lead) {
   std::vector<std::string> items;
   for (size_t start = 0;;) {
-    const size_t comma = compoundList.find(',', start);
+    const size_t comma = FindText(compoundList, ",", lead, start);
     items.push_back(compoundList.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
     if (comma == std::string::npos) return items;
     start = comma + 1;
   }
 }
 
-size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries) {
+size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries, const LeadBytes& lead) {
   size_t filled = 0;
-  for (const std::string& item : SplitCompoundList(compoundList)) {
+  for (const std::string& item : SplitCompoundList(compoundList, lead)) {
     if (filled == entries.size()) break;
     if (!item.empty()) entries[filled++] = LaunchAct{item, true};
   }
   return filled;
 }
 
-std::string DescriptionText(const std::string& description) {
+std::string DescriptionText(const std::string& description, const LeadBytes& lead) {
   std::string out;
-  for (size_t i = 0; i < description.size(); ++i) {
-    if (description[i] == '\\' && i + 1 < description.size() && (description[i + 1] == 'n' || description[i + 1] == 'N')) {
+  for (size_t i = 0; i < description.size();) {
+    const size_t next = lead.Next(description, i);
+    if (description[i] == '\\' && next < description.size() && (description[next] == 'n' || description[next] == 'N')) {
       out += "\n\r";
-      ++i;
+      i = next + 1;
     } else {
-      out += description[i];
+      out.append(description, i, next - i);
+      i = next;
     }
   }
   return out;
@@ -52,12 +54,13 @@ int StageIndexFor(const std::string& stage) {
 void RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
                   const std::vector<Actions>& table, const std::vector<LaunchAct>& entries) {
   const UpperCaseFn upper = [&host](std::string_view s) { return host.UpperCase(s); };
+  const LeadBytes lead = host.CodePageLeadBytes();
   const std::string title = config("LauncherTitle");
   int runCount = 0;
   for (const LaunchAct& entry : entries) {
     if (!entry.Selected) continue;
     ++runCount;
-    const int32_t number = StrToInt(EntryNumberOf(entry.Action, upper));
+    const int32_t number = StrToInt(EntryNumberOf(entry.Action, upper, lead));
     if (number < 1 || static_cast<size_t>(number) > table.size()) {
       host.ShowError("'" + entry.Action + "' names no configured action (there are " + std::to_string(table.size()) +
                      "); it was skipped");
@@ -70,7 +73,7 @@ void RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& co
     host.ForceForeground();
     SingleAction(host, state, config, carrier);
   }
-  if (runCount > 0) host.ShowInfoDialog(title, WithLineBreaks(config("InstallCompleteMessage"), upper));
+  if (runCount > 0) host.ShowInfoDialog(title, WithLineBreaks(config("InstallCompleteMessage"), upper, lead));
   host.ForceForeground();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CodePageText.h"
 #include "core/UpperCase.h"
 #include "core/SingleAction.h"
 #include "core/Startup.h"
@@ -22,25 +23,27 @@ inline constexpr int kStageCount = static_cast<int>(std::size(kStageWords));
 
 // A button's action opens the checklist when it names numbered actions
 // ("Action1,Action4"): when it contains "Action" anywhere.
-bool IsChecklistAction(const std::string& action);
+bool IsChecklistAction(const std::string& action, const LeadBytes& lead = kSingleByte);
 
 // The items of a compound list, split at every comma and left untrimmed;
 // empty items included.
-std::vector<std::string> SplitCompoundList(const std::string& compoundList);
+std::vector<std::string> SplitCompoundList(const std::string& compoundList, const LeadBytes& lead = kSingleByte);
 
 // The entry number: the action name with every "Action" removed, letter
 // case ignored (Action12 gives 12).
-std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase);
+std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase,
+                          const LeadBytes& lead = kSingleByte);
 
 // Fills the execution list from a compound list, split at every comma with
 // the items untrimmed. Empty items are dropped and items beyond the list's
 // length are left out, so that entries 0 to n-1 are filled, each selected,
 // with no gap. Returns n.
-size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries);
+size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries,
+                         const LeadBytes& lead = kSingleByte);
 
 // A description as InfoText shows it: backslash and n (either case) become
 // LF CR.
-std::string DescriptionText(const std::string& description);
+std::string DescriptionText(const std::string& description, const LeadBytes& lead = kSingleByte);
 
 // The stage picture a stage word lights: DEFINE 0, DESIGN 1, DEVELOP 2,
 // TEST 3, DEPLOY 4, anything else MANAGE 5.

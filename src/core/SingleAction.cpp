@@ -12,14 +12,13 @@ constexpr std::string_view kExit = "$EXIT$";
 constexpr std::string_view kDialog = "[DIALOG]";
 constexpr std::string_view kDiskChange = "[DISKCHANGE:";
 
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
-
 // The title between the prefix and the first "]": from the 13th character,
 // wherever the prefix was found; empty without a "]" after it.
-std::string RequestedDiscOf(const std::string& text) {
-  const size_t close = text.find(']');
-  if (close == std::string::npos || close <= kDiskChange.size()) return {};
-  return text.substr(kDiskChange.size(), close - kDiskChange.size());
+std::string RequestedDiscOf(const std::string& text, const LeadBytes& lead) {
+  const size_t close = FindText(text, "]", lead);
+  const size_t start = CharacterOffset(text, kDiskChange.size(), lead);
+  if (close == std::string::npos || close <= start) return {};
+  return text.substr(start, close - start);
 }
 
 class Runner {
@@ -29,14 +28,16 @@ class Runner {
         state_(state),
         config_(config),
         sender_(sender),
-        upper_([&host](std::string_view s) { return host.UpperCase(s); }) {}
+        upper_([&host](std::string_view s) { return host.UpperCase(s); }),
+        lead_(host.CodePageLeadBytes()) {}
 
   // One pass over the action; true when the user asked to try it again.
   bool RunOnce();
   const ActionResult& Result() const { return result_; }
 
  private:
-  std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_); }
+  std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_, lead_); }
+  bool Contains(std::string_view text, std::string_view part) const { return ContainsText(text, part, lead_); }
   bool AskForDisc(std::string& text);
   void Start(std::string text);
   int32_t StartElevatedIfNeeded(int32_t result, const std::string& commandLine);
@@ -52,6 +53,7 @@ class Runner {
   const ConfigLookup& config_;
   const ActionRequest& sender_;
   UpperCaseFn upper_;
+  LeadBytes lead_;
   ActionResult result_;
 };
 
@@ -73,7 +75,7 @@ bool Runner::RunOnce() {
   state_.JavaExecutable = state_.RegisteredPath + "\\jdk1.4\\bin\\javaw.exe";
 
   if (Contains(text, kDialog)) {
-    host_.ShowInfoDialog(config_("AdditionalActionTitle"), Breaks(ReplaceIgnoringCase(text, kDialog, "", upper_)));
+    host_.ShowInfoDialog(config_("AdditionalActionTitle"), Breaks(ReplaceIgnoringCase(text, kDialog, "", upper_, lead_)));
     host_.ForceForeground();
     return false;
   }
@@ -81,12 +83,12 @@ bool Runner::RunOnce() {
   if (Contains(text, kDiskChange) && !AskForDisc(text)) return false;
 
   if (Contains(text, "$")) {
-    text = replaceTokens(text, "$IE", "explorer");
-    text = replaceTokens(text, "$PWD", ReturnCurrentDirectory(host_));
-    text = replaceTokens(text, "$JAVA", state_.JavaExecutable);
+    text = replaceTokens(text, "$IE", "explorer", lead_);
+    text = replaceTokens(text, "$PWD", ReturnCurrentDirectory(host_), lead_);
+    text = replaceTokens(text, "$JAVA", state_.JavaExecutable, lead_);
   }
 
-  const size_t lastBlank = text.rfind(' ');
+  const size_t lastBlank = FindLastChar(text, ' ', lead_);
   const std::string fileToCheck = lastBlank == std::string::npos ? text : text.substr(lastBlank + 1);
   result_.fileTested = fileToCheck;
   if (fileToCheck == "\\" || host_.IsFilePresent(fileToCheck)) {
@@ -98,10 +100,10 @@ bool Runner::RunOnce() {
 
 bool Runner::AskForDisc(std::string& text) {
   state_.DiskChangePending = true;
-  state_.RequestedDisc = RequestedDiscOf(text);
+  state_.RequestedDisc = RequestedDiscOf(text, lead_);
   const std::string question =
       Breaks(config_("InstallInsertMsg1") + state_.RequestedDisc + config_("InstallInsertMsg2"));
-  text = text.substr(text.find(']') + 1);  // without a "]" the whole text stays
+  text = text.substr(FindText(text, "]", lead_) + 1);  // without a "]" the whole text stays
   if (state_.RequestedDisc == state_.CurrentDiscTitle) return true;
   const bool inserted = host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question);
   host_.ForceForeground();
@@ -125,14 +127,14 @@ void Runner::Start(std::string text) {
   }
   int32_t result = 0;
   if (sender_.ButtonAssist) {
-    const std::string command = ReturnCurrentDirectory(host_) + "\\" + PathMod(text) + " " + sender_.ButtonAssistText;
+    const std::string command = ReturnCurrentDirectory(host_) + "\\" + PathMod(text, lead_) + " " + sender_.ButtonAssistText;
     if (!Fits(command)) return;
     Started(command, StartWay::kAssisted);
     result = StartElevatedIfNeeded(host_.WinExecAndWait32(command, kShowNormal), command);
   } else {
-    const size_t firstBlank = text.find(' ');
+    const size_t firstBlank = FindText(text, " ", lead_);
     const std::string firstWord = firstBlank == std::string::npos ? std::string() : text.substr(0, firstBlank);
-    if (firstWord == "explorer") text = replaceTokens(text, "explorer", state_.ShellLauncher);
+    if (firstWord == "explorer") text = replaceTokens(text, "explorer", state_.ShellLauncher, lead_);
     if (!Fits(text)) return;
     Started(text, StartWay::kPlain);
     result = StartElevatedIfNeeded(host_.RunWinProcess(text, kShowNormal), text);
@@ -154,7 +156,7 @@ int32_t Runner::StartElevatedIfNeeded(int32_t result, const std::string& command
 bool Runner::AskToRetry(const std::string& fileToCheck) {
   if (!state_.DiskChangePending) state_.RequestedDisc = state_.LauncherDiscTitle;
   const std::string body = ReplaceIgnoringCase(Breaks(config_("FileNotFoundDiskText")), "disk",
-                                               Breaks(state_.RequestedDisc), upper_);
+                                               Breaks(state_.RequestedDisc), upper_, lead_);
   result_.fileMissing = true;
   const bool retry = host_.ShowRetryCancelDialog(config_("FileNotFoundDiskPromptTitle"), fileToCheck + body);
   host_.ForceForeground();

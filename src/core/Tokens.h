@@ -7,24 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "core/CodePageText.h"
 #include "core/UpperCase.h"
 
 namespace launcher {
 
-// replaceTokens: every occurrence of `token` replaced, letter case counting.
-// An empty token changes nothing.
-std::string replaceTokens(std::string_view source, std::string_view token, std::string_view replacement);
-
-// The same with letter case ignored: text and pattern are compared after the
-// system's 8-bit upper-casing.
-std::string ReplaceIgnoringCase(std::string_view source, std::string_view pattern, std::string_view replacement,
-                                const UpperCaseFn& upperCase);
-
 // "<br>" in any letter case becomes LF CR, the launcher's line break.
-std::string WithLineBreaks(std::string_view text, const UpperCaseFn& upperCase);
+std::string WithLineBreaks(std::string_view text, const UpperCaseFn& upperCase, const LeadBytes& lead = kSingleByte);
 
 // PathMod: every "/" before the first blank becomes "\"; the rest stays.
-std::string PathMod(std::string_view text);
+std::string PathMod(std::string_view text, const LeadBytes& lead = kSingleByte);
 
 // A registry key path split as the launcher reads it: the root name is the
 // text before the first "\", and the sub-key is the path with every
@@ -35,6 +27,7 @@ struct RegistryPath {
   RegistryRoot root = RegistryRoot::kCurrentUser;  // for any name but the four
   std::string subKey;
 };
-RegistryPath SplitRegistryPath(std::string_view keyPath, const UpperCaseFn& upperCase);
+RegistryPath SplitRegistryPath(std::string_view keyPath, const UpperCaseFn& upperCase,
+                               const LeadBytes& lead = kSingleByte);
 
 }  // namespace launcher

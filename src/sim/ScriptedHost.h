@@ -57,6 +57,7 @@ class ScriptedHost : public LauncherHost {
   std::u16string ToWide(std::string_view text) override;
   std::string ToNarrow(std::u16string_view text) override;
   std::string UpperCase(std::string_view text) override;
+  LeadBytes CodePageLeadBytes() override { return LeadBytes::ForCodePage(codePage); }
   void SetCharset(uint8_t charset) override { charset_ = charset; }
   // What start-up last gave the windows.
   uint8_t Charset() const { return charset_; }

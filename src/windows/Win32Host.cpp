@@ -32,7 +32,8 @@ std::unique_ptr<RandomAccessFile> Win32Host::OpenFile(const std::string& path) {
 bool Win32Host::IsFilePresent(const std::string& name) { return launcher::IsFilePresent(name); }
 
 std::string Win32Host::GetRegistryValue(const std::string& keyPath, const std::string& valueName) {
-  return launcher::GetRegistryValue(keyPath, valueName, [this](std::string_view s) { return UpperCase(s); });
+  return launcher::GetRegistryValue(keyPath, valueName, [this](std::string_view s) { return UpperCase(s); },
+                                    CodePageLeadBytes());
 }
 
 std::u16string Win32Host::ToWide(std::string_view text) { return ToUtf16(CP_ACP, text); }
@@ -43,6 +44,15 @@ std::string Win32Host::UpperCase(std::string_view text) {
   std::string out(text);
   if (!out.empty()) CharUpperBuffA(out.data(), static_cast<DWORD>(out.size()));
   return out;
+}
+
+LeadBytes Win32Host::CodePageLeadBytes() {
+  LeadBytes lead;
+  const UINT codePage = GetACP();
+  for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
+    if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte))) lead.SetLead(static_cast<unsigned char>(byte));
+  }
+  return lead;
 }
 
 void Win32Host::SetCharset(uint8_t charset) {

@@ -35,6 +35,7 @@ class Win32Host : public LauncherHost {
   std::u16string ToWide(std::string_view text) override;
   std::string ToNarrow(std::u16string_view text) override;
   std::string UpperCase(std::string_view text) override;
+  LeadBytes CodePageLeadBytes() override;
   void SetCharset(uint8_t charset) override;
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;

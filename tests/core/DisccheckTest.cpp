@@ -206,6 +206,24 @@ TEST(DisccheckMenu, ShowsButtonsHiddenOnesAndChecklistRows) {
   EXPECT_NE(o.out.find("button 8: hidden\n"), std::string::npos);
 }
 
+// The sample disc's Japanese texts come out whole in UTF-8: a description
+// with 表 and a disc-change title beginning with 評, whose second bytes have
+// the codes of "\\" and "]".
+TEST(DisccheckJapanese, LoadsAndSimulatesTheSampleDiscInJapanese) {
+  Output menu = RunDisccheck({"menu", "sample-disc", "--language", "17"});
+  EXPECT_EQ(menu.status, 0) << menu.err;
+  EXPECT_NE(menu.out.find("  row 1: Requirements [DEFINE] \u8981\u4ef6\u3092\u96c6\u3081\u3001\u4e00\u89a7"
+                          "\u8868\u3067\u8ffd\u8de1\u3057\u307e\u3059\u3002\\n\\r40 MB \u5fc5\u8981\u3067"
+                          "\u3059\u3002\n"),
+            std::string::npos)
+      << menu.out;
+  Output simulated = RunDisccheck({"simulate", "sample-disc", "--language", "17", "--click", "5", "--answer", "ok"});
+  EXPECT_NE(simulated.out.find("| Orbit Studio 5 \u8a55\u4fa1\u7248 disc 2\\n\\r"), std::string::npos)
+      << simulated.out;
+  EXPECT_NE(simulated.out.find("disc change pending: Orbit Studio 5 \u8a55\u4fa1\u7248 disc 2"), std::string::npos)
+      << simulated.out;
+}
+
 TEST(DisccheckSimulate, PlaysTheSampleDiscAsTheLauncherWould) {
   Output o = RunDisccheck({"simulate", "sample-disc", "--click", "3", "--click", "4", "--click", "5", "--answer",
                            "ok", "--answer", "retry", "--click", "6", "--click", "1", "--uncheck", "2", "--uncheck",

@@ -11,6 +11,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   launcher::ScriptedHost host;
+  // Half the inputs are read as Japanese text, where two-byte characters
+  // hide "]", "\\" and letters in their second byte.
+  host.codePage = size > 0 && (data[0] & 1) ? 932 : 1252;
   host.config = [](const std::string& key) {
     return key == "FileNotFoundDiskText" ? std::string("<br>disk was not found") : std::string();
   };
@@ -22,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, ""});
   std::vector<launcher::LaunchAct> entries(3);
-  launcher::FillExecutionList(text, entries);
+  launcher::FillExecutionList(text, entries, host.CodePageLeadBytes());
   try {
     launcher::RunSelection(host, state, host.config, table, entries);
   } catch (const launcher::LauncherError&) {

@@ -102,6 +102,31 @@ TEST_F(MessageWindowsTest, EnterAtTheFirstShowingPressesTheFirstButtonAndEscapeN
   }
 }
 
+// Switched away from (Alt+Tab, a click elsewhere) and back, a question
+// still has its focused button, so that Enter answers it.
+TEST_F(MessageWindowsTest, AQuestionKeepsItsFocusedButtonWhenSwitchedAwayAndBack) {
+  HWND other = CreateWindowExA(0, "STATIC", "other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+  HWND focusedAfter = nullptr;
+  WindowAnswerer answer("TDialogOKCancelForm", kText, [&](HWND form) {
+    PostMessageA(test::FocusOf(uiThread_), WM_KEYDOWN, VK_TAB, 0);  // to Cancel
+    EXPECT_TRUE(test::WaitFor([&] { return GetDlgCtrlID(test::FocusOf(uiThread_)) == IDCANCEL; }, 2000));
+    SetForegroundWindow(other);
+    EXPECT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == other; }, 2000));
+    SetForegroundWindow(form);
+    EXPECT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == form; }, 2000));
+    const bool refocused = test::WaitFor([&] { return IsChild(form, test::FocusOf(uiThread_)); }, 2000);
+    EXPECT_TRUE(refocused);
+    if (!refocused) return Click(form, IDOK);  // Enter would reach no button: end the question
+    focusedAfter = test::FocusOf(uiThread_);
+    PostMessageA(focusedAfter, WM_KEYDOWN, VK_RETURN, 0);
+  });
+  EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "Switch away and back"));
+  ASSERT_TRUE(answer.Finish());
+  EXPECT_EQ(GetDlgCtrlID(focusedAfter), IDCANCEL);
+  DestroyWindow(other);
+}
+
 TEST_F(MessageWindowsTest, TabMovesTheFocusAndEnterPressesWhatHasIt) {
   WindowAnswerer answer("TDialogOKCancelForm", kText, [&](HWND) {
     const HWND first = test::FocusOf(uiThread_);

@@ -105,7 +105,7 @@ void DiscChecker::CheckMenuButtons() {
       Warn(prefix + "Text", prefix + "Text is set but " + prefix + "Action is empty: a click asks for a file that is not there");
       continue;
     }
-    if (IsChecklistAction(action)) {
+    if (IsChecklistAction(action, disc_.Lead())) {
       CheckCompound(n, action);
     } else {
       CheckAction(prefix + "Action", action, false, "");
@@ -116,11 +116,11 @@ void DiscChecker::CheckMenuButtons() {
 void DiscChecker::CheckCompound(int button, const std::string& list) {
   const std::string key = "Button" + std::to_string(button) + "Action";
   size_t items = 0, empty = 0;
-  for (const std::string& item : SplitCompoundList(list)) {
+  for (const std::string& item : SplitCompoundList(list, disc_.Lead())) {
     if (item.empty()) {
       ++empty;
     } else if (++items <= static_cast<size_t>(disc_.session->ActionTotal)) {
-      const std::string number = EntryNumberOf(item, [this](std::string_view s) { return disc_.host->UpperCase(s); });
+      const std::string number = EntryNumberOf(item, disc_.Upper(), disc_.Lead());
       try {
         const int32_t n = StrToInt(number);
         if (n < 1 || n > disc_.session->ActionTotal) {
@@ -205,9 +205,9 @@ void DiscChecker::CheckBackgrounds() {
 
 void DiscChecker::CheckLineBreaks() {
   for (const PropertyEntry& entry : disc_.entries) {
-    const bool action = entry.key.find("Action") != std::string::npos;
+    const bool action = ContainsText(entry.key, "Action", disc_.Lead());
     if (action || kBreakingKeys.count(entry.key)) continue;
-    if (disc_.host->UpperCase(entry.value).find("<BR>") != std::string::npos) {
+    if (ContainsText(disc_.host->UpperCase(entry.value), "<BR>", disc_.Lead())) {
       report_.Warn(file_, entry.line,
                    "'<br>' in " + Text(entry.key) + " is shown as it stands: the launcher breaks lines only in "
                    "InstallCompleteMessage, InstallInsertMsg1 and 2, FileNotFoundDiskText and [DIALOG] actions" +

@@ -64,7 +64,7 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
       lines.push_back("button " + std::to_string(n) + ": hidden");
       continue;
     }
-    const bool checklist = IsChecklistAction(shown.action);
+    const bool checklist = IsChecklistAction(shown.action, disc->Lead());
     lines.push_back("button " + std::to_string(n) + ": " + Utf8(*disc, shown.caption) +
                     (shown.hint.empty() ? "" : " [tooltip: " + Utf8(*disc, shown.hint) + "]") + " -> " +
                     Utf8(*disc, shown.action) + (checklist ? "" : ConsentNote(*disc, shown.action, false, "")));
@@ -73,10 +73,10 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
     int row = 0;
     for (const LaunchAct& entry : disc->session->ActionExecArray) {
       if (entry.Action.empty()) continue;
-      const std::string number = EntryNumberOf(entry.Action, upper);
+      const std::string number = EntryNumberOf(entry.Action, upper, disc->Lead());
       lines.push_back("  row " + std::to_string(++row) + ": " + Utf8(*disc, disc->Value("Text" + number)) + " [" +
                       Utf8(*disc, disc->Value("Type" + number)) + "] " +
-                      OneLine(Utf8(*disc, DescriptionText(disc->Value("Description" + number)))) +
+                      OneLine(Utf8(*disc, DescriptionText(disc->Value("Description" + number), disc->Lead()))) +
                       RowConsentNote(*disc, number));
     }
   }

@@ -74,7 +74,7 @@ std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uin
     disc->archive.Open(OpenPlatformFile(DiscFolderHost::SystemPath(folder + "\\install.jar")));
     if (auto text = disc->archive.Extract(disc->Settings().PropertiesMember)) {
       disc->entries = ReadPropertiesSection(std::string(text->begin(), text->end()), disc->Settings().ConfigSection,
-                                            [&](std::string_view s) { return disc->host->UpperCase(s); });
+                                            disc->Upper(), disc->Lead());
     }
   } catch (const ArchiveError&) {
     // start-up says what is wrong with the archive

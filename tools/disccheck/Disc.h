@@ -41,6 +41,11 @@ struct Disc {
   // A configuration value as 8-bit text.
   std::string Value(const std::string& key) const { return session->ConfigText(key); }
   ConfigLookup Lookup() const { return session->Config(); }
+  // The disc's code page: where its texts' characters start.
+  LeadBytes Lead() const { return host->CodePageLeadBytes(); }
+  UpperCaseFn Upper() const {
+    return [this](std::string_view s) { return host->UpperCase(s); };
+  }
   // The line of the last entry with this exact key, 0 when there is none.
   size_t LineOf(const std::string& key) const;
   // A file of the disc in the drive (this one, or another of the set while

@@ -64,12 +64,12 @@ bool Simulation::Click(int button) {
   const ActionState before = disc_.session->State;
   disc_.session->InstallButtonClick(ActionRequest{shown.action, false, ""});
   TakeEvents();
-  if (IsChecklistAction(shown.action)) {
+  if (IsChecklistAction(shown.action, disc_.Lead())) {
     const UpperCaseFn upper = [this](std::string_view s) { return disc_.host->UpperCase(s); };
     int row = 0;
     for (const LaunchAct& entry : disc_.session->ActionExecArray) {
       if (entry.Action.empty()) continue;
-      const std::string number = EntryNumberOf(entry.Action, upper);
+      const std::string number = EntryNumberOf(entry.Action, upper, disc_.Lead());
       Note("  row " + std::to_string(++row) + " [x] " + disc_.Value("Text" + number) + " (" + entry.Action + ", " +
            disc_.Value("Type" + number) + ")");
     }

@@ -34,7 +34,7 @@ BitmapHandle CreateDib(const Bitmap& bitmap) {
 
 BitmapHandle LoadJpegResource(int id) {
   HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
+  HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) return {};

@@ -185,6 +185,19 @@ LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && modal_) modalResult_ = LOWORD(wParam);
       return 0;
+    case WM_ACTIVATE:
+      // As dialog boxes do: the focused button is remembered when another
+      // window comes to the front and given back when this one returns, so
+      // that Enter still answers it.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(window_, focused)) lastFocus_ = focused;
+      } else if (!HIWORD(wParam)) {
+        HWND focus = lastFocus_ ? lastFocus_ : (buttons_.empty() ? nullptr : buttons_.front());
+        if (focus) SetFocus(focus);
+        return 0;
+      }
+      break;
     case WM_CLOSE:
       if (modal_) {
         modalResult_ = IDCANCEL;

@@ -1,5 +1,7 @@
 #include "windows/kit/WindowClass.h"
 
+#include "windows/resources/resource.h"
+
 #include "core/Texts.h"
 
 namespace launcher {
@@ -22,7 +24,7 @@ void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background,
   windowClass.style = style;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_LAUNCHER));
   windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;

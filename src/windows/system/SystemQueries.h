@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "core/Properties.h"
+#include "core/CodePageText.h"
+#include "core/UpperCase.h"
 
 namespace launcher {
 
@@ -15,6 +16,7 @@ bool IsFilePresent(const std::string& name);
 // The string value `valueName` under the key path (root name, "\", sub-key);
 // empty when key or value is missing or empty. A value of another type
 // raises "Invalid data type for '%s'". The key is opened for reading only.
-std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase);
+std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase,
+                             const LeadBytes& lead = kSingleByte);
 
 }  // namespace launcher
