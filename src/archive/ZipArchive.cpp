@@ -1,8 +1,6 @@
 #include "archive/ZipArchive.h"
 
-#include <zlib.h>
-
-#include "archive/Deflate64.h"
+#include "archive/Inflater.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,7 +21,6 @@ constexpr size_t kLocalSize = 30;
 constexpr uint64_t kMaxComment = 0xFFFF;
 // A directory of this size holds far more entries than any disc needs.
 constexpr uint64_t kMaxDirectorySize = 64ull * 1024 * 1024;
-constexpr size_t kReadChunk = 64 * 1024;
 constexpr uint16_t kStored = 0;
 constexpr uint16_t kDeflated = 8;
 constexpr uint16_t kDeflate64 = 9;
@@ -232,13 +229,11 @@ std::optional<std::vector<uint8_t>> ZipArchive::Extract(std::string_view name) {
   }
 
   const uint64_t offset = DataOffset(entry);
-  std::vector<uint8_t> data = entry.method == kStored    ? ReadStored(entry, offset)
-                              : entry.method == kDeflated ? Inflate(entry, offset)
-                                                          : InflateDeflate64(entry, offset);
-
-  uLong crc = crc32(0L, Z_NULL, 0);
-  crc = crc32(crc, data.data(), static_cast<uInt>(data.size()));
-  if (static_cast<uint32_t>(crc) != entry.crc) BadMember(entry, "its CRC-32 does not match");
+  std::vector<uint8_t> data =
+      entry.method == kStored
+          ? ReadStored(entry, offset)
+          : Decompress(entry, offset, entry.method == kDeflated ? DeflateVariant::kDeflate : DeflateVariant::kDeflate64);
+  if (Crc32(data) != entry.crc) BadMember(entry, "its CRC-32 does not match");
   return data;
 }
 
@@ -270,40 +265,7 @@ std::vector<uint8_t> ZipArchive::ReadStored(const Entry& entry, uint64_t offset)
   return data;
 }
 
-std::vector<uint8_t> ZipArchive::Inflate(const Entry& entry, uint64_t offset) {
-  std::vector<uint8_t> data(static_cast<size_t>(entry.size));
-  std::vector<uint8_t> chunk(kReadChunk);
-  z_stream stream{};
-  if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) BadMember(entry, "the decompressor cannot start");
-  struct Ender {
-    z_stream* s;
-    ~Ender() { inflateEnd(s); }
-  } ender{&stream};
-
-  stream.next_out = data.data();
-  stream.avail_out = static_cast<uInt>(data.size());
-  uint64_t remaining = entry.compressedSize;
-  for (;;) {
-    if (stream.avail_in == 0 && remaining > 0) {
-      size_t n = static_cast<size_t>(std::min<uint64_t>(remaining, chunk.size()));
-      if (!file_->ReadAt(offset, chunk.data(), n)) BadMember(entry, "its data cannot be read");
-      offset += n;
-      remaining -= n;
-      stream.next_in = chunk.data();
-      stream.avail_in = static_cast<uInt>(n);
-    }
-    int result = inflate(&stream, Z_NO_FLUSH);
-    if (result == Z_STREAM_END) break;
-    if (result == Z_OK) continue;
-    if (result == Z_BUF_ERROR && stream.avail_out == 0) BadMember(entry, "it holds more data than declared");
-    if (result == Z_BUF_ERROR && stream.avail_in == 0 && remaining == 0) BadMember(entry, "its data ends early");
-    BadMember(entry, "its compressed data is damaged");
-  }
-  if (stream.total_out != entry.size) BadMember(entry, "it holds less data than declared");
-  return data;
-}
-
-std::vector<uint8_t> ZipArchive::InflateDeflate64(const Entry& entry, uint64_t offset) {
+std::vector<uint8_t> ZipArchive::Decompress(const Entry& entry, uint64_t offset, DeflateVariant variant) {
   std::vector<uint8_t> data(static_cast<size_t>(entry.size));
   uint64_t remaining = entry.compressedSize;
   const InflateSource source = [&](std::span<uint8_t> buffer) -> size_t {
@@ -313,7 +275,7 @@ std::vector<uint8_t> ZipArchive::InflateDeflate64(const Entry& entry, uint64_t o
     remaining -= n;
     return n;
   };
-  switch (launcher::InflateDeflate64(source, data)) {
+  switch (Inflate(variant, source, data)) {
     case InflateResult::kComplete: return data;
     case InflateResult::kTooLong: BadMember(entry, "it holds more data than declared");
     case InflateResult::kTooShort: BadMember(entry, "it holds less data than declared");

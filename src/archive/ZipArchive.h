@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/Inflater.h"
 #include "archive/RandomAccessFile.h"
 
 namespace launcher {
@@ -71,8 +72,7 @@ class ZipArchive {
   const Entry* FindEntry(std::string_view name) const;
   uint64_t DataOffset(const Entry& entry);
   std::vector<uint8_t> ReadStored(const Entry& entry, uint64_t offset);
-  std::vector<uint8_t> Inflate(const Entry& entry, uint64_t offset);
-  std::vector<uint8_t> InflateDeflate64(const Entry& entry, uint64_t offset);
+  std::vector<uint8_t> Decompress(const Entry& entry, uint64_t offset, DeflateVariant variant);
 
   std::unique_ptr<RandomAccessFile> file_;
   std::vector<Entry> entries_;

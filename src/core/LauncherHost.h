@@ -12,6 +12,7 @@
 
 #include "archive/RandomAccessFile.h"
 #include "core/CodePageText.h"
+#include "core/Verdict.h"
 
 namespace launcher {
 
@@ -69,6 +70,11 @@ class LauncherHost {
   // The system's error number of the last failed start, and its message.
   virtual uint32_t LastStartError() = 0;
   virtual std::string LastErrorText() = 0;
+
+  // For the support log, when the launcher keeps one: a line of its own,
+  // and what became of an action (its label, its verdict and code).
+  virtual void Log(const std::string&) {}
+  virtual void Outcome(const std::string& /*label*/, Verdict, int64_t /*code*/) {}
 
   // Brings the application window to the front.
   virtual void ForceForeground() = 0;

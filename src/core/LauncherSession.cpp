@@ -1,6 +1,7 @@
 #include "core/LauncherSession.h"
 
 #include "core/Selection.h"
+#include "core/Tokens.h"
 
 namespace launcher {
 
@@ -14,6 +15,7 @@ ConfigLookup LauncherSession::Config() const {
 
 void LauncherSession::FormCreate() {
   GetConfig(host_, InstallJar, Settings);
+  LogStartup();
   const ConfigLookup config = Config();
 
   ActionTotal = ReadActionTotal(config);
@@ -63,12 +65,37 @@ void LauncherSession::ClearActionExecArray() {
   for (LaunchAct& entry : ActionExecArray) entry = LaunchAct{};
 }
 
-ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender) {
+void LauncherSession::LogStartup() {
+  host_.Log("start-up: directory " + ReturnCurrentDirectory(host_) + ", language " +
+            std::to_string(PrimaryLanguage(host_.ThreadLocale())) + ", section " + Settings.ConfigSection + ", " +
+            Settings.PropertiesMember + " with " + std::to_string(Settings.EntryKeys.size()) + " keys");
+}
+
+ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, const std::string& caption) {
+  host_.Log("click: menu button " + caption + " -> " + sender.ButtonAction);
   if (IsChecklistAction(sender.ButtonAction, host_.CodePageLeadBytes())) {
     CompoundAction(sender.ButtonAction);
     return ActionResult{};
   }
-  return SingleAction(host_, State, Config(), sender);
+  const ActionResult result = SingleAction(host_, State, Config(), sender);
+  // Messages and the exit action have nothing to report unless they failed.
+  if (!result.commandLine.empty() || result.verdict != Verdict::kSucceeded) {
+    host_.Outcome(caption, result.verdict, result.code);
+  }
+  ReportSingleAction(result, caption);
+  return result;
+}
+
+void LauncherSession::ReportSingleAction(const ActionResult& result, const std::string& caption) {
+  const char* key = result.verdict == Verdict::kFailed ? "InstallFailedMessage"
+                    : NeedsRestart(result.verdict)     ? "InstallRestartMessage"
+                                                       : nullptr;
+  const std::string message = key ? ConfigText(key) : std::string();
+  if (message.empty()) return;
+  const UpperCaseFn upper = [this](std::string_view s) { return host_.UpperCase(s); };
+  host_.ShowInfoDialog(ConfigText("LauncherTitle"),
+                       WithLineBreaks(message, upper, host_.CodePageLeadBytes()) + "\n\r" + caption);
+  host_.ForceForeground();
 }
 
 void LauncherSession::CompoundAction(const std::string& compoundList) {
@@ -110,9 +137,13 @@ void LauncherSession::InstallChecksClickCheck(int row, bool checked) {
   }
 }
 
-void LauncherSession::btnCancelClick() { view_.ShowPage(LauncherPage::kMenu); }
+void LauncherSession::btnCancelClick() {
+  host_.Log("click: cancel");
+  view_.ShowPage(LauncherPage::kMenu);
+}
 
 void LauncherSession::btnInstallClick() {
+  host_.Log("click: install");
   view_.ShowPage(LauncherPage::kMenu);
   RunSelection(host_, State, Config(), ActionTable, ActionExecArray);
 }

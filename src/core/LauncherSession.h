@@ -36,8 +36,9 @@ class LauncherSession {
   ConfigLookup Config() const;
 
   // A menu button (or any sender carrying an action) was clicked: a
-  // checklist opens the selection page, anything else runs at once.
-  ActionResult InstallButtonClick(const ActionRequest& sender);
+  // checklist opens the selection page, anything else runs at once. The
+  // caption names the button in the failure and restart notices.
+  ActionResult InstallButtonClick(const ActionRequest& sender, const std::string& caption = {});
   void CompoundAction(const std::string& compoundList);
   // The pointer is over checklist row `row` (-1: no row): that row is
   // selected, its description shown and its stage lit.
@@ -64,6 +65,10 @@ class LauncherSession {
 
  private:
   void ShowBackground(LauncherPage page, const std::string& member);
+  void LogStartup();
+  // Tells the user about a menu action that failed or needs a restart, when
+  // the disc has words for it.
+  void ReportSingleAction(const ActionResult& result, const std::string& caption);
 
   LauncherHost& host_;
   LauncherView& view_;

@@ -1,5 +1,7 @@
 #include "core/Selection.h"
 
+#include <algorithm>
+
 #include "core/Tokens.h"
 
 namespace launcher {
@@ -51,17 +53,35 @@ int StageIndexFor(const std::string& stage) {
   return kStageCount - 1;
 }
 
-void RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
-                  const std::vector<Actions>& table, const std::vector<LaunchAct>& entries) {
+std::string CompletionText(const ConfigLookup& config, const std::vector<InstallRunEntry>& entries,
+                           const UpperCaseFn& upperCase, const LeadBytes& lead) {
+  std::string text = WithLineBreaks(config("InstallCompleteMessage"), upperCase, lead);
+  const std::string failedMessage = config("InstallFailedMessage");
+  const std::string restartMessage = config("InstallRestartMessage");
+  auto any = [&entries](auto test) { return std::any_of(entries.begin(), entries.end(), test); };
+  const bool notInstalled = any([](const InstallRunEntry& e) { return !Succeeded(e.verdict); });
+  if (!failedMessage.empty() && notInstalled) {
+    text += "\n\r\n\r" + WithLineBreaks(failedMessage, upperCase, lead);
+    for (const InstallRunEntry& entry : entries) {
+      if (!Succeeded(entry.verdict)) text += "\n\r" + entry.label;
+    }
+  }
+  const bool restart = any([](const InstallRunEntry& e) { return NeedsRestart(e.verdict); });
+  if (!restartMessage.empty() && restart) text += "\n\r\n\r" + WithLineBreaks(restartMessage, upperCase, lead);
+  return text;
+}
+
+InstallRun RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
+                        const std::vector<Actions>& table, const std::vector<LaunchAct>& entries) {
   const UpperCaseFn upper = [&host](std::string_view s) { return host.UpperCase(s); };
   const LeadBytes lead = host.CodePageLeadBytes();
   const std::string title = config("LauncherTitle");
-  int runCount = 0;
+  InstallRun run;
   for (const LaunchAct& entry : entries) {
     if (!entry.Selected) continue;
-    ++runCount;
     const int32_t number = StrToInt(EntryNumberOf(entry.Action, upper, lead));
     if (number < 1 || static_cast<size_t>(number) > table.size()) {
+      run.entries.push_back({entry.Action, Verdict::kFailed, 0});
       host.ShowError("'" + entry.Action + "' names no configured action (there are " + std::to_string(table.size()) +
                      "); it was skipped");
       continue;
@@ -71,10 +91,18 @@ void RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& co
     const ActionRequest carrier{record.Action, record.Assist, record.AssistText};
     host.ShowDelayDialog(title, config("InstallProgressMessage") + "\n\r\n\r" + record.Text, kNoticeSeconds);
     host.ForceForeground();
-    SingleAction(host, state, config, carrier);
+    const std::vector<int32_t> successCodes =
+        ParseSuccessCodes(config("SuccessCodes" + std::to_string(number))).value_or(std::vector<int32_t>{});
+    const ActionResult result = SingleAction(host, state, config, carrier, successCodes);
+    run.entries.push_back({record.Text, result.verdict, result.code});
+    host.Outcome(record.Text, result.verdict, result.code);
   }
-  if (runCount > 0) host.ShowInfoDialog(title, WithLineBreaks(config("InstallCompleteMessage"), upper, lead));
+  if (!run.entries.empty()) {
+    run.completionText = CompletionText(config, run.entries, upper, lead);
+    host.ShowInfoDialog(title, run.completionText);
+  }
   host.ForceForeground();
+  return run;
 }
 
 }  // namespace launcher

@@ -49,11 +49,28 @@ std::string DescriptionText(const std::string& description, const LeadBytes& lea
 // TEST 3, DEPLOY 4, anything else MANAGE 5.
 int StageIndexFor(const std::string& stage);
 
+// What each entry of an install run came to: its label and its verdict.
+struct InstallRunEntry {
+  std::string label;
+  Verdict verdict = Verdict::kSucceeded;
+  int64_t code = 0;
+};
+struct InstallRun {
+  std::vector<InstallRunEntry> entries;
+  std::string completionText;  // empty when no completion window was shown
+};
+
+// The completion window's text: "InstallCompleteMessage"; when the disc
+// sets them, "InstallFailedMessage" with the label of every entry that did
+// not succeed, and "InstallRestartMessage" when one needs a restart.
+std::string CompletionText(const ConfigLookup& config, const std::vector<InstallRunEntry>& entries,
+                           const UpperCaseFn& upperCase, const LeadBytes& lead = kSingleByte);
+
 // btnInstallClick after the menu page is in front: each selected entry in
 // list order after its notice, then the completion message when any entry
 // was taken up. An entry number that is no integer raises LauncherError
 // and ends the run; one outside the table is skipped with a message.
-void RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
-                  const std::vector<Actions>& table, const std::vector<LaunchAct>& entries);
+InstallRun RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
+                        const std::vector<Actions>& table, const std::vector<LaunchAct>& entries);
 
 }  // namespace launcher

@@ -1,6 +1,9 @@
 #include "core/SingleAction.h"
 
+#include <algorithm>
+
 #include "core/CommandLine.h"
+#include "core/Selection.h"
 #include "core/Config.h"
 #include "core/Startup.h"
 #include "core/Tokens.h"
@@ -23,11 +26,13 @@ std::string RequestedDiscOf(const std::string& text, const LeadBytes& lead) {
 
 class Runner {
  public:
-  Runner(LauncherHost& host, ActionState& state, const ConfigLookup& config, const ActionRequest& sender)
+  Runner(LauncherHost& host, ActionState& state, const ConfigLookup& config, const ActionRequest& sender,
+         const std::vector<int32_t>& successCodes)
       : host_(host),
         state_(state),
         config_(config),
         sender_(sender),
+        successCodes_(successCodes),
         upper_([&host](std::string_view s) { return host.UpperCase(s); }),
         lead_(host.CodePageLeadBytes()) {}
 
@@ -52,6 +57,7 @@ class Runner {
   ActionState& state_;
   const ConfigLookup& config_;
   const ActionRequest& sender_;
+  const std::vector<int32_t>& successCodes_;
   UpperCaseFn upper_;
   LeadBytes lead_;
   ActionResult result_;
@@ -69,6 +75,7 @@ bool Runner::RunOnce() {
   try {
     state_.RegisteredPath = host_.GetRegistryValue(config_("RegKey"), "PathName");
   } catch (const LauncherError& error) {
+    result_.verdict = Verdict::kFailed;
     host_.ShowError(error.what());
     return false;
   }
@@ -107,13 +114,17 @@ bool Runner::AskForDisc(std::string& text) {
   if (state_.RequestedDisc == state_.CurrentDiscTitle) return true;
   const bool inserted = host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question);
   host_.ForceForeground();
-  if (!inserted) state_.DiskChangePending = false;
+  if (!inserted) {
+    state_.DiskChangePending = false;
+    result_.verdict = Verdict::kCancelled;
+  }
   return inserted;
 }
 
 bool Runner::Fits(const std::string& commandLine) {
   if (commandLine.size() <= kCommandLineLimit) return true;
   result_.tooLong = true;
+  result_.verdict = Verdict::kFailed;
   host_.ShowError("This action was not started: its command line is longer than " +
                   std::to_string(kCommandLineLimit) + " characters (" + std::to_string(commandLine.size()) +
                   "). The action is: " + sender_.ButtonAction);
@@ -139,7 +150,14 @@ void Runner::Start(std::string text) {
     Started(text, StartWay::kPlain);
     result = StartElevatedIfNeeded(host_.RunWinProcess(text, kShowNormal), text);
   }
-  if (result == -1) host_.ShowMessage(host_.LastErrorText());
+  if (result == -1) {
+    result_.verdict = Verdict::kFailed;
+    result_.code = host_.LastStartError();
+    host_.ShowMessage(host_.LastErrorText());
+    return;
+  }
+  result_.verdict = VerdictOfExitCode(result, successCodes_);
+  result_.code = result;
 }
 
 // A program that needs administrator rights does not start plainly; the
@@ -160,14 +178,15 @@ bool Runner::AskToRetry(const std::string& fileToCheck) {
   result_.fileMissing = true;
   const bool retry = host_.ShowRetryCancelDialog(config_("FileNotFoundDiskPromptTitle"), fileToCheck + body);
   host_.ForceForeground();
+  if (!retry) result_.verdict = Verdict::kCancelled;
   return retry;
 }
 
 }  // namespace
 
 ActionResult SingleAction(LauncherHost& host, ActionState& state, const ConfigLookup& config,
-                          const ActionRequest& sender) {
-  Runner runner(host, state, config, sender);
+                          const ActionRequest& sender, const std::vector<int32_t>& successCodes) {
+  Runner runner(host, state, config, sender, successCodes);
   // Retry runs the whole action again, registry and disc question included.
   while (runner.RunOnce()) {
   }

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/LauncherHost.h"
+#include "core/Verdict.h"
 #include "core/Startup.h"
 
 namespace launcher {
@@ -44,12 +47,17 @@ struct ActionResult {
   bool tooLong = false;      // the command line was refused for its length
   std::string commandLine;   // the last command line started, empty when none was
   StartWay way = StartWay::kPlain;
+  Verdict verdict = Verdict::kSucceeded;
+  // The program's exit code, or the system's error number when it could not
+  // be started; 0 when nothing was started.
+  int64_t code = 0;
 };
 
 inline constexpr int16_t kShowNormal = 1;
 
-// Runs the action text of `sender` with the configuration `config`.
+// Runs the action text of `sender` with the configuration `config`; the
+// program it starts succeeds with 0 and with `successCodes`.
 ActionResult SingleAction(LauncherHost& host, ActionState& state, const ConfigLookup& config,
-                          const ActionRequest& sender);
+                          const ActionRequest& sender, const std::vector<int32_t>& successCodes = {});
 
 }  // namespace launcher

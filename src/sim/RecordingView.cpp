@@ -13,7 +13,7 @@ void RecordingView::SetBackground(LauncherPage target, const std::vector<uint8_t
 
 void RecordingView::ShowPage(LauncherPage shown) {
   page = shown;
-  if (record_) record_(SimEvent::Page(shown));
+  if (record_) record_(HostEvent::Page(shown));
 }
 
 void RecordingView::FillRows(const std::vector<std::string>& filled) {

@@ -12,7 +12,7 @@
 #include "core/LauncherView.h"
 #include "core/Selection.h"
 #include "core/Startup.h"
-#include "sim/SimEvent.h"
+#include "core/HostEvent.h"
 
 namespace launcher {
 
@@ -23,7 +23,7 @@ class RecordingView : public LauncherView {
     bool visible = true;
   };
 
-  explicit RecordingView(std::function<void(SimEvent)> record = {}) : record_(std::move(record)) {}
+  explicit RecordingView(std::function<void(HostEvent)> record = {}) : record_(std::move(record)) {}
 
   void SetTitle(const std::string& text) override { title = text; }
   void SetInstallCaption(const std::string& caption) override { installCaption = caption; }
@@ -50,7 +50,7 @@ class RecordingView : public LauncherView {
   std::array<bool, kStageCount> litStages{true, true, true, true, true, true};
 
  private:
-  std::function<void(SimEvent)> record_;
+  std::function<void(HostEvent)> record_;
 };
 
 }  // namespace launcher

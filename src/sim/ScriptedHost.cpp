@@ -5,7 +5,7 @@
 
 namespace launcher {
 
-void ScriptedHost::Record(SimEvent event) {
+void ScriptedHost::Record(HostEvent event) {
   events.push_back(Describe(event));
   log.push_back(std::move(event));
 }
@@ -39,27 +39,32 @@ bool ScriptedHost::Answer() {
 }
 
 void ScriptedHost::ShowInfoDialog(const std::string& title, const std::string& text) {
-  Record(SimEvent::Dialog(SimEvent::Kind::kInfo, title, text));
+  Record(HostEvent::Dialog(HostEvent::Kind::kInfo, title, text));
 }
 
 bool ScriptedHost::ShowOKCancelDialog(const std::string& title, const std::string& text) {
   const bool ok = Answer();
-  Record(SimEvent::Dialog(SimEvent::Kind::kOkCancel, title, text, ok));
+  Record(HostEvent::Dialog(HostEvent::Kind::kOkCancel, title, text, ok));
   return ok;
 }
 
 bool ScriptedHost::ShowRetryCancelDialog(const std::string& title, const std::string& text) {
   const bool retry = Answer();
-  Record(SimEvent::Dialog(SimEvent::Kind::kRetryCancel, title, text, retry));
+  Record(HostEvent::Dialog(HostEvent::Kind::kRetryCancel, title, text, retry));
   return retry;
 }
 
-void ScriptedHost::ShowMessage(const std::string& text) { Record(SimEvent::Dialog(SimEvent::Kind::kMessage, {}, text)); }
+void ScriptedHost::ShowMessage(const std::string& text) { Record(HostEvent::Dialog(HostEvent::Kind::kMessage, {}, text)); }
 
-void ScriptedHost::ShowError(const std::string& text) { Record(SimEvent::Dialog(SimEvent::Kind::kError, {}, text)); }
+void ScriptedHost::ShowError(const std::string& text) { Record(HostEvent::Dialog(HostEvent::Kind::kError, {}, text)); }
 
 void ScriptedHost::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {
-  Record(SimEvent::Notice(title, text, seconds));
+  Record(HostEvent::Notice(title, text, seconds));
+}
+
+int32_t ScriptedHost::Started(uint32_t error) {
+  const auto scripted = exitCodes.find(++starts_);
+  return Started(scripted == exitCodes.end() ? startResult : scripted->second, error);
 }
 
 int32_t ScriptedHost::Started(int32_t result, uint32_t error) {
@@ -68,17 +73,17 @@ int32_t ScriptedHost::Started(int32_t result, uint32_t error) {
 }
 
 int32_t ScriptedHost::RunWinProcess(const std::string& commandLine, int16_t) {
-  Record(SimEvent::Start(StartWay::kPlain, commandLine));
-  return Started(startResult, startError);
+  Record(HostEvent::Start(StartWay::kPlain, commandLine));
+  return Started(startError);
 }
 
 int32_t ScriptedHost::WinExecAndWait32(const std::string& commandLine, int16_t) {
-  Record(SimEvent::Start(StartWay::kAssisted, commandLine));
-  return Started(startResult, startError);
+  Record(HostEvent::Start(StartWay::kAssisted, commandLine));
+  return Started(startError);
 }
 
 int32_t ScriptedHost::StartElevated(const std::string& program, const std::string& parameters, int16_t) {
-  Record(SimEvent::Start(StartWay::kElevated, program, parameters));
+  Record(HostEvent::Start(StartWay::kElevated, program, parameters));
   return Started(elevatedResult, elevatedError);
 }
 

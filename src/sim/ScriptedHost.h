@@ -16,7 +16,7 @@
 #include "core/Config.h"
 #include "core/LauncherHost.h"
 #include "core/Startup.h"
-#include "sim/SimEvent.h"
+#include "core/HostEvent.h"
 
 namespace launcher {
 
@@ -41,9 +41,15 @@ class ScriptedHost : public LauncherHost {
   uint32_t elevatedError = 0;
   std::string lastErrorText = "The system cannot find the file specified";
 
-  std::vector<SimEvent> log;
-  std::vector<std::string> events;  // the log, one line an event (Describe)
-  void Record(SimEvent event);
+  // What the Nth start (from 1) ends with; others end with startResult.
+  std::map<int, int32_t> exitCodes;
+
+  std::vector<HostEvent> log;       // everything, what became of each action included
+  std::vector<std::string> events;  // what it showed and started, one line an event (Describe)
+  void Record(HostEvent event);
+  void Outcome(const std::string& label, Verdict verdict, int64_t code) override {
+    log.push_back(HostEvent::Outcome(label, verdict, code));
+  }
 
   std::string CurrentDirectory() override { return currentDirectory; }
   uint32_t ThreadLocale() override { return locale; }
@@ -75,14 +81,16 @@ class ScriptedHost : public LauncherHost {
   std::optional<std::string> FindProgram(const std::string& name) override;
   uint32_t LastStartError() override { return lastStartError_; }
   std::string LastErrorText() override { return lastErrorText; }
-  void ForceForeground() override { Record(SimEvent::Of(SimEvent::Kind::kForeground)); }
-  void CloseMainWindow() override { Record(SimEvent::Of(SimEvent::Kind::kCloseMainWindow)); }
+  void ForceForeground() override { Record(HostEvent::Of(HostEvent::Kind::kForeground)); }
+  void CloseMainWindow() override { Record(HostEvent::Of(HostEvent::Kind::kCloseMainWindow)); }
 
  private:
   bool Answer();
+  int32_t Started(uint32_t error);
   int32_t Started(int32_t result, uint32_t error);
 
   uint32_t lastStartError_ = 0;
+  int starts_ = 0;
   uint8_t charset_ = kDefaultCharset;
 };
 

@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "windows/kit/Application.h"
 #include "windows/Main.h"
+#include "windows/system/FileLog.h"
 #include "windows/system/Handles.h"
 
 namespace {
@@ -39,14 +42,22 @@ namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   ProtectDllLoading();
   if (InstallerAsksForADisc()) return 0;
   if (FindWindowA(launcher::kMainWindowClass, nullptr)) return 0;
+  // The log is opened only when asked for: the launcher writes no file of
+  // its own accord.
+  std::optional<launcher::FileLog> log;
+  if (const auto path = launcher::LogFileOf(commandLine ? commandLine : "")) {
+    log.emplace(*path);
+    log->Write(std::string("start: launcher ") + LAUNCHER_VERSION + ", code page " + std::to_string(GetACP()));
+  }
   launcher::Application application("Install_Windows");
-  launcher::TInstallWindows mainWindow(application);
+  launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr);
   mainWindow.Place();
   mainWindow.Show();
   application.Run();
+  if (log) log->Write("end");
   return 0;
 }

@@ -15,10 +15,11 @@ constexpr int kDesignedLeft = 493, kDesignedTop = 406;
 
 }  // namespace
 
-TInstallWindows::TInstallWindows(Application& application)
+TInstallWindows::TInstallWindows(Application& application, LogSink* log)
     : application_(application),
       host_(application, {[this](uint8_t charset) { setCharset(charset); }, [this] { Close(); }}),
-      session_(host_, *this) {
+      logged_(host_, log),
+      session_(logged_, *this) {
   mainFont_ = CreateFontFrom(mainFontSpec_);
   RegisterWindowClass(kMainWindowClass, BoundWindowProc<TInstallWindows>, GetSysColorBrush(COLOR_BTNFACE));
   RECT frame{0, 0, kClientWidth, kClientHeight};
@@ -58,7 +59,7 @@ void TInstallWindows::FormCreate() {
     host_.AttachMessages(*Messages);
     session_.FormCreate();
   } catch (const std::exception& error) {
-    application_.ShowException(error);
+    logged_.ShowError(error.what());
   }
 }
 

@@ -13,6 +13,7 @@
 
 #include "core/LauncherSession.h"
 #include "core/LauncherView.h"
+#include "core/LoggedHost.h"
 #include "core/Selection.h"
 #include "windows/MessageWindows.h"
 #include "windows/Win32Host.h"
@@ -35,8 +36,9 @@ class TInstallWindows : private LauncherView {
   static constexpr int kClientWidth = 600;
   static constexpr int kClientHeight = 400;
 
-  // Creates the window hidden; its creation runs FormCreate.
-  explicit TInstallWindows(Application& application);
+  // Creates the window hidden; its creation runs FormCreate. With a log,
+  // everything the session does is written to it.
+  explicit TInstallWindows(Application& application, LogSink* log = nullptr);
   ~TInstallWindows() override;
   TInstallWindows(const TInstallWindows&) = delete;
   TInstallWindows& operator=(const TInstallWindows&) = delete;
@@ -83,6 +85,7 @@ class TInstallWindows : private LauncherView {
   Application& application_;
   HWND window_ = nullptr;
   Win32Host host_;
+  LoggedHost logged_;  // the host as the session sees it
   LauncherSession session_;
   Font mainFont_;
   FontSpec mainFontSpec_;
@@ -110,7 +113,7 @@ void TInstallWindows::Guarded(Work work) {
   try {
     work();
   } catch (const std::exception& error) {
-    application_.ShowException(error);
+    logged_.ShowError(error.what());  // the application's error box, and the log
   }
 }
 

@@ -7,7 +7,9 @@ namespace launcher {
 void TInstallWindows::InstallButtonClick(TInstallButton& sender) {
   const ActionRequest request{sender.ButtonAction(), sender.ButtonAssist(), sender.ButtonAssistText()};
   // After the exit action the button must not react to its own release.
-  if (session_.InstallButtonClick(request).outcome == ActionOutcome::kClosing) sender.SetClosing(true);
+  if (session_.InstallButtonClick(request, sender.Caption()).outcome == ActionOutcome::kClosing) {
+    sender.SetClosing(true);
+  }
 }
 
 void TInstallWindows::InstallChecksMouseMove(int x, int y) {

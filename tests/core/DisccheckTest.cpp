@@ -89,6 +89,9 @@ TEST(DisccheckCheck, FindsEveryMistakeOfABrokenDisc) {
            kProperties + ":19: warning: Type1 'Manage' is no stage word",
            kProperties + ":26: warning: Button8Action needs the disc 'Broken disc 2'",
            kProperties + ": warning: actions use $PWD: the disc works only from a path without blanks",
+           kProperties + ":29: error: SuccessCodes1 '0;3010' is no list of exit codes",
+           kProperties + ": warning: checklists run installers, but neither InstallFailedMessage nor "
+                         "InstallRestartMessage is set",
            std::string("install.jar/com/vestrel/integration/tools/launcher/image/launcherBad.jpg: warning: not a "
                        "readable JPEG picture"),
            std::string("install.jar/com/vestrel/integration/tools/launcher/image/launcherBadPg2.jpg: warning: is "

@@ -30,7 +30,7 @@ class LauncherSessionTest : public testing::Test {
   ActionRequest MenuButton(int n) const { return {view.menuButtons[static_cast<size_t>(n)].action, false, ""}; }
 
   DiscFolderHost host;
-  RecordingView view{[this](SimEvent event) { host.Record(std::move(event)); }};
+  RecordingView view{[this](HostEvent event) { host.Record(std::move(event)); }};
   LauncherSession session;
 };
 

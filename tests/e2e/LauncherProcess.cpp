@@ -24,8 +24,8 @@ void SendMouse(DWORD flags) {
 
 std::string LauncherExe() { return FullPath(LAUNCHER_EXE); }
 
-LauncherProcess::LauncherProcess(const std::string& discFolder) {
-  std::string commandLine = "\"" + LauncherExe() + "\"";
+LauncherProcess::LauncherProcess(const std::string& discFolder, const std::string& arguments) {
+  std::string commandLine = "\"" + LauncherExe() + "\"" + (arguments.empty() ? "" : " " + arguments);
   std::vector<char> writable(commandLine.begin(), commandLine.end());
   writable.push_back('\0');
   STARTUPINFOA startup{};

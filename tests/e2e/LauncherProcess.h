@@ -17,9 +17,10 @@ struct MessageBoxSeen {
 
 class LauncherProcess {
  public:
-  // Starts the launcher with the disc folder as its current directory. It
-  // inherits the test's environment, and under Wine its locale.
-  explicit LauncherProcess(const std::string& discFolder);
+  // Starts the launcher with the disc folder as its current directory and
+  // the arguments on its command line. It inherits the test's environment,
+  // and under Wine its locale.
+  explicit LauncherProcess(const std::string& discFolder, const std::string& arguments = "");
   // Ends the process if it is still running.
   ~LauncherProcess();
   LauncherProcess(const LauncherProcess&) = delete;

@@ -9,6 +9,7 @@
 #include "core/CommandLine.h"
 #include "core/Config.h"
 #include "core/Selection.h"
+#include "core/Verdict.h"
 #include "core/Texts.h"
 #include "image/Jpeg.h"
 
@@ -23,14 +24,15 @@ const std::set<std::string> kBreakingKeys = {"InstallCompleteMessage", "InstallI
 std::vector<std::string> KnownKeys(int32_t actionTotal) {
   std::vector<std::string> keys = {"ActionTotal", "LauncherTitle", "LauncherPartner", "InstallDialiogInstallButton",
                                    "InstallDialiogCancelButton", "InstallDialiogTitle", "InstallDialiogComponentInfo",
-                                   "InstallProgressMessage", "InstallCompleteMessage", "RegKey",
+                                   "InstallProgressMessage", "InstallCompleteMessage", "InstallFailedMessage",
+                                   "InstallRestartMessage", "RegKey",
                                    "AdditionalActionTitle", "InstallInsertMsg1", "InstallInsertMsg2",
                                    "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle"};
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     for (const char* part : {"Text", "ToolTip", "Action"}) keys.push_back("Button" + std::to_string(n) + part);
   }
   for (int32_t n = 1; n <= actionTotal; ++n) {
-    for (const char* part : {"Action", "Text", "Description", "Assist", "AssistText", "Type"}) {
+    for (const char* part : {"Action", "Text", "Description", "Assist", "AssistText", "Type", "SuccessCodes"}) {
       keys.push_back(part + std::to_string(n));
     }
   }
@@ -57,6 +59,7 @@ class DiscChecker {
   void CheckAction(const std::string& key, const std::string& action, bool assist, const std::string& assistText);
   void CheckBackgrounds();
   void CheckLineBreaks();
+  void CheckResultReporting();
 
   Disc& disc_;
   Report& report_;
@@ -71,6 +74,7 @@ void DiscChecker::Run() {
   CheckMenuButtons();
   CheckBackgrounds();
   CheckLineBreaks();
+  CheckResultReporting();
   if (usesCurrentDirectory_ && !pathWarned_) {
     pathWarned_ = true;
     report_.Warn(file_, 0,
@@ -213,6 +217,28 @@ void DiscChecker::CheckLineBreaks() {
                    "InstallCompleteMessage, InstallInsertMsg1 and 2, FileNotFoundDiskText and [DIALOG] actions" +
                    (entry.key.rfind("Description", 0) == 0 ? std::string(" (descriptions use \\n)") : std::string()));
     }
+  }
+}
+
+// What the disc tells its users about installers that did not succeed.
+void DiscChecker::CheckResultReporting() {
+  for (int32_t n = 1; n <= disc_.session->ActionTotal; ++n) {
+    const std::string key = "SuccessCodes" + std::to_string(n);
+    const std::string codes = disc_.Value(key);
+    if (!codes.empty() && !ParseSuccessCodes(codes)) {
+      Error(key, key + " '" + Text(codes) + "' is no list of exit codes (whole numbers separated by commas): the "
+                       "launcher counts only 0 as success for Action" + std::to_string(n));
+    }
+  }
+  bool checklists = false;
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    const MenuButtonTexts texts = MenuButtonFor(disc_.Lookup(), n);
+    checklists |= !texts.caption.empty() && IsChecklistAction(texts.action, disc_.Lead());
+  }
+  if (checklists && disc_.Value("InstallFailedMessage").empty() && disc_.Value("InstallRestartMessage").empty()) {
+    report_.Warn(file_, 0,
+                 "checklists run installers, but neither InstallFailedMessage nor InstallRestartMessage is set: the "
+                 "completion message reads the same whether the installers succeeded, failed or need a restart");
   }
 }
 

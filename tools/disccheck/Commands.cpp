@@ -85,13 +85,13 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
 }
 
 int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
-             const std::vector<SimulateStep>& steps, const std::vector<bool>& answers, bool json, std::ostream& out,
-             std::ostream& err) {
+             const SimulateScript& script, bool json, std::ostream& out, std::ostream& err) {
   std::unique_ptr<Disc> disc = LoadDisc(folder, language, 6, discs);
   if (!Started(*disc, err)) return 2;
   Simulation simulation(*disc);
-  simulation.SetAnswers(std::deque<bool>(answers.begin(), answers.end()));
-  for (const SimulateStep& step : steps) {
+  simulation.SetAnswers(std::deque<bool>(script.answers.begin(), script.answers.end()));
+  disc->host->exitCodes = script.exitCodes;
+  for (const SimulateStep& step : script.steps) {
     if (step.kind == SimulateStep::kClick && !simulation.Click(step.number)) break;
     if (step.kind == SimulateStep::kUncheck) simulation.Uncheck(step.number);
     if (step.kind == SimulateStep::kInstall) simulation.Install();

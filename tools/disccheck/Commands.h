@@ -14,9 +14,14 @@ struct SimulateStep {
   enum Kind { kClick, kUncheck, kInstall } kind;
   int number = 0;
 };
+// What the simulated user does, says and what the programs end with.
+struct SimulateScript {
+  std::vector<SimulateStep> steps;
+  std::vector<bool> answers;
+  std::map<int, int32_t> exitCodes;  // by the order of the starts, from 1; 0 for the others
+};
 int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
-             const std::vector<SimulateStep>& steps, const std::vector<bool>& answers, bool json, std::ostream& out,
-             std::ostream& err);
+             const SimulateScript& script, bool json, std::ostream& out, std::ostream& err);
 
 int Pack(const std::string& sourceFolder, const std::string& outputFile, std::ostream& out, std::ostream& err);
 

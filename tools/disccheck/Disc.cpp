@@ -62,7 +62,7 @@ std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uin
   disc->host = std::make_unique<DiscFolderHost>(folder, language, osMajor);
   disc->host->MountAsDriveD();
   disc->host->fileExists = [d = disc.get()](const std::string& name) { return d->DiscPath(name).has_value(); };
-  disc->view = std::make_unique<RecordingView>([d = disc.get()](SimEvent event) { d->host->Record(std::move(event)); });
+  disc->view = std::make_unique<RecordingView>([d = disc.get()](HostEvent event) { d->host->Record(std::move(event)); });
   disc->session = std::make_unique<LauncherSession>(*disc->host, *disc->view);
   try {
     disc->session->FormCreate();

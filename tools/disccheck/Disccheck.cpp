@@ -24,11 +24,14 @@ constexpr char kUsage[] =
     "  menu DISC_DIR [--language N] [--json]\n"
     "      The menu as the launcher shows it, with each checklist's rows.\n"
     "  simulate DISC_DIR --click N [--click N ...] [--answer ok|cancel|retry ...]\n"
-    "           [--uncheck ROW ...] [--install] [--language N] [--disc TITLE=DIR ...] [--json]\n"
+    "           [--uncheck ROW ...] [--install] [--exit N=CODE ...] [--language N]\n"
+    "           [--disc TITLE=DIR ...] [--json]\n"
     "      Runs the launcher's own actions: clicks menu buttons, unchecks checklist\n"
     "      rows and installs, in the order given, and prints every message window,\n"
-    "      every program it would start and every change of page or disc. Questions\n"
-    "      take the --answer list in order, Cancel when it runs out.\n"
+    "      every program it would start, what became of each action and every change\n"
+    "      of page or disc. Questions take the --answer list in order, Cancel when it\n"
+    "      runs out; the Nth program started ends with the --exit CODE given for N,\n"
+    "      0 otherwise.\n"
     "  pack SRC_DIR OUT.jar\n"
     "      Writes the folder as an archive with the member names the launcher looks\n"
     "      up, deflated, and reads it back through the launcher's reader.\n"
@@ -50,8 +53,7 @@ struct Options {
   bool allLanguages = false;
   bool json = false;
   std::map<std::string, std::string> discs;
-  std::vector<SimulateStep> steps;
-  std::vector<bool> answers;
+  SimulateScript script;
 };
 
 uint32_t Number(const std::string& option, const std::string& text) {
@@ -85,13 +87,22 @@ Options Parse(const std::vector<std::string>& args) {
       options.discs[pair.substr(0, equals)] = pair.substr(equals + 1);
     } else if (arg == "--click" || arg == "--uncheck") {
       const SimulateStep::Kind kind = arg == "--click" ? SimulateStep::kClick : SimulateStep::kUncheck;
-      options.steps.push_back({kind, static_cast<int>(Number(arg, value()))});
+      options.script.steps.push_back({kind, static_cast<int>(Number(arg, value()))});
     } else if (arg == "--install") {
-      options.steps.push_back({SimulateStep::kInstall, 0});
+      options.script.steps.push_back({SimulateStep::kInstall, 0});
     } else if (arg == "--answer") {
       const std::string& answer = value();
       if (answer != "ok" && answer != "cancel" && answer != "retry") throw UsageError{"--answer takes ok, cancel or retry"};
-      options.answers.push_back(answer != "cancel");
+      options.script.answers.push_back(answer != "cancel");
+    } else if (arg == "--exit") {
+      const std::string& pair = value();
+      const size_t equals = pair.find('=');
+      int32_t code = 0;
+      const char* end = pair.data() + pair.size();
+      const bool numbered = equals != std::string::npos &&
+                            std::from_chars(pair.data() + equals + 1, end, code).ptr == end && equals + 1 < pair.size();
+      if (!numbered) throw UsageError{"--exit takes N=CODE"};
+      options.script.exitCodes[static_cast<int>(Number("--exit", pair.substr(0, equals)))] = code;
     } else if (arg.rfind("--", 0) == 0) {
       throw UsageError{"unknown option '" + arg + "'"};
     } else {
@@ -153,7 +164,7 @@ int Dispatch(const Options& options, std::ostream& out, std::ostream& err) {
   }
   if (options.command == "menu") return Menu(folder, options.language, options.json, out, err);
   if (options.command == "simulate") {
-    return Simulate(folder, options.language, options.discs, options.steps, options.answers, options.json, out, err);
+    return Simulate(folder, options.language, options.discs, options.script, options.json, out, err);
   }
   if (options.command == "pack") return Pack(folder, options.operands[1], out, err);
   throw UsageError{"unknown command '" + options.command + "'"};

@@ -40,10 +40,10 @@ void Simulation::ExamineProgram(const std::string& commandLine, Outcome& outcome
 }
 
 void Simulation::TakeEvents() {
-  const std::vector<SimEvent>& log = disc_.host->log;
+  const std::vector<HostEvent>& log = disc_.host->log;
   for (; eventsTaken_ < log.size(); ++eventsTaken_) {
     Note(Describe(log[eventsTaken_]));
-    if (log[eventsTaken_].kind == SimEvent::Kind::kCloseMainWindow) ended_ = true;
+    if (log[eventsTaken_].kind == HostEvent::Kind::kCloseMainWindow) ended_ = true;
   }
 }
 
@@ -62,7 +62,7 @@ bool Simulation::Click(int button) {
     return true;
   }
   const ActionState before = disc_.session->State;
-  disc_.session->InstallButtonClick(ActionRequest{shown.action, false, ""});
+  disc_.session->InstallButtonClick(ActionRequest{shown.action, false, ""}, shown.caption);
   TakeEvents();
   if (IsChecklistAction(shown.action, disc_.Lead())) {
     const UpperCaseFn upper = [this](std::string_view s) { return disc_.host->UpperCase(s); };

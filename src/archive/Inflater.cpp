@@ -1,4 +1,4 @@
-#include "archive/Deflate64.h"
+#include "archive/Inflater.h"
 
 #include <algorithm>
 #include <array>
@@ -10,18 +10,23 @@ namespace {
 constexpr size_t kMaxCodeBits = 15;
 constexpr size_t kLiteralLengthSymbols = 288;  // the fixed code defines 288; 286 and 287 never occur
 constexpr size_t kMaxLiteralLengthCodes = 286;
-constexpr size_t kDistanceSymbols = 32;        // deflate64 uses all 32
+constexpr size_t kDistanceSymbols = 32;        // deflate uses 30 of them, deflate64 all 32
+constexpr size_t kDeflateDistanceSymbols = 30;
+constexpr uint16_t kLongestLengthSymbol = 285;
+constexpr uint16_t kDeflateLongestLength = 258;
 constexpr size_t kCodeLengthSymbols = 19;
 constexpr uint16_t kEndOfBlock = 256;
 constexpr uint16_t kFirstLengthSymbol = 257;
 constexpr size_t kSourceChunk = 64 * 1024;
 
-// Lengths for symbols 257..285; in deflate64, 285 is 3 plus 16 extra bits.
+// Lengths for symbols 257..285; in deflate64, 285 is 3 plus 16 extra bits
+// (in deflate it is 258 alone).
 constexpr std::array<uint16_t, 29> kLengthBase = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
                                                   31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 3};
 constexpr std::array<uint8_t, 29> kLengthExtra = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                                   2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 16};
-// Distances for symbols 0..31; 30 and 31 reach into the 64 KiB window.
+// Distances for symbols 0..31; 30 and 31 (deflate64 only) reach into the
+// 64 KiB window.
 constexpr std::array<uint32_t, 32> kDistanceBase = {
     1,    2,    3,    4,    5,    7,     9,     13,    17,    25,    33,   49,   65,    97,    129,   193,
     257,  385,  513,  769,  1025, 1537,  2049,  3073,  4097,  6145,  8193, 12289, 16385, 24577, 32769, 49153};
@@ -30,6 +35,17 @@ constexpr std::array<uint8_t, 32> kDistanceExtra = {0, 0, 0, 0, 1, 1, 2,  2,  3,
 // The order in which a dynamic block lists the code length code's lengths.
 constexpr std::array<uint8_t, kCodeLengthSymbols> kCodeLengthOrder = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
                                                                       11, 4,  12, 3, 13, 2, 14, 1, 15};
+
+// The CRC-32 of each byte value, worked out by the compiler.
+constexpr std::array<uint32_t, 256> kCrcTable = [] {
+  std::array<uint32_t, 256> entries{};
+  for (uint32_t n = 0; n < entries.size(); ++n) {
+    uint32_t c = n;
+    for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    entries[n] = c;
+  }
+  return entries;
+}();
 
 struct Stop {
   InflateResult result;
@@ -124,7 +140,8 @@ class PrefixCode {
 
 class Inflater {
  public:
-  Inflater(const InflateSource& source, std::span<uint8_t> output) : in_(source), out_(output) {}
+  Inflater(DeflateVariant variant, const InflateSource& source, std::span<uint8_t> output)
+      : deflate64_(variant == DeflateVariant::kDeflate64), in_(source), out_(output) {}
 
   InflateResult Run() {
     bool final = false;
@@ -165,7 +182,9 @@ class Inflater {
     const size_t literalCount = in_.Bits(5) + 257;
     const size_t distanceCount = in_.Bits(5) + 1;
     const size_t codeLengthCount = in_.Bits(4) + 4;
-    if (literalCount > kMaxLiteralLengthCodes) throw Stop{InflateResult::kDamaged};
+    if (literalCount > kMaxLiteralLengthCodes || distanceCount > DistanceSymbols()) {
+      throw Stop{InflateResult::kDamaged};
+    }
 
     std::array<uint8_t, kCodeLengthSymbols> codeLengthLengths{};
     for (size_t i = 0; i < codeLengthCount; ++i) codeLengthLengths[kCodeLengthOrder[i]] = static_cast<uint8_t>(in_.Bits(3));
@@ -215,9 +234,11 @@ class Inflater {
       if (symbol == kEndOfBlock) return;
       const size_t lengthIndex = symbol - kFirstLengthSymbol;
       if (lengthIndex >= kLengthBase.size()) throw Stop{InflateResult::kDamaged};
-      const size_t length = kLengthBase[lengthIndex] + in_.Bits(kLengthExtra[lengthIndex]);
+      const size_t length = symbol == kLongestLengthSymbol && !deflate64_
+                                ? kDeflateLongestLength
+                                : kLengthBase[lengthIndex] + in_.Bits(kLengthExtra[lengthIndex]);
       const uint16_t distanceSymbol = distances_.Decode(in_);
-      if (distanceSymbol >= kDistanceBase.size()) throw Stop{InflateResult::kDamaged};
+      if (distanceSymbol >= DistanceSymbols()) throw Stop{InflateResult::kDamaged};
       const size_t distance = kDistanceBase[distanceSymbol] + in_.Bits(kDistanceExtra[distanceSymbol]);
       if (distance > written_) throw Stop{InflateResult::kDamaged};
       if (length > out_.size() - written_) throw Stop{InflateResult::kTooLong};
@@ -226,6 +247,9 @@ class Inflater {
     }
   }
 
+  size_t DistanceSymbols() const { return deflate64_ ? kDistanceSymbols : kDeflateDistanceSymbols; }
+
+  bool deflate64_;
   BitReader in_;
   std::span<uint8_t> out_;
   size_t written_ = 0;
@@ -235,22 +259,28 @@ class Inflater {
 
 }  // namespace
 
-InflateResult InflateDeflate64(const InflateSource& source, std::span<uint8_t> output) {
+InflateResult Inflate(DeflateVariant variant, const InflateSource& source, std::span<uint8_t> output) {
   try {
-    return Inflater(source, output).Run();
+    return Inflater(variant, source, output).Run();
   } catch (const Stop& stop) {
     return stop.result;
   }
 }
 
-InflateResult InflateDeflate64(std::span<const uint8_t> input, std::span<uint8_t> output) {
+InflateResult Inflate(DeflateVariant variant, std::span<const uint8_t> input, std::span<uint8_t> output) {
   const InflateSource whole = [input](std::span<uint8_t> buffer) mutable -> size_t {
     const size_t n = std::min(buffer.size(), input.size());
     std::copy_n(input.begin(), n, buffer.begin());
     input = input.subspan(n);
     return n;
   };
-  return InflateDeflate64(whole, output);
+  return Inflate(variant, whole, output);
+}
+
+uint32_t Crc32(std::span<const uint8_t> data) {
+  uint32_t crc = 0xFFFFFFFFu;
+  for (uint8_t byte : data) crc = kCrcTable[(crc ^ byte) & 0xFF] ^ (crc >> 8);
+  return crc ^ 0xFFFFFFFFu;
 }
 
 }  // namespace launcher

@@ -1,6 +1,6 @@
-// What the launcher did, as the scripted host and the recording view write
-// it down: typed, so that disccheck reads facts rather than message texts,
-// and printed one line an event for people and golden files.
+// What the launcher did, as facts: the scripted host and the recording view
+// write these down for disccheck and the tests, and the launcher's log
+// writes them for support; one line an event, the same words in both.
 #pragma once
 
 #include <string>
@@ -10,7 +10,7 @@
 
 namespace launcher {
 
-struct SimEvent {
+struct HostEvent {
   enum class Kind {
     kInfo,             // the information window: title, text
     kOkCancel,         // the OK/Cancel question: title, text, answer
@@ -22,6 +22,7 @@ struct SimEvent {
     kForeground,       // the launcher brought to the front
     kCloseMainWindow,  // the launcher ends
     kPage,             // a page brought to the front
+    kOutcome,          // what became of an action: text (its label), verdict, code
   };
   Kind kind = Kind::kInfo;
   std::string title;
@@ -31,20 +32,24 @@ struct SimEvent {
   StartWay way = StartWay::kPlain;
   std::string parameters;
   LauncherPage page = LauncherPage::kMenu;
+  Verdict verdict = Verdict::kSucceeded;
+  int64_t code = 0;
 
-  static SimEvent Of(Kind kind);
-  static SimEvent Dialog(Kind kind, std::string title, std::string text, bool answer = false);
-  static SimEvent Notice(std::string title, std::string text, int seconds);
-  static SimEvent Start(StartWay way, std::string commandLine, std::string parameters = {});
-  static SimEvent Page(LauncherPage page);
+  static HostEvent Of(Kind kind);
+  static HostEvent Dialog(Kind kind, std::string title, std::string text, bool answer = false);
+  static HostEvent Notice(std::string title, std::string text, int seconds);
+  static HostEvent Start(StartWay way, std::string commandLine, std::string parameters = {});
+  static HostEvent Page(LauncherPage page);
+  static HostEvent Outcome(std::string label, Verdict verdict, int64_t code);
 };
 
 // One line: "info: TITLE | TEXT", "ok-cancel: TITLE | TEXT -> OK",
 // "retry-cancel: TITLE | TEXT -> Cancel", "message: TEXT", "error: TEXT",
 // "notice: TITLE | TEXT (5 s)", "start: COMMAND", "start assisted: COMMAND",
 // "start elevated: PROGRAM | PARAMETERS", "foreground", "close main window",
-// "page: menu". Line breaks in texts are written \n and \r.
-std::string Describe(const SimEvent& event);
+// "page: menu", "outcome: LABEL: failed (code 1603)". Line breaks in texts
+// are written \n and \r.
+std::string Describe(const HostEvent& event);
 
 // A text on one line: LF and CR written as \n and \r.
 std::string OneLine(const std::string& text);

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <string>
 
-#include "archive/Deflate64.h"
+#include "archive/Inflater.h"
 #include "archive/ZipArchive.h"
 #include "core/Platform.h"
 #include "core/TestFiles.h"
@@ -51,10 +52,10 @@ class BitWriter {
   size_t used_ = 0;
 };
 
-std::pair<InflateResult, std::string> Inflate(const std::vector<uint8_t>& stream, size_t size) {
+std::pair<InflateResult, std::string> Decode64(const std::vector<uint8_t>& stream, size_t size) {
   std::string out(size, '\0');
   const InflateResult result =
-      InflateDeflate64(stream, std::span<uint8_t>(reinterpret_cast<uint8_t*>(out.data()), out.size()));
+      Inflate(DeflateVariant::kDeflate64, stream, std::span<uint8_t>(reinterpret_cast<uint8_t*>(out.data()), out.size()));
   return {result, out};
 }
 
@@ -70,28 +71,28 @@ std::vector<uint8_t> LongestLengthAndFarthestDistance() {
   return w.bytes;
 }
 
-TEST(Deflate64, LengthCode285AndDistanceCodes30And31) {
+TEST(Inflater, LengthCode285AndDistanceCodes30And31) {
   const std::string expected = "b" + std::string(65534, 'a') + "baa";
-  auto [result, out] = Inflate(LongestLengthAndFarthestDistance(), expected.size());
+  auto [result, out] = Decode64(LongestLengthAndFarthestDistance(), expected.size());
   EXPECT_EQ(result, InflateResult::kComplete);
   EXPECT_EQ(out, expected);
 
   BitWriter w;  // distance code 30 with its 14 extra bits: 49 152 back
   w.FixedBlockStart(true).Fixed('x').Fixed('y').Fixed(285).Bits(49150 - 3, 16).Distance(0, 0, 0);
   w.Fixed(258).Distance(30, 49152 - 32769, 14).Fixed(256);
-  std::tie(result, out) = Inflate(w.bytes, 49152 + 4);
+  std::tie(result, out) = Decode64(w.bytes, 49152 + 4);
   EXPECT_EQ(result, InflateResult::kComplete);
   EXPECT_EQ(out.substr(49152), "xyyy");
 }
 
-TEST(Deflate64, OutputMustBeExactlyTheDeclaredSize) {
+TEST(Inflater, OutputMustBeExactlyTheDeclaredSize) {
   const std::vector<uint8_t> stream = LongestLengthAndFarthestDistance();
-  EXPECT_EQ(Inflate(stream, 65537).first, InflateResult::kTooLong);
-  EXPECT_EQ(Inflate(stream, 65539).first, InflateResult::kTooShort);
-  EXPECT_EQ(Inflate(stream, 0).first, InflateResult::kTooLong);
+  EXPECT_EQ(Decode64(stream, 65537).first, InflateResult::kTooLong);
+  EXPECT_EQ(Decode64(stream, 65539).first, InflateResult::kTooShort);
+  EXPECT_EQ(Decode64(stream, 0).first, InflateResult::kTooLong);
 }
 
-TEST(Deflate64, DamagedStreamsGiveADefinedResult) {
+TEST(Inflater, DamagedStreamsGiveADefinedResult) {
   struct Case {
     const char* name;
     std::vector<uint8_t> stream;
@@ -118,8 +119,53 @@ TEST(Deflate64, DamagedStreamsGiveADefinedResult) {
        InflateResult::kDamaged},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Inflate(c.stream, 3).first, c.result) << c.name;
+    EXPECT_EQ(Decode64(c.stream, 3).first, c.result) << c.name;
   }
+}
+
+// Deflate (method 8) through the same decoder, from zlib, the reference
+// writer, at every level and strategy, on text, noise, long runs and nothing.
+TEST(Inflater, ReadsDeflateAsZlibWritesIt) {
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "Key" + std::to_string(i % 37) + "=value " + std::to_string(i) + "\r\n";
+  std::string noise(70000, '\0');
+  uint32_t seed = 12345;
+  for (char& c : noise) c = static_cast<char>((seed = seed * 1103515245 + 12345) >> 24);
+  const std::string inputs[] = {text, noise, std::string(300000, 'z'), "", "a"};
+  for (const std::string& input : inputs) {
+    for (int level : {0, 1, 6, 9}) {
+      for (int strategy : {Z_DEFAULT_STRATEGY, Z_FILTERED, Z_HUFFMAN_ONLY, Z_RLE, Z_FIXED}) {
+        z_stream z{};
+        ASSERT_EQ(deflateInit2(&z, level, Z_DEFLATED, -MAX_WBITS, 8, strategy), Z_OK);
+        std::vector<uint8_t> compressed(deflateBound(&z, static_cast<uLong>(input.size())));
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input.data()));
+        z.avail_in = static_cast<uInt>(input.size());
+        z.next_out = compressed.data();
+        z.avail_out = static_cast<uInt>(compressed.size());
+        ASSERT_EQ(deflate(&z, Z_FINISH), Z_STREAM_END);
+        compressed.resize(z.total_out);
+        deflateEnd(&z);
+        std::vector<uint8_t> out(input.size());
+        EXPECT_EQ(Inflate(DeflateVariant::kDeflate, compressed, out), InflateResult::kComplete)
+            << input.size() << " bytes, level " << level << ", strategy " << strategy;
+        EXPECT_EQ(std::string(out.begin(), out.end()), input);
+        EXPECT_EQ(Crc32(out), crc32(0, out.data(), static_cast<uInt>(out.size())));
+      }
+    }
+  }
+}
+
+// What deflate64 adds, deflate does not have: 285 is length 258 alone, and
+// distance codes 30 and 31 are damage.
+TEST(Inflater, DeflateKeepsItsOwnLongestLengthAndNearestWindow) {
+  BitWriter longest;
+  longest.FixedBlockStart(true).Fixed('a').Fixed(285).Distance(0, 0, 0).Fixed(256);
+  std::vector<uint8_t> out(259);
+  EXPECT_EQ(Inflate(DeflateVariant::kDeflate, longest.bytes, out), InflateResult::kComplete);
+  EXPECT_EQ(std::string(out.begin(), out.end()), std::string(259, 'a'));
+  BitWriter far;
+  far.FixedBlockStart(true).Fixed('a').Fixed(257).Distance(30, 0, 14).Fixed(256);
+  EXPECT_EQ(Inflate(DeflateVariant::kDeflate, far.bytes, out), InflateResult::kDamaged);
 }
 
 // Where an archive's member data lies, as 7-Zip wrote it.
@@ -137,7 +183,7 @@ std::pair<size_t, size_t> MemberData(const std::vector<uint8_t>& bytes, const st
   return {0, 0};
 }
 
-TEST(Deflate64, ReadsMembersWrittenBy7Zip) {
+TEST(Inflater, ReadsMembersWrittenBy7Zip) {
   ZipArchive archive;
   archive.Open(OpenPlatformFile(Fixture("zip/deflate64.zip")));
   ASSERT_EQ(archive.Entries().size(), std::size(kMembers));
@@ -151,7 +197,7 @@ TEST(Deflate64, ReadsMembersWrittenBy7Zip) {
   }
 }
 
-TEST(Deflate64, DamagedMembersFailWithAnErrorNamingThem) {
+TEST(Inflater, DamagedMembersFailWithAnErrorNamingThem) {
   const std::vector<uint8_t> original = ReadFileBytes(Fixture("zip/deflate64.zip"));
   const auto [dataStart, dataSize] = MemberData(original, "exact64k.txt");
   ASSERT_GT(dataSize, 100u);
@@ -170,7 +216,7 @@ TEST(Deflate64, DamagedMembersFailWithAnErrorNamingThem) {
   // Cut short: every prefix of the data ends early or decodes to too little.
   std::vector<uint8_t> out(65536);
   for (size_t length : {size_t{0}, size_t{1}, dataSize / 3, dataSize - 1}) {
-    const InflateResult result = InflateDeflate64(std::span(original.data() + dataStart, length), out);
+    const InflateResult result = Inflate(DeflateVariant::kDeflate64, std::span(original.data() + dataStart, length), out);
     EXPECT_TRUE(result == InflateResult::kEndsEarly || result == InflateResult::kTooShort) << length;
   }
 }

@@ -1,0 +1,100 @@
+#include "core/LoggedHost.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace launcher {
+
+std::optional<std::string> LogFileOf(std::string_view commandLine) {
+  // Arguments are blank-separated; a double-quoted one may hold blanks.
+  std::vector<std::string> arguments;
+  for (size_t at = 0; at < commandLine.size();) {
+    if (commandLine[at] == ' ' || commandLine[at] == '\t') {
+      ++at;
+      continue;
+    }
+    size_t end;
+    if (commandLine[at] == '"') {
+      end = commandLine.find('"', at + 1);
+      arguments.emplace_back(commandLine.substr(at + 1, end == std::string_view::npos ? end : end - at - 1));
+      end = end == std::string_view::npos ? commandLine.size() : end + 1;
+    } else {
+      end = std::min(commandLine.find_first_of(" \t", at), commandLine.size());
+      arguments.emplace_back(commandLine.substr(at, end - at));
+    }
+    at = end;
+  }
+  for (size_t i = 0; i + 1 < arguments.size(); ++i) {
+    if ((arguments[i] == "/log" || arguments[i] == "/LOG") && !arguments[i + 1].empty()) return arguments[i + 1];
+  }
+  return std::nullopt;
+}
+
+bool LoggedHost::IsFilePresent(const std::string& name) {
+  const bool present = inner_.IsFilePresent(name);
+  Write("file: " + name + (present ? " (found)" : " (not found)"));
+  return present;
+}
+
+void LoggedHost::ShowInfoDialog(const std::string& title, const std::string& text) {
+  Write(HostEvent::Dialog(HostEvent::Kind::kInfo, title, text));
+  inner_.ShowInfoDialog(title, text);
+}
+
+bool LoggedHost::ShowOKCancelDialog(const std::string& title, const std::string& text) {
+  const bool ok = inner_.ShowOKCancelDialog(title, text);
+  Write(HostEvent::Dialog(HostEvent::Kind::kOkCancel, title, text, ok));
+  return ok;
+}
+
+bool LoggedHost::ShowRetryCancelDialog(const std::string& title, const std::string& text) {
+  const bool retry = inner_.ShowRetryCancelDialog(title, text);
+  Write(HostEvent::Dialog(HostEvent::Kind::kRetryCancel, title, text, retry));
+  return retry;
+}
+
+void LoggedHost::ShowMessage(const std::string& text) {
+  Write(HostEvent::Dialog(HostEvent::Kind::kMessage, {}, text));
+  inner_.ShowMessage(text);
+}
+
+void LoggedHost::ShowError(const std::string& text) {
+  Write(HostEvent::Dialog(HostEvent::Kind::kError, {}, text));
+  inner_.ShowError(text);
+}
+
+void LoggedHost::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {
+  Write(HostEvent::Notice(title, text, seconds));
+  inner_.ShowDelayDialog(title, text, seconds);
+}
+
+int32_t LoggedHost::Ended(int32_t result) {
+  if (result == -1) {
+    Write("not started: error " + std::to_string(inner_.LastStartError()) + " (" + inner_.LastErrorText() + ")");
+  } else {
+    Write("exit code: " + std::to_string(result));
+  }
+  return result;
+}
+
+int32_t LoggedHost::RunWinProcess(const std::string& commandLine, int16_t show) {
+  Write(HostEvent::Start(StartWay::kPlain, commandLine));
+  return Ended(inner_.RunWinProcess(commandLine, show));
+}
+
+int32_t LoggedHost::WinExecAndWait32(const std::string& commandLine, int16_t show) {
+  Write(HostEvent::Start(StartWay::kAssisted, commandLine));
+  return Ended(inner_.WinExecAndWait32(commandLine, show));
+}
+
+int32_t LoggedHost::StartElevated(const std::string& program, const std::string& parameters, int16_t show) {
+  Write(HostEvent::Start(StartWay::kElevated, program, parameters));
+  return Ended(inner_.StartElevated(program, parameters, show));
+}
+
+void LoggedHost::CloseMainWindow() {
+  Write(HostEvent::Of(HostEvent::Kind::kCloseMainWindow));
+  inner_.CloseMainWindow();
+}
+
+}  // namespace launcher

@@ -1,0 +1,85 @@
+// The support log: a LauncherHost that passes every call on to the real one
+// and writes down what the user saw and answered, what was looked for and
+// started, how, and how it ended, one line an event, in the words disccheck
+// prints. Without a log (`/log FILE` not given) nothing is written.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/HostEvent.h"
+#include "core/LauncherHost.h"
+
+namespace launcher {
+
+// Where the log's lines go; the launcher's adds the local time to each.
+class LogSink {
+ public:
+  virtual ~LogSink() = default;
+  virtual void Write(const std::string& line) = 0;
+};
+
+// The log file the launcher's command line names with "/log FILE" (a path
+// with blanks in double quotes); nothing without it. The launcher reads no
+// other argument.
+std::optional<std::string> LogFileOf(std::string_view commandLine);
+
+class LoggedHost : public LauncherHost {
+ public:
+  // Without a sink the host only passes calls on.
+  LoggedHost(LauncherHost& inner, LogSink* sink) : inner_(inner), sink_(sink) {}
+
+  std::string CurrentDirectory() override { return inner_.CurrentDirectory(); }
+  uint32_t ThreadLocale() override { return inner_.ThreadLocale(); }
+  uint32_t OsMajorVersion() override { return inner_.OsMajorVersion(); }
+  std::string EnvironmentVariable(const std::string& name) override { return inner_.EnvironmentVariable(name); }
+  std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                const std::string& fallback) override {
+    return inner_.ReadProfileString(file, section, key, fallback);
+  }
+  std::unique_ptr<RandomAccessFile> OpenFile(const std::string& path) override { return inner_.OpenFile(path); }
+  bool IsFilePresent(const std::string& name) override;
+  std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override {
+    return inner_.GetRegistryValue(keyPath, valueName);
+  }
+  std::u16string ToWide(std::string_view text) override { return inner_.ToWide(text); }
+  std::string ToNarrow(std::u16string_view text) override { return inner_.ToNarrow(text); }
+  std::string UpperCase(std::string_view text) override { return inner_.UpperCase(text); }
+  LeadBytes CodePageLeadBytes() override { return inner_.CodePageLeadBytes(); }
+  void SetCharset(uint8_t charset) override { inner_.SetCharset(charset); }
+
+  void ShowInfoDialog(const std::string& title, const std::string& text) override;
+  bool ShowOKCancelDialog(const std::string& title, const std::string& text) override;
+  bool ShowRetryCancelDialog(const std::string& title, const std::string& text) override;
+  void ShowMessage(const std::string& text) override;
+  void ShowError(const std::string& text) override;
+  void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
+
+  int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
+  int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
+  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
+  std::optional<std::string> FindProgram(const std::string& name) override { return inner_.FindProgram(name); }
+  uint32_t LastStartError() override { return inner_.LastStartError(); }
+  std::string LastErrorText() override { return inner_.LastErrorText(); }
+
+  void Log(const std::string& note) override { Write(note); }
+  void Outcome(const std::string& label, Verdict verdict, int64_t code) override {
+    Write(HostEvent::Outcome(label, verdict, code));
+  }
+  void ForceForeground() override { inner_.ForceForeground(); }
+  void CloseMainWindow() override;
+
+ private:
+  void Write(const std::string& line) {
+    if (sink_) sink_->Write(line);
+  }
+  void Write(const HostEvent& event) { Write(Describe(event)); }
+  // After a start: its exit code, or why it did not start.
+  int32_t Ended(int32_t result);
+
+  LauncherHost& inner_;
+  LogSink* sink_;
+};
+
+}  // namespace launcher

@@ -1,0 +1,49 @@
+#include "core/Verdict.h"
+
+#include <algorithm>
+
+#include "core/CommandLine.h"
+#include "core/Selection.h"
+#include "core/Startup.h"
+
+namespace launcher {
+
+std::string VerdictName(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::kSucceeded: return "succeeded";
+    case Verdict::kRestartNeeded: return "succeeded, restart needed";
+    case Verdict::kRestartStarted: return "succeeded, restart started by the installer";
+    case Verdict::kCancelled: return "cancelled";
+    case Verdict::kFailed: return "failed";
+  }
+  return {};
+}
+
+Verdict VerdictOfExitCode(int32_t code, const std::vector<int32_t>& successCodes) {
+  if (code == 0 || std::find(successCodes.begin(), successCodes.end(), code) != successCodes.end()) {
+    return Verdict::kSucceeded;
+  }
+  switch (code) {
+    case kExitRestartRequired:
+    case kExitRestartRequiredOnInit: return Verdict::kRestartNeeded;
+    case kExitRestartStarted: return Verdict::kRestartStarted;
+    case kExitUserCancelled:
+    case static_cast<int32_t>(kErrorCancelled): return Verdict::kCancelled;
+    default: return Verdict::kFailed;
+  }
+}
+
+std::optional<std::vector<int32_t>> ParseSuccessCodes(const std::string& text) {
+  std::vector<int32_t> codes;
+  for (const std::string& item : SplitCompoundList(text)) {
+    const size_t first = item.find_first_not_of(' '), last = item.find_last_not_of(' ');
+    try {
+      codes.push_back(StrToInt(first == std::string::npos ? std::string() : item.substr(first, last - first + 1)));
+    } catch (const LauncherError&) {
+      return std::nullopt;
+    }
+  }
+  return codes;
+}
+
+}  // namespace launcher
