@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/CodePageText.h"
+
 namespace launcher {
 
 // The launcher's command-line buffer holds 512 characters and the
@@ -39,6 +41,7 @@ using FindProgramFn = std::function<std::optional<std::string>(const std::string
 // is read as a plain start reads it: the shortest part up to a blank (or
 // the whole line) that names a program file, ".exe" added to a name
 // without an extension. Nothing when no part names one.
-std::optional<ProgramStart> SplitCommandLine(std::string_view commandLine, const FindProgramFn& findProgram);
+std::optional<ProgramStart> SplitCommandLine(std::string_view commandLine, const FindProgramFn& findProgram,
+                                             const LeadBytes& lead = kSingleByte);
 
 }  // namespace launcher

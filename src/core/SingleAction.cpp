@@ -165,7 +165,8 @@ void Runner::Start(std::string text) {
 // the plain start's error stands.
 int32_t Runner::StartElevatedIfNeeded(int32_t result, const std::string& commandLine) {
   if (result != -1 || host_.LastStartError() != kErrorElevationRequired) return result;
-  const auto start = SplitCommandLine(commandLine, [this](const std::string& name) { return host_.FindProgram(name); });
+  const auto start =
+      SplitCommandLine(commandLine, [this](const std::string& name) { return host_.FindProgram(name); }, lead_);
   if (!start) return result;
   result_.way = StartWay::kElevated;
   return host_.StartElevated(start->program, start->parameters, kShowNormal);

@@ -93,7 +93,7 @@ int32_t Win32Host::WinExecAndWait32(const std::string& commandLine, int16_t show
 
 int32_t Win32Host::StartElevated(const std::string& program, const std::string& parameters, int16_t show) {
   const int32_t result =
-      launcher::StartElevated(program, parameters, show, application_.Window(), ReturnCurrentDirectory(*this));
+      launcher::StartElevated(program, parameters, show, application_.Window(), CurrentDirectory());
   lastStartError_ = GetLastError();
   return result;
 }

@@ -67,11 +67,7 @@ class ActionsTest : public testing::Test {
     ASSERT_TRUE(WaitUntilPainted(window_));
   }
   void TearDown() override {
-    if (HasFailure() && window_) {
-      CreateDirectoryA("artifacts", nullptr);
-      SaveScreenshot(window_, std::string("artifacts/e2e-") +
-                                  testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp");
-    }
+    KeepScreenshotOfFailure(window_);
   }
 
   // 12 pixels down: the fifth button, drawn above the sixth, overlaps its top.

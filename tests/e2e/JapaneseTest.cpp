@@ -38,11 +38,7 @@ class JapaneseSystem : public testing::Test {
     return text;
   }
   void TearDown() override {
-    if (HasFailure() && window_) {
-      CreateDirectoryA("artifacts", nullptr);
-      SaveScreenshot(window_, std::string("artifacts/e2e-") +
-                                  testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp");
-    }
+    KeepScreenshotOfFailure(window_);
     if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
   }
 

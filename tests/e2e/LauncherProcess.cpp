@@ -1,5 +1,7 @@
 #include "e2e/LauncherProcess.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "windows/WindowTestSupport.h"
@@ -23,6 +25,13 @@ void SendMouse(DWORD flags) {
 }  // namespace
 
 std::string LauncherExe() { return FullPath(LAUNCHER_EXE); }
+
+void KeepScreenshotOfFailure(HWND window) {
+  if (!window || !testing::Test::HasFailure()) return;
+  CreateDirectoryA("artifacts", nullptr);
+  SaveScreenshot(window, std::string("artifacts/e2e-") +
+                             testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp");
+}
 
 LauncherProcess::LauncherProcess(const std::string& discFolder, const std::string& arguments) {
   std::string commandLine = "\"" + LauncherExe() + "\"" + (arguments.empty() ? "" : " " + arguments);

@@ -47,4 +47,8 @@ class LauncherProcess {
 // The full path of the launcher built with the tests.
 std::string LauncherExe();
 
+// When the running test has failed, keeps a screenshot of the launcher's
+// window as artifacts/e2e-TEST.bmp.
+void KeepScreenshotOfFailure(HWND window);
+
 }  // namespace launcher::test

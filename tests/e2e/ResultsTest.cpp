@@ -57,11 +57,7 @@ class ResultsTest : public testing::Test {
     ASSERT_TRUE(WaitUntilPainted(window_));
   }
   void TearDown() override {
-    if (HasFailure() && window_) {
-      CreateDirectoryA("artifacts", nullptr);
-      SaveScreenshot(window_, std::string("artifacts/e2e-") +
-                                  testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp");
-    }
+    KeepScreenshotOfFailure(window_);
   }
   void Close() {
     PostMessageA(window_, WM_CLOSE, 0, 0);

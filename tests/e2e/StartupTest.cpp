@@ -16,11 +16,7 @@ std::string Disc(const std::string& name) { return "fixtures/e2e/" + name; }
 class LauncherTest : public testing::Test {
  protected:
   void TearDown() override {
-    if (HasFailure() && shotOf_) {
-      CreateDirectoryA("artifacts", nullptr);
-      SaveScreenshot(shotOf_, std::string("artifacts/e2e-") +
-                                  testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp");
-    }
+    KeepScreenshotOfFailure(shotOf_);
   }
   HWND Watch(HWND window) { return shotOf_ = window; }
 
