@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Links a MinGW executable so that unused code really goes.
+
+The PE linker keeps every unwind-table entry (KEEP(*(.eh_frame*)) in its
+default script), and each entry refers to its function: so every inline or
+template function the compiler ever emitted stays in the exe, used or not,
+and --gc-sections frees little. This launcher links in passes instead. The
+first pass keeps the unwind entries of ordinary functions (.eh_frame) but
+lets those of COMDAT functions (.eh_frame$NAME) go with their functions;
+each further pass keeps the entries of exactly the COMDAT functions the
+previous pass kept, until the set no longer changes. Every function in the
+exe keeps its unwind entry, so exceptions unwind as before.
+
+usage: link-live-unwind-tables.py COMPILER ARGS...  (a CMake linker launcher)
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+KEPT_ENTRIES = "KEEP(*(.eh_frame*))"
+
+
+def default_script(compiler):
+    linker = subprocess.run([compiler, "-print-prog-name=ld"], capture_output=True, text=True).stdout.strip()
+    verbose = subprocess.run([linker, "--verbose"], capture_output=True, text=True).stdout
+    script = verbose.split("==================================================")[1]
+    if KEPT_ENTRIES not in script:
+        sys.exit("link-live-unwind-tables: the linker's default script has no %s" % KEPT_ENTRIES)
+    return script
+
+
+def kept_comdat_functions(map_file):
+    """The NAMEs of the .text$NAME sections placed in the output."""
+    kept, pending = set(), None
+    with open(map_file) as lines:
+        in_memory_map = False
+        for line in lines:
+            if line.startswith("Linker script and memory map"):
+                in_memory_map = True
+            if not in_memory_map:
+                continue
+            one_line = re.match(r"^ \.text\$(\S+)\s+0x([0-9a-f]+)\s+0x[0-9a-f]+", line)
+            if one_line:
+                if int(one_line.group(2), 16):
+                    kept.add(one_line.group(1))
+                pending = None
+                continue
+            name_only = re.match(r"^ \.text\$(\S+)$", line)
+            if name_only:
+                pending = name_only.group(1)
+                continue
+            placed = re.match(r"^\s+0x([0-9a-f]+)\s+0x[0-9a-f]+\s+\S", line)
+            if placed and pending and int(placed.group(1), 16):
+                kept.add(pending)
+            pending = None
+    return kept
+
+
+def main():
+    command = sys.argv[1:]
+    if "-Wl,--gc-sections" not in command:
+        os.execvp(command[0], command)
+    script = default_script(command[0])
+    with tempfile.TemporaryDirectory() as scratch:
+        kept = None
+        for attempt in range(5):
+            entries = ["KEEP(*(.eh_frame))"]
+            entries += ["*(.eh_frame$*)"] if kept is None else ["KEEP(*(.eh_frame$%s))" % name for name in sorted(kept)]
+            script_file = os.path.join(scratch, "pass%d.x" % attempt)
+            map_file = os.path.join(scratch, "pass%d.map" % attempt)
+            with open(script_file, "w") as out:
+                out.write(script.replace(KEPT_ENTRIES, " ".join(entries)))
+            linked = subprocess.run(command + ["-Wl,-T," + script_file, "-Wl,-Map=" + map_file])
+            if linked.returncode != 0:
+                return linked.returncode
+            now_kept = kept_comdat_functions(map_file)
+            if now_kept == kept:
+                return 0
+            kept = now_kept
+    sys.exit("link-live-unwind-tables: the kept functions did not settle")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
