@@ -103,24 +103,28 @@ void LauncherSession::CompoundAction(const std::string& compoundList) {
   CompoundActionList = compoundList;
   const LeadBytes lead = host_.CodePageLeadBytes();
   FillExecutionList(CompoundActionList, ActionExecArray, lead);
-  const UpperCaseFn upper = [this](std::string_view s) { return host_.UpperCase(s); };
-  std::vector<std::string> rows;
-  for (const LaunchAct& entry : ActionExecArray) {
-    if (!entry.Action.empty()) rows.push_back(ConfigText("Text" + EntryNumberOf(entry.Action, upper, lead)));
+  std::vector<ChecklistRow> rows;
+  for (size_t row = 0; row < ActionExecArray.size(); ++row) {
+    if (ActionExecArray[row].Action.empty()) continue;
+    const std::string number = RowEntryNumber(row);
+    rows.push_back({ConfigText("Text" + number), DescriptionText(ConfigText("Description" + number), lead)});
   }
   view_.FillRows(rows);
   view_.ShowPage(LauncherPage::kSelection);
   view_.SelectRow(0);
 }
 
+std::string LauncherSession::RowEntryNumber(size_t row) {
+  return EntryNumberOf(ActionExecArray[row].Action, [this](std::string_view s) { return host_.UpperCase(s); },
+                       host_.CodePageLeadBytes());
+}
+
 void LauncherSession::InstallChecksMouseMove(int row) {
   if (row >= 0 && row != view_.SelectedRow()) view_.SelectRow(row);
   const int selected = view_.SelectedRow();
   if (selected < 0 || static_cast<size_t>(selected) >= ActionExecArray.size()) return;
-  const LeadBytes lead = host_.CodePageLeadBytes();
-  const std::string number = EntryNumberOf(ActionExecArray[static_cast<size_t>(selected)].Action,
-                                           [this](std::string_view s) { return host_.UpperCase(s); }, lead);
-  view_.SetInfoText(DescriptionText(ConfigText("Description" + number), lead));
+  const std::string number = RowEntryNumber(static_cast<size_t>(selected));
+  view_.SetInfoText(DescriptionText(ConfigText("Description" + number), host_.CodePageLeadBytes()));
   setNeon(ConfigText("Type" + number));
 }
 

@@ -64,6 +64,8 @@ class LauncherSession {
   std::string CurrentStage;
 
  private:
+  // The entry number of the action on checklist row `row`.
+  std::string RowEntryNumber(size_t row);
   void ShowBackground(LauncherPage page, const std::string& member);
   void LogStartup();
   // Tells the user about a menu action that failed or needs a restart, when

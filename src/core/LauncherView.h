@@ -11,6 +11,13 @@ namespace launcher {
 
 enum class LauncherPage { kMenu, kSelection };
 
+// A checklist row: its text, and the description the pointer shows for it
+// (line breaks as LF CR), which a screen reader reads for the row.
+struct ChecklistRow {
+  std::string text;
+  std::string description;
+};
+
 class LauncherView {
  public:
   virtual ~LauncherView() = default;
@@ -32,7 +39,7 @@ class LauncherView {
 
   virtual void ShowPage(LauncherPage page) = 0;
   // The checklist: its rows replaced by these, each checked.
-  virtual void FillRows(const std::vector<std::string>& rows) = 0;
+  virtual void FillRows(const std::vector<ChecklistRow>& rows) = 0;
   virtual int SelectedRow() = 0;  // -1 when none is
   virtual void SelectRow(int row) = 0;
   virtual void SetInfoText(const std::string& text) = 0;

@@ -16,8 +16,13 @@ void RecordingView::ShowPage(LauncherPage shown) {
   if (record_) record_(HostEvent::Page(shown));
 }
 
-void RecordingView::FillRows(const std::vector<std::string>& filled) {
-  rows = filled;
+void RecordingView::FillRows(const std::vector<ChecklistRow>& filled) {
+  rows.clear();
+  rowDescriptions.clear();
+  for (const ChecklistRow& row : filled) {
+    rows.push_back(row.text);
+    rowDescriptions.push_back(row.description);
+  }
   checked.assign(rows.size(), true);
   selectedRow = -1;
 }

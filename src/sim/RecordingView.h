@@ -34,7 +34,7 @@ class RecordingView : public LauncherView {
                      const std::string& widestText) override;
   void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) override;
   void ShowPage(LauncherPage page) override;
-  void FillRows(const std::vector<std::string>& rows) override;
+  void FillRows(const std::vector<ChecklistRow>& rows) override;
   int SelectedRow() override { return selectedRow; }
   void SelectRow(int row) override;
   void SetInfoText(const std::string& text) override { infoText = text; }
@@ -45,6 +45,7 @@ class RecordingView : public LauncherView {
   std::vector<uint8_t> menuBackground, selectionBackground;
   LauncherPage page = LauncherPage::kSelection;  // the selection page is created last
   std::vector<std::string> rows;
+  std::vector<std::string> rowDescriptions;
   std::vector<bool> checked;
   int selectedRow = -1;
   std::array<bool, kStageCount> litStages{true, true, true, true, true, true};

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "core/FocusOrder.h"
 #include "image/Jpeg.h"
 #include "windows/kit/WindowClass.h"
 
@@ -29,6 +30,11 @@ TInstallWindows::TInstallWindows(Application& application, LogSink* log)
                   frame.right - frame.left, frame.bottom - frame.top, application_.Window(), nullptr,
                   GetModuleHandleA(nullptr), this);
   CreatePages();
+  // Focus cues stay hidden until the keyboard is used, unless the user asked
+  // Windows to show them always.
+  BOOL alwaysShowCues = FALSE;
+  SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &alwaysShowCues, 0);
+  if (!alwaysShowCues) SendMessageA(window_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
   FormCreate();
 }
 
@@ -91,12 +97,119 @@ void TInstallWindows::SetBackground(LauncherPage page, const std::vector<uint8_t
 }
 
 void TInstallWindows::ShowPage(LauncherPage page) {
-  (page == LauncherPage::kMenu ? Page1 : Page2)->BringToFront();
+  front_ = page;
+  // The page behind goes out of sight, so that screen readers do not read
+  // it; the front one covers it whole, so nothing changes on the screen.
+  TPanel& front = *(page == LauncherPage::kMenu ? Page1 : Page2);
+  front.BringToFront();
+  (page == LauncherPage::kMenu ? Page2 : Page1)->Hide();
+  if (page == LauncherPage::kSelection) {
+    FocusWhenActive(InstallChecks->Handle());
+  } else {
+    // Back on the menu, the focus returns to the button that left it.
+    FocusButton(*Page1, menuOpener_);
+  }
+}
+
+void TInstallWindows::FocusButton(TPanel& page, TInstallButton* button) {
+  lastFocus_ = page.Handle();
+  page.FocusControl(button);
+}
+
+void TInstallWindows::FocusWhenActive(HWND target) {
+  lastFocus_ = target;
+  if (GetActiveWindow() == window_) SetFocus(target);
+}
+
+void TInstallWindows::ShowFocusCues() {
+  SendMessageA(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool TInstallWindows::PreTranslateKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN) return false;
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  return front_ == LauncherPage::kMenu ? MenuKey(msg.wParam, shift) : SelectionKey(msg.wParam, shift);
+}
+
+bool TInstallWindows::MenuKey(WPARAM key, bool shift) {
+  FocusMove move;
+  switch (key) {
+    case VK_TAB:
+      move = shift ? FocusMove::kPrevious : FocusMove::kNext;
+      break;
+    case VK_DOWN:
+      move = FocusMove::kNext;
+      break;
+    case VK_UP:
+      move = FocusMove::kPrevious;
+      break;
+    case VK_HOME:
+      move = FocusMove::kFirst;
+      break;
+    case VK_END:
+      move = FocusMove::kLast;
+      break;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (TControl* focused = Page1->FocusedControl(); focused && GetFocus() == Page1->Handle()) focused->Click();
+      return true;
+    default:
+      return false;
+  }
+  std::vector<bool> visible;
+  int current = -1;
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    visible.push_back(InstallButton[n]->Visible());
+    if (InstallButton[n].get() == Page1->FocusedControl()) current = n - 1;
+  }
+  ShowFocusCues();
+  const int next = MoveFocus(visible, current, move);
+  if (next >= 0) FocusButton(*Page1, InstallButton[next + 1].get());
+  return true;
+}
+
+bool TInstallWindows::SelectionKey(WPARAM key, bool shift) {
+  // The page's tab stops in order: the checklist, Install, Cancel.
+  TInstallButton* const buttons[] = {btnInstall.get(), btnCancel.get()};
+  int current = GetFocus() == InstallChecks->Handle() ? 0 : -1;
+  for (int k = 0; k < 2; ++k) {
+    if (GetFocus() == Page2->Handle() && Page2->FocusedControl() == buttons[k]) current = k + 1;
+  }
+  switch (key) {
+    case VK_TAB: {
+      ShowFocusCues();
+      const int next = MoveFocus({IsWindowVisible(InstallChecks->Handle()) != 0, buttons[0]->Visible(),
+                                  buttons[1]->Visible()},
+                                 current, shift ? FocusMove::kPrevious : FocusMove::kNext);
+      if (next == 0) FocusWhenActive(InstallChecks->Handle());
+      if (next > 0) FocusButton(*Page2, buttons[next - 1]);
+      return true;
+    }
+    case VK_ESCAPE:
+      btnCancel->Click();
+      return true;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (current <= 0) return false;  // the checklist's own: Space toggles the row
+      buttons[current - 1]->Click();
+      return true;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+      ShowFocusCues();  // the checklist moves its selection itself
+      return false;
+    default:
+      return false;
+  }
 }
 
 void TInstallWindows::SetStageLit(int index, bool lit) {
   TImage& image = *ActiveImages[static_cast<size_t>(index)];
   if (image.Visible() != lit) image.SetVisible(lit);
+  InactiveImages[static_cast<size_t>(index)]->SetSelected(lit);
 }
 
 void TInstallWindows::setCharset(uint8_t charset) {
@@ -140,9 +253,39 @@ LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_CLOSE:
       Close();
       return 0;
+    case WM_ACTIVATE:
+      // As dialog boxes do: the focus is kept when another window comes to
+      // the front and given back when this one returns.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focused = GetFocus();
+        if (focused && IsChild(window_, focused)) lastFocus_ = focused;
+      } else if (!HIWORD(wParam) && Page1 && Page2) {
+        const HWND frontPage = (front_ == LauncherPage::kMenu ? Page1 : Page2)->Handle();
+        SetFocus(lastFocus_ && IsWindowVisible(lastFocus_) && IsChild(window_, lastFocus_) ? lastFocus_ : frontPage);
+        return 0;
+      }
+      break;
+    case WM_CHANGEUISTATE:
+      // A top-level window takes the change for itself and its children.
+      SendMessageA(window_, WM_UPDATEUISTATE, wParam, lParam);
+      return 0;
+    case WM_UPDATEUISTATE:
+      if (LOWORD(wParam) == UIS_SET) uiState_ |= HIWORD(wParam) & UISF_HIDEFOCUS;
+      if (LOWORD(wParam) == UIS_CLEAR) uiState_ &= ~(HIWORD(wParam) & UISF_HIDEFOCUS);
+      DefWindowProcA(window_, message, wParam, lParam);  // the system's own controls follow it
+      if (Page1 && Page2) {
+        Page1->FocusCueChanged();
+        Page2->FocusCueChanged();
+      }
+      return 0;
+    case WM_QUERYUISTATE:
+      return uiState_;
+    case kPreTranslateKey:
+      return PreTranslateKey(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
     default:
-      return DefWindowProcA(window_, message, wParam, lParam);
+      break;
   }
+  return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 }  // namespace launcher

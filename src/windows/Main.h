@@ -61,6 +61,17 @@ class TInstallWindows : private LauncherView {
   // The event handlers, forwarded to the session.
   void InstallButtonClick(TInstallButton& sender);
   void InstallChecksMouseMove(int x, int y);
+  // The keyboard: moves the focus between the front page's stops and
+  // clicks the focused button; true when the key was for that.
+  bool PreTranslateKey(const MSG& msg);
+  bool MenuKey(WPARAM key, bool shift);
+  bool SelectionKey(WPARAM key, bool shift);
+  // Shows focus cues from now on, as a dialog box does once a key moved the focus.
+  void ShowFocusCues();
+  // Where the keyboard focus goes when the window is active, and now if it is.
+  void FocusWhenActive(HWND target);
+  // The same for a button of a page (null: the page itself).
+  void FocusButton(TPanel& page, TInstallButton* button);
   // Runs an event handler's work; an error ends it in the error box.
   template <typename Work>
   void Guarded(Work work);
@@ -75,7 +86,7 @@ class TInstallWindows : private LauncherView {
                      const std::string& widestText) override;
   void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) override;
   void ShowPage(LauncherPage page) override;
-  void FillRows(const std::vector<std::string>& rows) override;
+  void FillRows(const std::vector<ChecklistRow>& rows) override;
   int SelectedRow() override { return InstallChecks->ItemIndex(); }
   void SelectRow(int row) override { InstallChecks->SetItemIndex(row); }
   void SetInfoText(const std::string& text) override { InfoText->SetCaption(text); }
@@ -90,6 +101,12 @@ class TInstallWindows : private LauncherView {
   Font mainFont_;
   FontSpec mainFontSpec_;
   uint16_t QueryCancelAutoPlayMsg = 0;
+  LauncherPage front_ = LauncherPage::kSelection;  // the selection page is created last
+  HWND lastFocus_ = nullptr;  // where the focus returns when the window is activated
+  // Whether focus cues are hidden (UISF_HIDEFOCUS): the window keeps it
+  // itself, since not every system does (Wine does not).
+  WORD uiState_ = 0;
+  TInstallButton* menuOpener_ = nullptr;  // the menu button that opened the selection page
 
   std::unique_ptr<MessageWindows> Messages;
   std::unique_ptr<TPanel> Page1;

@@ -69,6 +69,7 @@ void TInstallWindows::CreatePages() {
   bgImage1 = AddImage(*Page1, 0, 0, 600, 400, ResourcePicture(IDR_MENU_BACKGROUND));
   for (int k : kStaticCreationOrder) {
     StaticImages[k] = AddImage(*Page1, kStageLeft[k], kStageTop, kStageSize, kStageSize, staticPictures[k]);
+    StaticImages[k]->SetAccessibleName(kStageWords[k]);
   }
   for (int n : kMenuCreationOrder) {
     InstallButton[n] = AddButton(*Page1, 18, kMenuTop[n], 164, 23);
@@ -79,6 +80,9 @@ void TInstallWindows::CreatePages() {
   bgImage2 = AddImage(*Page2, 0, 0, 600, 398, ResourcePicture(IDR_SELECTION_BACKGROUND));
   for (int k = 0; k < kStageCount; ++k) {
     InactiveImages[k] = AddImage(*Page2, kStageLeft[k], kStageTop, kStageSize, kStageSize, staticPictures[k]);
+    // Screen readers read the stages from these; the lit pictures above
+    // mark the selected one.
+    InactiveImages[k]->SetAccessibleName(kStageWords[k]);
   }
   InfoText = AddLabel(*Page2, 360, 120, 204, 229, std::make_unique<TLabel>(LabelFont(-11, false), true, true));
   lbDialogTitle = AddLabel(*Page2, 19, 144, 319, 13, std::make_unique<TLabel>(LabelFont(-13, true), false, false));
@@ -103,11 +107,8 @@ void TInstallWindows::CreatePages() {
   btnInstall->OnClick = [this](TInstallButton&) { Guarded([&] { session_.btnInstallClick(); }); };
   btnCancel->OnClick = [this](TInstallButton&) { Guarded([&] { session_.btnCancelClick(); }); };
   InstallChecks->OnMouseMove = [this](int x, int y) { Guarded([&] { InstallChecksMouseMove(x, y); }); };
-  InstallChecks->OnClickCheck = [this] {
-    Guarded([&] {
-      const int row = InstallChecks->ItemIndex();
-      session_.InstallChecksClickCheck(row, row >= 0 && InstallChecks->Checked(row));
-    });
+  InstallChecks->OnClickCheck = [this](int row) {
+    Guarded([&] { session_.InstallChecksClickCheck(row, InstallChecks->Checked(row)); });
   };
 }
 

@@ -5,6 +5,7 @@
 namespace launcher {
 
 void TInstallWindows::InstallButtonClick(TInstallButton& sender) {
+  menuOpener_ = &sender;
   const ActionRequest request{sender.ButtonAction(), sender.ButtonAssist(), sender.ButtonAssistText()};
   // After the exit action the button must not react to its own release.
   if (session_.InstallButtonClick(request, sender.Caption()).outcome == ActionOutcome::kClosing) {
@@ -17,9 +18,9 @@ void TInstallWindows::InstallChecksMouseMove(int x, int y) {
   session_.InstallChecksMouseMove(InstallChecks->ItemAtPos(x, y));
 }
 
-void TInstallWindows::FillRows(const std::vector<std::string>& rows) {
+void TInstallWindows::FillRows(const std::vector<ChecklistRow>& rows) {
   InstallChecks->Clear();
-  for (const std::string& row : rows) InstallChecks->AddItem(row, true);
+  for (const ChecklistRow& row : rows) InstallChecks->AddItem(row.text, true, row.description);
 }
 
 }  // namespace launcher

@@ -57,6 +57,9 @@ TEST_F(LauncherSessionTest, AChecklistButtonFillsTheRowsAndPointingLightsTheirSt
   session.FormCreate();
   session.InstallButtonClick(MenuButton(6));
   EXPECT_EQ(view.rows, (Events{"First part", "Second part", "Third part"}));
+  // What the pointer shows for each row is also the row's own description.
+  EXPECT_EQ(view.rowDescriptions[0], "First\n\rline two");
+  EXPECT_EQ(view.rowDescriptions[1], "Second");
   EXPECT_EQ(view.page, LauncherPage::kSelection);
   EXPECT_EQ(view.selectedRow, 0);
   EXPECT_EQ(view.infoText, "");  // selecting by keyboard or at opening shows nothing

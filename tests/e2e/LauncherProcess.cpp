@@ -95,6 +95,23 @@ void LauncherProcess::ClickAt(HWND window, int x, int y) {
   WaitForInputIdle(process_.hProcess, 2000);
 }
 
+void LauncherProcess::PressKey(WORD key, bool shift) {
+  std::vector<INPUT> inputs;
+  auto add = [&inputs](WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  if (shift) add(VK_SHIFT, 0);
+  add(key, 0);
+  add(key, KEYEVENTF_KEYUP);
+  if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  WaitForInputIdle(process_.hProcess, 2000);
+}
+
 DWORD LauncherProcess::WaitForExit(DWORD timeoutMs) {
   WaitForSingleObject(process_.hProcess, timeoutMs);
   DWORD code = STILL_ACTIVE;

@@ -1,6 +1,6 @@
 // The real Install_Windows.exe, started on a fixture disc and driven from
 // outside as a person would: its windows found, read and answered, clicks
-// given at client coordinates with real mouse input.
+// given at client coordinates with real mouse input, keys pressed.
 #pragma once
 
 #include <windows.h>
@@ -36,6 +36,8 @@ class LauncherProcess {
   // Moves the pointer to a client point of the window and clicks there.
   void ClickAt(HWND window, int x, int y);
   void MoveTo(HWND window, int x, int y);
+  // Presses and releases a key, with Shift held where asked, as real input.
+  void PressKey(WORD key, bool shift = false);
 
   // Waits for the process to end; its exit code, or STILL_ACTIVE.
   DWORD WaitForExit(DWORD timeoutMs = 10000);

@@ -34,11 +34,15 @@ HWND Application::Window() {
 
 LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
-    // Activating the application means activating its front window.
-    HWND front = GetLastActivePopup(window);
-    if (front && front != window && IsWindowVisible(front) && IsWindowEnabled(front)) {
-      SetActiveWindow(front);
-      return 0;
+    // Activating the application means activating its front window: the
+    // topmost one of its own that can take the keyboard. (The system's last
+    // active popup is by now the application window itself.)
+    for (HWND front = GetTopWindow(nullptr); front; front = GetWindow(front, GW_HWNDNEXT)) {
+      if (front != window && GetAncestor(front, GA_ROOTOWNER) == window && IsWindowVisible(front) &&
+          IsWindowEnabled(front)) {
+        SetActiveWindow(front);
+        return 0;
+      }
     }
   }
   if (message == WM_CLOSE) {

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "core/Texts.h"
 #include "windows/kit/Panel.h"
 
 namespace launcher {
@@ -18,9 +19,11 @@ TCheckListBox::TCheckListBox(Application& application, HWND parent, int left, in
       SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
   ListBox_SetItemHeight(window_, 0, kItemHeight);
   SetFont(font);
+  accessible_ = std::make_unique<AccessibleWindow>(window_, static_cast<AccessibleItems&>(*this), ROLE_SYSTEM_LIST);
 }
 
 TCheckListBox::~TCheckListBox() {
+  accessible_.reset();
   if (window_) DestroyWindow(window_);
 }
 
@@ -29,11 +32,16 @@ void TCheckListBox::SetFont(HFONT font) {
   ListBox_SetItemHeight(window_, 0, kItemHeight);
 }
 
-void TCheckListBox::Clear() { ListBox_ResetContent(window_); }
+void TCheckListBox::Clear() {
+  ListBox_ResetContent(window_);
+  descriptions_.clear();
+}
 
-void TCheckListBox::AddItem(const std::string& text, bool checked) {
+void TCheckListBox::AddItem(const std::string& text, bool checked, const std::string& description) {
   const int row = ListBox_AddString(window_, text.c_str());
   ListBox_SetItemData(window_, row, checked ? 1 : 0);
+  descriptions_.resize(static_cast<size_t>(row) + 1);
+  descriptions_[static_cast<size_t>(row)] = AsDrawnLineBreaks(description);
 }
 
 int TCheckListBox::Count() const { return ListBox_GetCount(window_); }
@@ -69,7 +77,33 @@ int TCheckListBox::ItemAtPos(int x, int y) const {
 
 void TCheckListBox::Toggle(int row) {
   SetChecked(row, !Checked(row));
-  if (OnClickCheck) OnClickCheck();
+  accessible_->Notify(EVENT_OBJECT_STATECHANGE, row);
+  if (OnClickCheck) OnClickCheck(row);
+}
+
+AccessibleItem TCheckListBox::AccessibleItemAt(int index) const {
+  AccessibleItem item;
+  item.role = ROLE_SYSTEM_LISTITEM;
+  item.name = ItemText(index);
+  if (static_cast<size_t>(index) < descriptions_.size()) item.description = descriptions_[static_cast<size_t>(index)];
+  const bool current = index == ItemIndex();
+  item.state = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | (Checked(index) ? STATE_SYSTEM_CHECKED : 0) |
+               (current ? STATE_SYSTEM_SELECTED : 0) | (current && GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0);
+  RECT client;
+  GetClientRect(window_, &client);
+  if (ListBox_GetItemRect(window_, index, &item.bounds) == LB_ERR ||
+      !IntersectRect(&client, &client, &item.bounds)) {
+    item.state |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;  // scrolled out of the list
+  }
+  item.defaultAction = Checked(index) ? "Uncheck" : "Check";
+  return item;
+}
+
+void TCheckListBox::AccessibleDefaultAction(int index) { PostMessageA(window_, kAccessibleAction, 0, index); }
+
+void TCheckListBox::AccessibleTakeFocus(int index) {
+  SetFocus(window_);
+  SetItemIndex(index);
 }
 
 void TCheckListBox::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -88,7 +122,7 @@ void TCheckListBox::DrawItem(const DRAWITEMSTRUCT& item) {
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   RECT textRect{textArea.left + 2, textArea.top, textArea.right, textArea.bottom};
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &textArea);
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &textArea);
 }
 
 LRESULT CALLBACK TCheckListBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -116,6 +150,12 @@ LRESULT TCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
       }
       break;
+    case WM_GETOBJECT:
+      if (const LRESULT answer = accessible_ ? accessible_->Answer(wParam, lParam) : 0) return answer;
+      break;
+    case kAccessibleAction:
+      if (lParam >= 0 && lParam < Count()) Toggle(static_cast<int>(lParam));
+      return 0;
     case kReflectedDrawItem:
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;

@@ -1,17 +1,21 @@
 // InstallChecks: a list of rows 13 pixels high, each with a check box that
-// the mouse (on the box) or the space key toggles.
+// the mouse (on the box) or the space key toggles. Screen readers read each
+// row's text, whether it is checked, and its description.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "windows/kit/Accessible.h"
 #include "windows/kit/Application.h"
 
 namespace launcher {
 
-class TCheckListBox {
+class TCheckListBox : private AccessibleItems {
  public:
   static constexpr int kItemHeight = 13;
   static constexpr int kCheckWidth = 13;
@@ -23,7 +27,7 @@ class TCheckListBox {
 
   HWND Handle() const { return window_; }
   void Clear();
-  void AddItem(const std::string& text, bool checked);
+  void AddItem(const std::string& text, bool checked, const std::string& description = {});
   int Count() const;
   bool Checked(int row) const;
   void SetChecked(int row, bool checked);
@@ -33,8 +37,8 @@ class TCheckListBox {
   int ItemAtPos(int x, int y) const;
   void SetFont(HFONT font);
 
-  // After the user toggled the selected row's box.
-  std::function<void()> OnClickCheck;
+  // After the user toggled a row's box.
+  std::function<void(int row)> OnClickCheck;
   // Every pointer move over the list, in its client coordinates.
   std::function<void(int x, int y)> OnMouseMove;
 
@@ -47,9 +51,18 @@ class TCheckListBox {
   void Toggle(int row);
   std::string ItemText(int row) const;
 
+  int AccessibleItemCount() const override { return Count(); }
+  AccessibleItem AccessibleItemAt(int index) const override;
+  int AccessibleFocus() const override { return ItemIndex(); }
+  int AccessibleItemAtPoint(POINT point) const override { return ItemAtPos(point.x, point.y); }
+  void AccessibleDefaultAction(int index) override;
+  void AccessibleTakeFocus(int index) override;
+
   Application& application_;
   HWND window_ = nullptr;
   WNDPROC listProc_ = nullptr;
+  std::vector<std::string> descriptions_;  // by row, line breaks as drawn
+  std::unique_ptr<AccessibleWindow> accessible_;
 };
 
 }  // namespace launcher

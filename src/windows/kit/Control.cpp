@@ -40,6 +40,10 @@ void TControl::SetVisible(bool visible) {
   }
 }
 
+void TControl::NotifyAccessible(DWORD event) const {
+  if (parent_) parent_->NotifyAccessible(this, event);
+}
+
 void TControl::Invalidate() const {
   if (parent_ && visible_) parent_->InvalidateArea(BoundsRect());
 }

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "windows/kit/Accessible.h"
+
 namespace launcher {
 
 class TPanel;
@@ -47,6 +49,9 @@ class TControl {
   virtual bool Opaque() const { return false; }
   // The tooltip text, empty for none.
   virtual std::string TooltipText() const { return {}; }
+  // What screen readers read of the control; a role of 0 keeps it out of
+  // the page's accessible children. The panel adds the place and the focus.
+  virtual AccessibleItem Accessibility() const { return {}; }
 
   // Mouse input from the panel, in the control's coordinates.
   virtual void MouseEnter() {}
@@ -62,6 +67,8 @@ class TControl {
  protected:
   // Called after the panel changes, so that a control can follow it.
   virtual void ParentChanged() {}
+  // Tells screen readers that the control changed (EVENT_OBJECT_*).
+  void NotifyAccessible(DWORD event) const;
 
  private:
   TPanel* parent_ = nullptr;

@@ -1,7 +1,9 @@
 // A picture shown unscaled at its top-left corner, clipped to its bounds.
+// Screen readers read it as a graphic when it has a name.
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "windows/kit/Control.h"
 #include "windows/kit/Gdi.h"
@@ -11,10 +13,16 @@ namespace launcher {
 class TImage : public TControl {
  public:
   void SetPicture(SharedPicture picture);
+  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+  // Marks the picture as the selected one of its row.
+  void SetSelected(bool selected);
   void Paint(HDC dc) override;
+  AccessibleItem Accessibility() const override;
 
  private:
   SharedPicture picture_;
+  std::string accessibleName_;
+  bool selected_ = false;
 };
 
 }  // namespace launcher

@@ -51,6 +51,7 @@ void TInstallButton::SetCaption(const std::string& caption) {
   caption_ = caption;
   UpdateLayout(false);
   Invalidate();
+  NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
 }
 
 void TInstallButton::SetTextMargin(int margin) {
@@ -106,6 +107,25 @@ void TInstallButton::Paint(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, hovered_ ? kDefaultHighlight : Font().color);
   TextOutA(dc, textRect_.left, textRect_.top, caption_.c_str(), static_cast<int>(caption_.size()));
+  if (Parent()->ShowsFocusCue(this)) {
+    // Dotted and inverted: its pattern takes the DC's colours, which black
+    // and white make white dots on the black box whatever the text colour.
+    RECT cue{3, 3, Width() - 4, Height() - 4};
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    if (!IsRectEmpty(&cue)) DrawFocusRect(dc, &cue);
+  }
+}
+
+AccessibleItem TInstallButton::Accessibility() const {
+  AccessibleItem item;
+  item.role = ROLE_SYSTEM_PUSHBUTTON;
+  item.name = caption_;
+  item.description = hint_;
+  item.state = STATE_SYSTEM_FOCUSABLE | (hovered_ ? STATE_SYSTEM_HOTTRACKED : 0) |
+               (pressed_ ? STATE_SYSTEM_PRESSED : 0) | (Enabled() ? 0 : STATE_SYSTEM_UNAVAILABLE);
+  item.defaultAction = "Press";
+  return item;
 }
 
 void TInstallButton::MouseEnter() {

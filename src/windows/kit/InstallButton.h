@@ -69,6 +69,7 @@ class TInstallButton : public TControl {
   void Paint(HDC dc) override;
   bool Opaque() const override { return true; }
   std::string TooltipText() const override { return ShowHint() ? hint_ : std::string(); }
+  AccessibleItem Accessibility() const override;
   void MouseEnter() override;
   void MouseLeave() override;
   void MouseDown(MouseButton button, int x, int y) override;

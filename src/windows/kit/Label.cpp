@@ -11,6 +11,15 @@ void TLabel::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   Invalidate();
+  NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
+}
+
+AccessibleItem TLabel::Accessibility() const {
+  AccessibleItem item;
+  item.role = ROLE_SYSTEM_STATICTEXT;
+  item.name = AsDrawnLineBreaks(caption_);
+  item.state = STATE_SYSTEM_READONLY;
+  return item;
 }
 
 void TLabel::SetCharset(BYTE charset) {

@@ -19,6 +19,7 @@ class TLabel : public TControl {
   void SetCharset(BYTE charset);
 
   void Paint(HDC dc) override;
+  AccessibleItem Accessibility() const override;
 
  private:
   std::string caption_;

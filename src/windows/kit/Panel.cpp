@@ -41,11 +41,13 @@ TPanel::TPanel(Application& application, HWND parent, int left, int top, int wid
   RegisterWindowClass(kPanelClass, BoundWindowProc<TPanel>, nullptr, CS_DBLCLKS);
   CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                   left, top, width, height, parent, nullptr, GetModuleHandleA(nullptr), this);
+  accessible_ = std::make_unique<AccessibleWindow>(window_, static_cast<AccessibleItems&>(*this), ROLE_SYSTEM_CLIENT);
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
                              0, window_, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 TPanel::~TPanel() {
+  accessible_.reset();
   for (TControl* control : std::vector<TControl*>(controls_)) control->SetParent(nullptr);
   if (tooltip_) DestroyWindow(tooltip_);
   if (window_) DestroyWindow(window_);
@@ -53,6 +55,39 @@ TPanel::~TPanel() {
 
 void TPanel::BringToFront() {
   SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void TPanel::Hide() { ShowWindow(window_, SW_HIDE); }
+
+void TPanel::FocusControl(TControl* control) {
+  TControl* previous = focused_;
+  focused_ = control;
+  if (previous && previous != control) previous->Invalidate();
+  if (GetFocus() == window_) {
+    FocusedChanged();
+  } else if (GetActiveWindow() == GetAncestor(window_, GA_ROOT)) {
+    SetFocus(window_);  // its WM_SETFOCUS announces the control
+  }
+}
+
+void TPanel::FocusedChanged() {
+  if (!focused_) return;
+  focused_->Invalidate();
+  if (GetFocus() == window_) accessible_->Notify(EVENT_OBJECT_FOCUS, AccessibleIndexOf(focused_));
+}
+
+bool TPanel::ShowsFocusCue(const TControl* control) const {
+  return control && control == focused_ && GetFocus() == window_ &&
+         !(SendMessageA(GetAncestor(window_, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+void TPanel::FocusCueChanged() const {
+  if (focused_) focused_->Invalidate();
+}
+
+void TPanel::NotifyAccessible(const TControl* control, DWORD event) const {
+  const int index = AccessibleIndexOf(control);
+  if (index >= 0) accessible_->Notify(event, index);
 }
 
 void TPanel::Add(TControl* control) {
@@ -66,6 +101,7 @@ void TPanel::Remove(TControl* control) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
   if (hovered_ == control) hovered_ = nullptr;
   if (clicked_ == control) clicked_ = nullptr;
+  if (focused_ == control) focused_ = nullptr;
   if (captured_ == control) {
     captured_ = nullptr;
     if (GetCapture() == window_) ReleaseCapture();
@@ -172,6 +208,99 @@ void TPanel::OnButtonUp(MouseButton button, int x, int y) {
   target->MouseUp(button, x - target->Left(), y - target->Top());
 }
 
+std::vector<TPanel::AccessibleEntry> TPanel::AccessibleEntries() const {
+  std::vector<AccessibleEntry> entries;
+  for (TControl* control : controls_) {
+    if (control->Visible() && control->Accessibility().role != 0) {
+      entries.push_back({control, nullptr, control->BoundsRect()});
+    }
+  }
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT bounds;
+    GetWindowRect(child, &bounds);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
+    entries.push_back({nullptr, child, bounds});
+  }
+  // Reading order, not creation order (the menu's buttons are created from
+  // the bottom up, so that each is drawn above the one below): top to
+  // bottom, and left to right along a line, where a line is what overlaps
+  // its first item by at least half the height of the taller one (so that a
+  // tall text beside a column does not pull the column into its line).
+  auto byTop = [](const AccessibleEntry& a, const AccessibleEntry& b) { return a.bounds.top < b.bounds.top; };
+  std::stable_sort(entries.begin(), entries.end(), byTop);
+  for (auto line = entries.begin(); line != entries.end();) {
+    auto end = line + 1;
+    while (end != entries.end() && std::min(line->bounds.bottom, end->bounds.bottom) - end->bounds.top >=
+                                        std::max(line->bounds.bottom - line->bounds.top,
+                                                 end->bounds.bottom - end->bounds.top) / 2) {
+      ++end;
+    }
+    std::stable_sort(line, end, [](const AccessibleEntry& a, const AccessibleEntry& b) {
+      return a.bounds.left < b.bounds.left;
+    });
+    line = end;
+  }
+  return entries;
+}
+
+int TPanel::AccessibleIndexOf(const TControl* control) const {
+  const std::vector<AccessibleEntry> entries = AccessibleEntries();
+  for (size_t k = 0; k < entries.size(); ++k) {
+    if (control && entries[k].control == control) return static_cast<int>(k);
+  }
+  return -1;
+}
+
+int TPanel::AccessibleItemCount() const { return static_cast<int>(AccessibleEntries().size()); }
+
+AccessibleItem TPanel::AccessibleItemAt(int index) const {
+  const std::vector<AccessibleEntry> entries = AccessibleEntries();
+  if (static_cast<size_t>(index) >= entries.size()) return {};
+  const AccessibleEntry& entry = entries[static_cast<size_t>(index)];
+  AccessibleItem item;
+  if (entry.control) {
+    item = entry.control->Accessibility();
+    if (entry.control == focused_ && GetFocus() == window_) item.state |= STATE_SYSTEM_FOCUSED;
+  }
+  item.window = entry.window;
+  item.bounds = entry.bounds;
+  return item;
+}
+
+int TPanel::AccessibleFocus() const { return AccessibleIndexOf(focused_); }
+
+int TPanel::AccessibleItemAtPoint(POINT point) const {
+  const std::vector<AccessibleEntry> entries = AccessibleEntries();
+  // Child windows lie above the controls the panel paints.
+  for (size_t k = 0; k < entries.size(); ++k) {
+    if (entries[k].window && PtInRect(&entries[k].bounds, point)) return static_cast<int>(k);
+  }
+  // The topmost control there that screen readers know; a picture drawn
+  // over another one for show is looked through.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    const RECT bounds = (*it)->BoundsRect();
+    const int index = PtInRect(&bounds, point) ? AccessibleIndexOf(*it) : -1;
+    if (index >= 0) return index;
+  }
+  return -1;
+}
+
+void TPanel::AccessibleDefaultAction(int index) {
+  if (TControl* control = AccessibleEntries().at(static_cast<size_t>(index)).control) {
+    PostMessageA(window_, kAccessibleAction, 0, reinterpret_cast<LPARAM>(control));
+  }
+}
+
+void TPanel::AccessibleTakeFocus(int index) {
+  const AccessibleEntry entry = AccessibleEntries().at(static_cast<size_t>(index));
+  if (entry.window) {
+    SetFocus(entry.window);
+  } else {
+    FocusControl(entry.control);
+  }
+}
+
 LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
   switch (message) {
@@ -218,6 +347,24 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         lost->CaptureLost();
       }
       return 0;
+    case WM_SETFOCUS:
+      FocusedChanged();
+      return 0;
+    case WM_KILLFOCUS:
+      if (focused_) focused_->Invalidate();
+      return 0;
+    case WM_GETOBJECT:
+      if (const LRESULT answer = accessible_ ? accessible_->Answer(wParam, lParam) : 0) return answer;
+      break;
+    case kAccessibleAction: {
+      // The control is clicked only if it is still there to be clicked.
+      auto* control = reinterpret_cast<TControl*>(lParam);
+      if (std::find(controls_.begin(), controls_.end(), control) != controls_.end() && control->Visible() &&
+          control->Enabled()) {
+        control->Click();
+      }
+      return 0;
+    }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam);

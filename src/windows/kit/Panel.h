@@ -1,14 +1,18 @@
 // A child window that hosts windowless controls: it paints them in creation
 // order into one off-screen buffer (no flicker), and routes the mouse to
 // them: hit-testing, pointer enter and leave, and capture while the left
-// button is held on a control.
+// button is held on a control. It holds the keyboard focus for the control
+// its owner gives it to, and shows screen readers its visible controls and
+// child windows as the children of its accessible object.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "windows/kit/Accessible.h"
 #include "windows/kit/Application.h"
 #include "windows/kit/Control.h"
 #include "windows/kit/Gdi.h"
@@ -19,7 +23,7 @@ namespace launcher {
 // lParam points to the DRAWITEMSTRUCT.
 inline constexpr UINT kReflectedDrawItem = WM_APP + 0x101;
 
-class TPanel {
+class TPanel : private AccessibleItems {
  public:
   TPanel(Application& application, HWND parent, int left, int top, int width, int height);
   ~TPanel();
@@ -35,6 +39,20 @@ class TPanel {
   COLORREF Color() const { return GetSysColor(COLOR_BTNFACE); }
 
   void BringToFront();
+  // Takes the page out of sight, and so out of the screen reader's tree.
+  void Hide();
+
+  // Gives `control` the panel's focus (null: the panel keeps it for itself),
+  // and takes the keyboard focus when the window is active; an inactive
+  // window's owner gives it when it returns.
+  void FocusControl(TControl* control);
+  TControl* FocusedControl() const { return focused_; }
+  // Whether `control` draws its focus cue: it has the focus, and the
+  // top-level window shows focus cues (its WM_QUERYUISTATE), which it does
+  // once the keyboard has been used in it.
+  bool ShowsFocusCue(const TControl* control) const;
+  // Repaints the focused control after the window's focus cues changed.
+  void FocusCueChanged() const;
 
   // Used by TControl.
   void Add(TControl* control);
@@ -43,6 +61,8 @@ class TPanel {
   void PaintAreaNow(const RECT& area);
   // After a control's place, visibility or tooltip text changed.
   void UpdateTooltip(TControl* control);
+  // Tells screen readers that a control changed (EVENT_OBJECT_*).
+  void NotifyAccessible(const TControl* control, DWORD event) const;
   // A DC for measuring text; the caller releases nothing.
   HDC MeasuringDc() const { return measuringDc_.Get(); }
 
@@ -61,6 +81,23 @@ class TPanel {
   void OnButtonDown(MouseButton button, int x, int y);
   void OnButtonUp(MouseButton button, int x, int y);
   void SetHovered(TControl* control);
+  void FocusedChanged();
+
+  // The accessible children: the visible controls screen readers read and
+  // the visible child windows, in reading order.
+  struct AccessibleEntry {
+    TControl* control;
+    HWND window;
+    RECT bounds;
+  };
+  std::vector<AccessibleEntry> AccessibleEntries() const;
+  int AccessibleItemCount() const override;
+  AccessibleItem AccessibleItemAt(int index) const override;
+  int AccessibleFocus() const override;
+  int AccessibleItemAtPoint(POINT point) const override;
+  void AccessibleDefaultAction(int index) override;
+  void AccessibleTakeFocus(int index) override;
+  int AccessibleIndexOf(const TControl* control) const;
 
   Application& application_;
   HWND window_ = nullptr;
@@ -72,7 +109,9 @@ class TPanel {
   TControl* hovered_ = nullptr;
   TControl* captured_ = nullptr;
   TControl* clicked_ = nullptr;  // the left button went down on it
+  TControl* focused_ = nullptr;
   bool trackingLeave_ = false;
+  std::unique_ptr<AccessibleWindow> accessible_;
 };
 
 }  // namespace launcher

@@ -8,6 +8,7 @@
 #include "core/CommandLine.h"
 #include "core/LauncherError.h"
 #include "windows/system/Handles.h"
+#include "windows/system/SystemLibrary.h"
 
 namespace launcher {
 namespace {
@@ -52,18 +53,9 @@ bool HasForegroundLock() {
          (version.dwMajorVersion > 4 || (version.dwMajorVersion == 4 && version.dwMinorVersion > 0));
 }
 
-// The shell is loaded only when a program needs it: importing it would load
-// it, and the many libraries it pulls in, at every start of the launcher.
 using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
 ShellExecuteExFn ShellExecuteExEntry() {
-  static ShellExecuteExFn entry = [] {
-    char system[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return ShellExecuteExFn{};
-    HMODULE shell = LoadLibraryA((std::string(system, length) + "\\shell32.dll").c_str());
-    return shell ? reinterpret_cast<ShellExecuteExFn>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExA")))
-                 : ShellExecuteExFn{};
-  }();
+  static const ShellExecuteExFn entry = SystemLibraryFunction<ShellExecuteExFn>("shell32.dll", "ShellExecuteExA");
   return entry;
 }
 
