@@ -4,6 +4,7 @@
 // locale; elsewhere they are skipped.
 #include <gtest/gtest.h>
 
+#include "e2e/AccessibleTree.h"
 #include "e2e/LauncherProcess.h"
 #include "windows/WindowTestSupport.h"
 
@@ -86,6 +87,18 @@ TEST_F(JapaneseSystem, AsciiLettersInJapaneseCaptionsAreDrawn) {
   const int narrow = LitPixels(2), wide = LitPixels(3);
   EXPECT_GT(narrow, 0);
   EXPECT_GT(wide, narrow * 3 / 2) << "iiiiiiii lit " << narrow << " pixels, WWWWWWWW " << wide;
+}
+
+// A screen reader gets the captions as the characters they are, not as
+// code-page bytes.
+TEST_F(JapaneseSystem, AScreenReaderReadsTheJapaneseCaptions) {
+  Start(kFolder);
+  AccessibleTree menu(GetWindow(window_, GW_CHILD));
+  std::vector<std::string> buttons;
+  for (const AccessibleNode& node : menu.Children()) {
+    if (node.role == ROLE_SYSTEM_PUSHBUTTON) buttons.push_back(node.name);
+  }
+  EXPECT_EQ(buttons, (std::vector<std::string>{"Disc two", "iiiiiiii \u306e", "WWWWWWWW \u306e"}));
 }
 
 }  // namespace

@@ -240,7 +240,7 @@ class AccessibleWindow::Object final : public IAccessible {
   };
 
   // Answers a question about the window itself from the system's object
-  // (its role excepted), about a child window from that window's object,
+  // (its role, and the name it gives, excepted), about a child window from that window's object,
   // and about an item from the item. `out` is the entry's result.
   HRESULT Ask(Question question, const VARIANT& child, void* out) const {
     if (!out) return E_POINTER;
@@ -256,6 +256,10 @@ class AccessibleWindow::Object final : public IAccessible {
     VARIANT id = child;
     if (IsSelf(child)) {
       if (question == Question::kRole) return ReturnNumber(role_, static_cast<VARIANT*>(out));
+      if (question == Question::kName) {
+        const std::string name = items_->AccessibleName();
+        if (!name.empty()) return ReturnText(name, static_cast<BSTR*>(out));
+      }
       if (!standard_) return S_FALSE;
       object = standard_;
       object->AddRef();

@@ -32,17 +32,21 @@ struct AccessibleItem {
   HWND window = nullptr;
 };
 
+// What a window tells screen readers of itself. One that draws items of its
+// own lists them; one without items may give its own name.
 class AccessibleItems {
  public:
-  virtual int AccessibleItemCount() const = 0;
-  virtual AccessibleItem AccessibleItemAt(int index) const = 0;
+  virtual int AccessibleItemCount() const { return 0; }
+  virtual AccessibleItem AccessibleItemAt(int) const { return {}; }
   // The item with the keyboard focus; -1 when the window has it for itself.
-  virtual int AccessibleFocus() const = 0;
+  virtual int AccessibleFocus() const { return -1; }
   // The topmost item at a client point; -1 for none.
-  virtual int AccessibleItemAtPoint(POINT point) const = 0;
+  virtual int AccessibleItemAtPoint(POINT) const { return -1; }
   // Asks for the item's default action, to run from the message loop.
-  virtual void AccessibleDefaultAction(int index) = 0;
-  virtual void AccessibleTakeFocus(int index) = 0;
+  virtual void AccessibleDefaultAction(int) {}
+  virtual void AccessibleTakeFocus(int) {}
+  // The window's name; empty for the one the system gives it.
+  virtual std::string AccessibleName() const { return {}; }
 
  protected:
   ~AccessibleItems() = default;

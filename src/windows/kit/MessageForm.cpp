@@ -36,6 +36,8 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
                                  layout_.textWidth, layout_.textHeight, window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)),
                                  GetModuleHandleA(nullptr), this);
+  messageAccessible_ = std::make_unique<AccessibleWindow>(messageText_, static_cast<AccessibleItems&>(*this),
+                                                          ROLE_SYSTEM_STATICTEXT);
   for (const MessageButton& button : layout_.buttons) {
     HWND handle = CreateWindowExA(0, "BUTTON", button.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                                   button.left, kButtonTop, kButtonWidth, kButtonHeight, window_,
@@ -47,6 +49,7 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
 }
 
 TMessageForm::~TMessageForm() {
+  messageAccessible_.reset();
   if (window_) DestroyWindow(window_);
 }
 
@@ -62,6 +65,7 @@ void TMessageForm::Prepare(const std::string& title, const std::string& text) {
   SetWindowTextA(window_, title.c_str());
   SetWindowTextA(messageText_, text.c_str());
   InvalidateRect(messageText_, nullptr, FALSE);
+  messageAccessible_->Notify(EVENT_OBJECT_NAMECHANGE, -1);
 }
 
 int TMessageForm::ShowModal() {
@@ -120,6 +124,12 @@ bool TMessageForm::PreTranslateKey(const MSG& msg) {
   }
 }
 
+std::string TMessageForm::MessageTextAsDrawn() const {
+  std::string raw(static_cast<size_t>(std::max(GetWindowTextLengthA(messageText_), 0)) + 1, '\0');
+  raw.resize(static_cast<size_t>(std::max(GetWindowTextA(messageText_, raw.data(), static_cast<int>(raw.size())), 0)));
+  return AsDrawnLineBreaks(raw);
+}
+
 void TMessageForm::PaintMessageText() {
   PaintScope paint(messageText_);
   RECT client;
@@ -132,9 +142,7 @@ void TMessageForm::PaintMessageText() {
   FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
   DrawBitmap(buffer.Get(), artwork_->Handle(), 0, 0, width, height, layout_.textLeft, layout_.textTop);
 
-  std::string raw(static_cast<size_t>(std::max(GetWindowTextLengthA(messageText_), 0)) + 1, '\0');
-  raw.resize(static_cast<size_t>(std::max(GetWindowTextA(messageText_, raw.data(), static_cast<int>(raw.size())), 0)));
-  const std::string text = AsDrawnLineBreaks(raw);
+  const std::string text = MessageTextAsDrawn();
   const UINT flags = DT_CENTER | DT_EXPANDTABS | (layout_.wrapText ? DT_WORDBREAK : 0);
   Selection selectFont(buffer.Get(), messageFont_.Get());
   SetBkMode(buffer.Get(), TRANSPARENT);
@@ -164,6 +172,9 @@ LRESULT CALLBACK TMessageForm::TextProc(HWND window, UINT message, WPARAM wParam
   }
   if (message == WM_ERASEBKGND) return 1;
   if (message == WM_SETTEXT) InvalidateRect(window, nullptr, FALSE);
+  if (self && message == WM_GETOBJECT && self->messageAccessible_) {
+    if (const LRESULT answer = self->messageAccessible_->Answer(wParam, lParam)) return answer;
+  }
   return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "windows/kit/Accessible.h"
 #include "windows/kit/Application.h"
 #include "windows/kit/Gdi.h"
 
@@ -27,7 +29,7 @@ struct MessageLayout {
   std::vector<MessageButton> buttons;  // in tab order
 };
 
-class TMessageForm {
+class TMessageForm : private AccessibleItems {
  public:
   static constexpr int kClientWidth = 450;
   static constexpr int kClientHeight = 333;
@@ -59,6 +61,9 @@ class TMessageForm {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool PreTranslateKey(const MSG& msg);
   void PaintMessageText();
+  std::string MessageTextAsDrawn() const;
+  // Screen readers read the message as a static text with the message as its name.
+  std::string AccessibleName() const override { return MessageTextAsDrawn(); }
   void FocusButton(int step);
 
   Application& application_;
@@ -71,6 +76,7 @@ class TMessageForm {
   SharedPicture artwork_;
   Font messageFont_;
   Font buttonFont_;
+  std::unique_ptr<AccessibleWindow> messageAccessible_;
   int modalResult_ = 0;
   bool modal_ = false;
 };
