@@ -62,6 +62,11 @@ HWND LauncherProcess::MainWindow(DWORD timeoutMs) {
   return WaitForVisibleWindow("TInstallWindows", timeoutMs, process_.dwProcessId);
 }
 
+HWND LauncherProcess::DrawnMainWindow() {
+  HWND window = MainWindow();
+  return window && WaitUntilPainted(window) ? window : nullptr;
+}
+
 MessageBoxSeen LauncherProcess::AnswerMessageBox(DWORD timeoutMs) {
   MessageBoxSeen seen;
   HWND box = WaitForVisibleWindow("#32770", timeoutMs, process_.dwProcessId);

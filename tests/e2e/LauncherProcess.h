@@ -31,6 +31,8 @@ class LauncherProcess {
 
   // The main window once it is visible; null after the time-out.
   HWND MainWindow(DWORD timeoutMs = 10000);
+  // The main window once it is visible and drawn; null when it is not.
+  HWND DrawnMainWindow();
   // Waits for a message box of the launcher, reads it and presses OK.
   MessageBoxSeen AnswerMessageBox(DWORD timeoutMs = 10000);
   // Moves the pointer to a client point of the window and clicks there.

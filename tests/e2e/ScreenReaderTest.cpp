@@ -126,9 +126,8 @@ TEST_F(ScreenReaderTest, TheSelectionPageReadsItsLabelsButtonsAndCheckedRows) {
 
 TEST(ScreenReaderGaps, HiddenButtonsAreNotReadAndTheKeyboardStepsOverThem) {
   LauncherProcess launcher("fixtures/e2e/gaps");
-  HWND window = launcher.MainWindow();
+  HWND window = launcher.DrawnMainWindow();
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(WaitUntilPainted(window));
   AccessibleTree menu(GetWindow(window, GW_CHILD));
   std::vector<std::string> names;
   long fifth = -1;
@@ -146,9 +145,8 @@ TEST(ScreenReaderGaps, HiddenButtonsAreNotReadAndTheKeyboardStepsOverThem) {
 // What a screen reader reads of the sample disc, printed for people to read.
 TEST(ScreenReaderSample, PrintsTheTreeOfBothPages) {
   LauncherProcess launcher("sample-disc");
-  HWND window = launcher.MainWindow();
+  HWND window = launcher.DrawnMainWindow();
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(WaitUntilPainted(window));
   AccessibleTree menu(GetWindow(window, GW_CHILD));
   std::cout << "menu page:\n" << menu.Print();
   for (const AccessibleNode& node : menu.Children()) EXPECT_FALSE(node.name.empty());

@@ -1,5 +1,7 @@
 #include "windows/kit/Accessible.h"
 
+#include <new>
+
 #include "windows/system/SystemLibrary.h"
 #include "windows/system/Win32Text.h"
 
@@ -52,6 +54,17 @@ IAccessible* WindowObject(HWND window) {
     return nullptr;
   }
   return object;
+}
+
+// No exception may leave a call that came through COM: one that cannot be
+// answered fails.
+template <typename Work>
+HRESULT Guarded(Work work) noexcept {
+  try {
+    return work();
+  } catch (...) {
+    return E_OUTOFMEMORY;
+  }
 }
 
 VARIANT SelfId() {
@@ -116,19 +129,23 @@ class AccessibleWindow::Object final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
     if (!count) return E_POINTER;
     if (!items_) return CO_E_OBJNOTCONNECTED;
-    *count = items_->AccessibleItemCount();
-    return S_OK;
+    return Guarded([&] {
+      *count = items_->AccessibleItemCount();
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (!items_) return CO_E_OBJNOTCONNECTED;
-    const int index = IndexOf(child);
-    if (index < 0) return E_INVALIDARG;
-    const HWND window = items_->AccessibleItemAt(index).window;
-    if (!window) return S_FALSE;  // an item of this object, named by its number
-    *out = WindowObject(window);
-    return *out ? S_OK : E_FAIL;
+    return Guarded([&] {
+      const int index = IndexOf(child);
+      if (index < 0) return E_INVALIDARG;
+      const HWND window = items_->AccessibleItemAt(index).window;
+      if (!window) return S_FALSE;  // an item of this object, named by its number
+      *out = WindowObject(window);
+      return *out ? S_OK : E_FAIL;
+    });
   }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
@@ -161,13 +178,15 @@ class AccessibleWindow::Object final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
     if (!focus) return E_POINTER;
     if (!items_) return CO_E_OBJNOTCONNECTED;
-    const HWND focused = GetFocus();
-    if (focused == window_) return ReturnItem(items_->AccessibleFocus(), focus);
-    for (int index = 0, count = items_->AccessibleItemCount(); focused && index < count; ++index) {
-      const HWND window = items_->AccessibleItemAt(index).window;
-      if (window && (window == focused || IsChild(window, focused))) return ReturnItem(index, focus);
-    }
-    return ReturnNothing(focus);
+    return Guarded([&] {
+      const HWND focused = GetFocus();
+      if (focused == window_) return ReturnItem(items_->AccessibleFocus(), focus);
+      for (int index = 0, count = items_->AccessibleItemCount(); focused && index < count; ++index) {
+        const HWND window = items_->AccessibleItemAt(index).window;
+        if (window && (window == focused || IsChild(window, focused))) return ReturnItem(index, focus);
+      }
+      return ReturnNothing(focus);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
     return items_ ? ReturnNothing(selection) : CO_E_OBJNOTCONNECTED;
@@ -189,27 +208,31 @@ class AccessibleWindow::Object final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
     if (!end) return E_POINTER;
     if (!items_) return CO_E_OBJNOTCONNECTED;
-    const int count = items_->AccessibleItemCount();
-    if (IsSelf(start)) {
-      if (direction == NAVDIR_FIRSTCHILD && count > 0) return ReturnItem(0, end);
-      if (direction == NAVDIR_LASTCHILD && count > 0) return ReturnItem(count - 1, end);
-      if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD || !standard_) return ReturnNothing(end);
-      return standard_->accNavigate(direction, start, end);
-    }
-    const int index = IndexOf(start);
-    if (index < 0) return E_INVALIDARG;
-    const int next = direction == NAVDIR_NEXT ? index + 1 : direction == NAVDIR_PREVIOUS ? index - 1 : -1;
-    return next >= 0 && next < count ? ReturnItem(next, end) : ReturnNothing(end);
+    return Guarded([&] {
+      const int count = items_->AccessibleItemCount();
+      if (IsSelf(start)) {
+        if (direction == NAVDIR_FIRSTCHILD && count > 0) return ReturnItem(0, end);
+        if (direction == NAVDIR_LASTCHILD && count > 0) return ReturnItem(count - 1, end);
+        if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD || !standard_) return ReturnNothing(end);
+        return standard_->accNavigate(direction, start, end);
+      }
+      const int index = IndexOf(start);
+      if (index < 0) return E_INVALIDARG;
+      const int next = direction == NAVDIR_NEXT ? index + 1 : direction == NAVDIR_PREVIOUS ? index - 1 : -1;
+      return next >= 0 && next < count ? ReturnItem(next, end) : ReturnNothing(end);
+    });
   }
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
     if (!hit) return E_POINTER;
     if (!items_) return CO_E_OBJNOTCONNECTED;
-    POINT point{x, y};
-    RECT client;
-    ScreenToClient(window_, &point);
-    GetClientRect(window_, &client);
-    if (!PtInRect(&client, point)) return ReturnNothing(hit);
-    return ReturnItem(items_->AccessibleItemAtPoint(point), hit);
+    return Guarded([&] {
+      POINT point{x, y};
+      RECT client;
+      ScreenToClient(window_, &point);
+      GetClientRect(window_, &client);
+      if (!PtInRect(&client, point)) return ReturnNothing(hit);
+      return ReturnItem(items_->AccessibleItemAtPoint(point), hit);
+    });
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     long unused = 0;
@@ -243,6 +266,10 @@ class AccessibleWindow::Object final : public IAccessible {
   // (its role, and the name it gives, excepted), about a child window from that window's object,
   // and about an item from the item. `out` is the entry's result.
   HRESULT Ask(Question question, const VARIANT& child, void* out) const {
+    return Guarded([&] { return Reply(question, child, out); });
+  }
+
+  HRESULT Reply(Question question, const VARIANT& child, void* out) const {
     if (!out) return E_POINTER;
     // Nothing undefined goes back, whatever the answer.
     if (question == Question::kRole || question == Question::kState) {
@@ -357,7 +384,8 @@ LRESULT AccessibleWindow::Answer(WPARAM wParam, LPARAM lParam) {
   if (!object_) {
     // Handing the object to another process goes through COM's apartment.
     apartment_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    object_ = new Object(window_, items_, role_);
+    object_ = new (std::nothrow) Object(window_, items_, role_);
+    if (!object_) return 0;
   }
   return fromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object_));
 }

@@ -73,7 +73,7 @@ void TPanel::FocusControl(TControl* control) {
 void TPanel::FocusedChanged() {
   if (!focused_) return;
   focused_->Invalidate();
-  if (GetFocus() == window_) accessible_->Notify(EVENT_OBJECT_FOCUS, AccessibleIndexOf(focused_));
+  if (GetFocus() == window_ && accessible_) accessible_->Notify(EVENT_OBJECT_FOCUS, AccessibleIndexOf(focused_));
 }
 
 bool TPanel::ShowsFocusCue(const TControl* control) const {
@@ -86,7 +86,7 @@ void TPanel::FocusCueChanged() const {
 }
 
 void TPanel::NotifyAccessible(const TControl* control, DWORD event) const {
-  const int index = AccessibleIndexOf(control);
+  const int index = accessible_ ? AccessibleIndexOf(control) : -1;
   if (index >= 0) accessible_->Notify(event, index);
 }
 
@@ -287,13 +287,15 @@ int TPanel::AccessibleItemAtPoint(POINT point) const {
 }
 
 void TPanel::AccessibleDefaultAction(int index) {
-  if (TControl* control = AccessibleEntries().at(static_cast<size_t>(index)).control) {
-    PostMessageA(window_, kAccessibleAction, 0, reinterpret_cast<LPARAM>(control));
-  }
+  const std::vector<AccessibleEntry> entries = AccessibleEntries();
+  if (static_cast<size_t>(index) >= entries.size() || !entries[static_cast<size_t>(index)].control) return;
+  PostMessageA(window_, kAccessibleAction, 0, reinterpret_cast<LPARAM>(entries[static_cast<size_t>(index)].control));
 }
 
 void TPanel::AccessibleTakeFocus(int index) {
-  const AccessibleEntry entry = AccessibleEntries().at(static_cast<size_t>(index));
+  const std::vector<AccessibleEntry> entries = AccessibleEntries();
+  if (static_cast<size_t>(index) >= entries.size()) return;
+  const AccessibleEntry& entry = entries[static_cast<size_t>(index)];
   if (entry.window) {
     SetFocus(entry.window);
   } else {
