@@ -127,15 +127,15 @@ void TInstallWindows::ShowFocusCues() {
 
 bool TInstallWindows::PreTranslateKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
-  const bool shift = GetKeyState(VK_SHIFT) < 0;
-  return front_ == LauncherPage::kMenu ? MenuKey(msg.wParam, shift) : SelectionKey(msg.wParam, shift);
+  const KeyPress key{msg.wParam, GetKeyState(VK_SHIFT) < 0, (msg.lParam & (1 << 30)) != 0};
+  return front_ == LauncherPage::kMenu ? MenuKey(key) : SelectionKey(key);
 }
 
-bool TInstallWindows::MenuKey(WPARAM key, bool shift) {
+bool TInstallWindows::MenuKey(const KeyPress& key) {
   FocusMove move;
-  switch (key) {
+  switch (key.code) {
     case VK_TAB:
-      move = shift ? FocusMove::kPrevious : FocusMove::kNext;
+      move = key.shift ? FocusMove::kPrevious : FocusMove::kNext;
       break;
     case VK_DOWN:
       move = FocusMove::kNext;
@@ -151,7 +151,9 @@ bool TInstallWindows::MenuKey(WPARAM key, bool shift) {
       break;
     case VK_RETURN:
     case VK_SPACE:
-      if (TControl* focused = Page1->FocusedControl(); focused && GetFocus() == Page1->Handle()) focused->Click();
+      if (TControl* focused = Page1->FocusedControl(); focused && GetFocus() == Page1->Handle() && !key.repeat) {
+        focused->Click();
+      }
       return true;
     default:
       return false;
@@ -168,30 +170,30 @@ bool TInstallWindows::MenuKey(WPARAM key, bool shift) {
   return true;
 }
 
-bool TInstallWindows::SelectionKey(WPARAM key, bool shift) {
+bool TInstallWindows::SelectionKey(const KeyPress& key) {
   // The page's tab stops in order: the checklist, Install, Cancel.
   TInstallButton* const buttons[] = {btnInstall.get(), btnCancel.get()};
   int current = GetFocus() == InstallChecks->Handle() ? 0 : -1;
   for (int k = 0; k < 2; ++k) {
     if (GetFocus() == Page2->Handle() && Page2->FocusedControl() == buttons[k]) current = k + 1;
   }
-  switch (key) {
+  switch (key.code) {
     case VK_TAB: {
       ShowFocusCues();
       const int next = MoveFocus({IsWindowVisible(InstallChecks->Handle()) != 0, buttons[0]->Visible(),
                                   buttons[1]->Visible()},
-                                 current, shift ? FocusMove::kPrevious : FocusMove::kNext);
+                                 current, key.shift ? FocusMove::kPrevious : FocusMove::kNext);
       if (next == 0) FocusWhenActive(InstallChecks->Handle());
       if (next > 0) FocusButton(*Page2, buttons[next - 1]);
       return true;
     }
     case VK_ESCAPE:
-      btnCancel->Click();
+      if (!key.repeat) btnCancel->Click();
       return true;
     case VK_RETURN:
     case VK_SPACE:
       if (current <= 0) return false;  // the checklist's own: Space toggles the row
-      buttons[current - 1]->Click();
+      if (!key.repeat) buttons[current - 1]->Click();
       return true;
     case VK_UP:
     case VK_DOWN:

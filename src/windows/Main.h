@@ -62,10 +62,16 @@ class TInstallWindows : private LauncherView {
   void InstallButtonClick(TInstallButton& sender);
   void InstallChecksMouseMove(int x, int y);
   // The keyboard: moves the focus between the front page's stops and
-  // clicks the focused button; true when the key was for that.
+  // clicks the focused button; true when the key was for that. A key held
+  // down clicks once.
+  struct KeyPress {
+    WPARAM code;
+    bool shift;
+    bool repeat;  // sent again while the key is held
+  };
   bool PreTranslateKey(const MSG& msg);
-  bool MenuKey(WPARAM key, bool shift);
-  bool SelectionKey(WPARAM key, bool shift);
+  bool MenuKey(const KeyPress& key);
+  bool SelectionKey(const KeyPress& key);
   // Shows focus cues from now on, as a dialog box does once a key moved the focus.
   void ShowFocusCues();
   // Where the keyboard focus goes when the window is active, and now if it is.
