@@ -138,7 +138,8 @@ void Runner::Start(std::string text) {
   }
   int32_t result = 0;
   if (sender_.ButtonAssist) {
-    const std::string command = ReturnCurrentDirectory(host_) + "\\" + PathMod(text, lead_) + " " + sender_.ButtonAssistText;
+    const std::string command =
+        ReturnCurrentDirectory(host_) + "\\" + PathMod(text, lead_) + " " + sender_.ButtonAssistText;
     if (!Fits(command)) return;
     Started(command, StartWay::kAssisted);
     result = StartElevatedIfNeeded(host_.WinExecAndWait32(command, kShowNormal), command);

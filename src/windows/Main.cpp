@@ -29,6 +29,7 @@ TInstallWindows::TInstallWindows(Application& application, LogSink* log)
   CreateWindowExA(kMainExStyle, kMainWindowClass, "Installer", kMainStyle, kDesignedLeft, kDesignedTop,
                   frame.right - frame.left, frame.bottom - frame.top, application_.Window(), nullptr,
                   GetModuleHandleA(nullptr), this);
+  keptFocus_ = KeptFocus(window_);
   CreatePages();
   // Focus cues stay hidden until the keyboard is used, unless the user asked
   // Windows to show them always.
@@ -112,12 +113,12 @@ void TInstallWindows::ShowPage(LauncherPage page) {
 }
 
 void TInstallWindows::FocusButton(TPanel& page, TInstallButton* button) {
-  lastFocus_ = page.Handle();
+  keptFocus_.Keep(page.Handle());
   page.FocusControl(button);
 }
 
 void TInstallWindows::FocusWhenActive(HWND target) {
-  lastFocus_ = target;
+  keptFocus_.Keep(target);
   if (GetActiveWindow() == window_) SetFocus(target);
 }
 
@@ -256,14 +257,8 @@ LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       Close();
       return 0;
     case WM_ACTIVATE:
-      // As dialog boxes do: the focus is kept when another window comes to
-      // the front and given back when this one returns.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focused = GetFocus();
-        if (focused && IsChild(window_, focused)) lastFocus_ = focused;
-      } else if (!HIWORD(wParam) && Page1 && Page2) {
-        const HWND frontPage = (front_ == LauncherPage::kMenu ? Page1 : Page2)->Handle();
-        SetFocus(lastFocus_ && IsWindowVisible(lastFocus_) && IsChild(window_, lastFocus_) ? lastFocus_ : frontPage);
+      if (Page1 && Page2 &&
+          keptFocus_.OnActivate(wParam, (front_ == LauncherPage::kMenu ? Page1 : Page2)->Handle())) {
         return 0;
       }
       break;

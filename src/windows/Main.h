@@ -21,6 +21,7 @@
 #include "windows/kit/CheckListBox.h"
 #include "windows/kit/Image.h"
 #include "windows/kit/InstallButton.h"
+#include "windows/kit/KeptFocus.h"
 #include "windows/kit/Label.h"
 #include "windows/kit/Panel.h"
 
@@ -108,7 +109,7 @@ class TInstallWindows : private LauncherView {
   FontSpec mainFontSpec_;
   uint16_t QueryCancelAutoPlayMsg = 0;
   LauncherPage front_ = LauncherPage::kSelection;  // the selection page is created last
-  HWND lastFocus_ = nullptr;  // where the focus returns when the window is activated
+  KeptFocus keptFocus_{nullptr};  // made for the window once it exists
   // Whether focus cues are hidden (UISF_HIDEFOCUS): the window keeps it
   // itself, since not every system does (Wine does not).
   WORD uiState_ = 0;

@@ -46,6 +46,14 @@ class InstallButtonTest : public testing::Test {
     return button;
   }
 
+  // A menu-sized button 120 pixels wide at (20, 20) with a caption.
+  TInstallButton& AddMenuButton(const std::string& caption) {
+    TInstallButton& button = AddButton(20, 20, 164, 23);
+    button.SetMaxWidth(120);
+    button.SetCaption(caption);
+    return button;
+  }
+
   void Send(UINT message, int x, int y, WPARAM keys = 0) {
     SendMessageA(panel_.Handle(), message, keys, MAKELPARAM(x, y));
   }
@@ -204,9 +212,7 @@ TEST_F(InstallButtonTest, TextMarginOfTheSameValueDoesNothing) {
 }
 
 TEST_F(InstallButtonTest, PaintsAWhiteEdgeABlackBoxAndTheCaption) {
-  TInstallButton& button = AddButton(20, 20, 164, 23);
-  button.SetMaxWidth(120);
-  button.SetCaption("Install");
+  TInstallButton& button = AddMenuButton("Install");
   const int w = button.Width(), h = button.Height();
   Picture p = PaintPanel();
   const int x = 20, y = 20;
@@ -231,9 +237,7 @@ TEST_F(InstallButtonTest, PaintsAWhiteEdgeABlackBoxAndTheCaption) {
 }
 
 TEST_F(InstallButtonTest, PressedCaptionShiftsOnePixel) {
-  TInstallButton& button = AddButton(20, 20, 164, 23);
-  button.SetMaxWidth(120);
-  button.SetCaption("Install");
+  TInstallButton& button = AddMenuButton("Install");
   const RECT before = button.TextRect();
   Picture normal = PaintPanel();
   Send(WM_LBUTTONDOWN, 30, 25, MK_LBUTTON);
@@ -279,9 +283,7 @@ TEST_F(InstallButtonTest, EmptyCaptionKeepsTheSizeAndDrawsNoText) {
 }
 
 TEST_F(InstallButtonTest, ClickNeedsAPressAndAReleaseOverTheButton) {
-  TInstallButton& button = AddButton(20, 20, 164, 23);
-  button.SetMaxWidth(120);
-  button.SetCaption("Install");
+  TInstallButton& button = AddMenuButton("Install");
   struct Step {
     UINT message;
     int x, y;
@@ -313,9 +315,7 @@ TEST_F(InstallButtonTest, ClickNeedsAPressAndAReleaseOverTheButton) {
 }
 
 TEST_F(InstallButtonTest, DraggingOutAndBackTogglesThePushedLook) {
-  TInstallButton& button = AddButton(20, 20, 164, 23);
-  button.SetMaxWidth(120);
-  button.SetCaption("Install");
+  TInstallButton& button = AddMenuButton("Install");
   const LONG left = button.TextRect().left;
   Send(WM_LBUTTONDOWN, 30, 25);
   EXPECT_EQ(button.TextRect().left, left + 1);
@@ -333,9 +333,7 @@ TEST_F(InstallButtonTest, DraggingOutAndBackTogglesThePushedLook) {
 // window popping up, say) ends the press: the button must not stay drawn
 // pressed, nor click at a later release.
 TEST_F(InstallButtonTest, LosingTheMouseCaptureEndsThePress) {
-  TInstallButton& button = AddButton(20, 20, 164, 23);
-  button.SetMaxWidth(120);
-  button.SetCaption("Install");
+  TInstallButton& button = AddMenuButton("Install");
   const LONG left = button.TextRect().left;
   Send(WM_LBUTTONDOWN, 30, 25);
   ASSERT_TRUE(button.Pressed());
@@ -352,9 +350,7 @@ TEST_F(InstallButtonTest, LosingTheMouseCaptureEndsThePress) {
 }
 
 TEST_F(InstallButtonTest, ClosingMakesTheReleaseDoNothing) {
-  TInstallButton& button = AddButton(20, 20, 164, 23);
-  button.SetMaxWidth(120);
-  button.SetCaption("Exit");
+  TInstallButton& button = AddMenuButton("Exit");
   button.OnClick = [this](TInstallButton& sender) {
     ++clicks_;
     sender.SetClosing(true);  // what the exit action does
@@ -367,9 +363,7 @@ TEST_F(InstallButtonTest, ClosingMakesTheReleaseDoNothing) {
 }
 
 TEST_F(InstallButtonTest, EnterAndLeaveFireTrackingOnceEachEvenWhenDisabled) {
-  TInstallButton& button = AddButton(20, 20, 164, 23);
-  button.SetMaxWidth(120);
-  button.SetCaption("Install");
+  TInstallButton& button = AddMenuButton("Install");
   button.SetEnabled(false);
   Send(WM_MOUSEMOVE, 30, 25);
   EXPECT_TRUE(button.Hovered());

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "windows/system/Handles.h"
 #include "windows/system/SystemLibrary.h"
 #include "windows/system/Win32Text.h"
 
@@ -44,14 +45,15 @@ HRESULT ReturnNothing(VARIANT* out) {
   return S_FALSE;
 }
 
-// The system's object for a child window, as its parent lists it.
-IAccessible* WindowObject(HWND window) {
+// The system's object for a child window, as its parent lists it; none
+// when there is no such object.
+ComPtr<IAccessible> WindowObject(HWND window) {
   static const auto fromWindow = Oleacc<AccessibleObjectFromWindowFn>("AccessibleObjectFromWindow");
-  IAccessible* object = nullptr;
-  if (!fromWindow ||
+  ComPtr<IAccessible> object;
+  if (fromWindow &&
       FAILED(fromWindow(window, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IAccessible),
-                        reinterpret_cast<void**>(&object)))) {
-    return nullptr;
+                        reinterpret_cast<void**>(object.Out())))) {
+    object.Reset();
   }
   return object;
 }
@@ -79,15 +81,16 @@ VARIANT SelfId() {
 class AccessibleWindow::Object final : public IAccessible {
  public:
   Object(HWND window, AccessibleItems& items, long role) : window_(window), items_(&items), role_(role) {
-    if (const auto create = Oleacc<CreateStdAccessibleObjectFn>("CreateStdAccessibleObject")) {
-      create(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard_));
+    const auto create = Oleacc<CreateStdAccessibleObjectFn>("CreateStdAccessibleObject");
+    if (create && FAILED(create(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                reinterpret_cast<void**>(standard_.Out())))) {
+      standard_.Reset();
     }
   }
 
   void Disconnect() {
     items_ = nullptr;
-    if (standard_) standard_->Release();
-    standard_ = nullptr;
+    standard_.Reset();
   }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -124,7 +127,7 @@ class AccessibleWindow::Object final : public IAccessible {
     if (!parent) return E_POINTER;
     *parent = nullptr;
     if (!items_) return CO_E_OBJNOTCONNECTED;
-    return standard_ ? standard_->get_accParent(parent) : S_FALSE;
+    return standard_.Get() ? standard_->get_accParent(parent) : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
     if (!count) return E_POINTER;
@@ -143,7 +146,7 @@ class AccessibleWindow::Object final : public IAccessible {
       if (index < 0) return E_INVALIDARG;
       const HWND window = items_->AccessibleItemAt(index).window;
       if (!window) return S_FALSE;  // an item of this object, named by its number
-      *out = WindowObject(window);
+      *out = WindowObject(window).Detach();
       return *out ? S_OK : E_FAIL;
     });
   }
@@ -213,7 +216,9 @@ class AccessibleWindow::Object final : public IAccessible {
       if (IsSelf(start)) {
         if (direction == NAVDIR_FIRSTCHILD && count > 0) return ReturnItem(0, end);
         if (direction == NAVDIR_LASTCHILD && count > 0) return ReturnItem(count - 1, end);
-        if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD || !standard_) return ReturnNothing(end);
+        if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD || !standard_.Get()) {
+          return ReturnNothing(end);
+        }
         return standard_->accNavigate(direction, start, end);
       }
       const int index = IndexOf(start);
@@ -242,7 +247,7 @@ class AccessibleWindow::Object final : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
  private:
-  ~Object() { Disconnect(); }
+  ~Object() = default;  // only Release deletes
 
   static bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
   // The item a child id names; -1 for the window itself or no item.
@@ -255,7 +260,7 @@ class AccessibleWindow::Object final : public IAccessible {
     const HWND window = index >= 0 ? items_->AccessibleItemAt(index).window : nullptr;
     if (!window) return ReturnNumber(index < 0 ? CHILDID_SELF : index + 1, out);
     out->vt = VT_DISPATCH;
-    out->pdispVal = WindowObject(window);
+    out->pdispVal = WindowObject(window).Detach();
     return out->pdispVal ? S_OK : ReturnNothing(out);
   }
   enum class Question {
@@ -263,8 +268,9 @@ class AccessibleWindow::Object final : public IAccessible {
   };
 
   // Answers a question about the window itself from the system's object
-  // (its role, and the name it gives, excepted), about a child window from that window's object,
-  // and about an item from the item. `out` is the entry's result.
+  // (its role, and the name it gives, excepted), about a child window from
+  // that window's object, and about an item from the item. `out` is the
+  // entry's result.
   HRESULT Ask(Question question, const VARIANT& child, void* out) const {
     return Guarded([&] { return Reply(question, child, out); });
   }
@@ -278,33 +284,20 @@ class AccessibleWindow::Object final : public IAccessible {
       *static_cast<BSTR*>(out) = nullptr;
     }
     if (!items_) return CO_E_OBJNOTCONNECTED;
-    AccessibleItem item;
-    IAccessible* object = nullptr;
-    VARIANT id = child;
     if (IsSelf(child)) {
       if (question == Question::kRole) return ReturnNumber(role_, static_cast<VARIANT*>(out));
       if (question == Question::kName) {
         const std::string name = items_->AccessibleName();
         if (!name.empty()) return ReturnText(name, static_cast<BSTR*>(out));
       }
-      if (!standard_) return S_FALSE;
-      object = standard_;
-      object->AddRef();
-    } else {
-      const int index = IndexOf(child);
-      if (index < 0) return E_INVALIDARG;
-      item = items_->AccessibleItemAt(index);
-      if (item.window) {
-        object = WindowObject(item.window);
-        if (!object) return E_FAIL;
-        id = SelfId();
-      } else {
-        return Own(question, item, index, out);
-      }
+      return standard_.Get() ? Forward(*standard_.Get(), question, child, out) : S_FALSE;
     }
-    const HRESULT result = Forward(*object, question, id, out);
-    object->Release();
-    return result;
+    const int index = IndexOf(child);
+    if (index < 0) return E_INVALIDARG;
+    const AccessibleItem item = items_->AccessibleItemAt(index);
+    if (!item.window) return Own(question, item, index, out);
+    const ComPtr<IAccessible> object = WindowObject(item.window);
+    return object.Get() ? Forward(*object.Get(), question, SelfId(), out) : E_FAIL;
   }
 
   static HRESULT Forward(IAccessible& object, Question question, const VARIANT& id, void* out) {
@@ -363,7 +356,7 @@ class AccessibleWindow::Object final : public IAccessible {
   HWND window_;
   AccessibleItems* items_;  // null once the window is gone
   long role_;
-  IAccessible* standard_ = nullptr;
+  ComPtr<IAccessible> standard_;
 };
 
 AccessibleWindow::AccessibleWindow(HWND window, AccessibleItems& items, long role)

@@ -32,6 +32,7 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
   AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
   CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, frame.right - frame.left,
                   frame.bottom - frame.top, owner, nullptr, GetModuleHandleA(nullptr), this);
+  keptFocus_ = KeptFocus(window_);
   messageText_ = CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, layout_.textLeft, layout_.textTop,
                                  layout_.textWidth, layout_.textHeight, window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)),
@@ -76,8 +77,7 @@ int TMessageForm::ShowModal() {
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
-  HWND focus = lastFocus_ ? lastFocus_ : (buttons_.empty() ? nullptr : buttons_.front());
-  if (focus) SetFocus(focus);
+  keptFocus_.Restore(FirstButton());
   do {
     application_.HandleMessage();
     if (application_.Terminated()) modalResult_ = IDCANCEL;
@@ -85,12 +85,13 @@ int TMessageForm::ShowModal() {
   // The owner is enabled before the form hides, so that it is activated
   // rather than some other program's window.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
-  HWND focused = GetFocus();
-  if (focused && IsChild(window_, focused)) lastFocus_ = focused;
+  keptFocus_.KeepCurrent();
   ShowWindow(window_, SW_HIDE);
   modal_ = false;
   return modalResult_;
 }
+
+HWND TMessageForm::FirstButton() const { return buttons_.empty() ? nullptr : buttons_.front(); }
 
 void TMessageForm::ShowWithoutModality() { ShowWindow(window_, SW_SHOW); }
 
@@ -197,17 +198,8 @@ LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (HIWORD(wParam) == BN_CLICKED && modal_) modalResult_ = LOWORD(wParam);
       return 0;
     case WM_ACTIVATE:
-      // As dialog boxes do: the focused button is remembered when another
-      // window comes to the front and given back when this one returns, so
-      // that Enter still answers it.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focused = GetFocus();
-        if (focused && IsChild(window_, focused)) lastFocus_ = focused;
-      } else if (!HIWORD(wParam)) {
-        HWND focus = lastFocus_ ? lastFocus_ : (buttons_.empty() ? nullptr : buttons_.front());
-        if (focus) SetFocus(focus);
-        return 0;
-      }
+      // The focused button stays focused, so that Enter still answers it.
+      if (keptFocus_.OnActivate(wParam, FirstButton())) return 0;
       break;
     case WM_CLOSE:
       if (modal_) {

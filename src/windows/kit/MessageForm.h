@@ -12,6 +12,7 @@
 #include "windows/kit/Accessible.h"
 #include "windows/kit/Application.h"
 #include "windows/kit/Gdi.h"
+#include "windows/kit/KeptFocus.h"
 
 namespace launcher {
 
@@ -65,6 +66,7 @@ class TMessageForm : private AccessibleItems {
   // Screen readers read the message as a static text with the message as its name.
   std::string AccessibleName() const override { return MessageTextAsDrawn(); }
   void FocusButton(int step);
+  HWND FirstButton() const;
 
   Application& application_;
   MessageLayout layout_;
@@ -72,7 +74,7 @@ class TMessageForm : private AccessibleItems {
   HWND window_ = nullptr;
   HWND messageText_ = nullptr;
   std::vector<HWND> buttons_;
-  HWND lastFocus_ = nullptr;
+  KeptFocus keptFocus_{nullptr};  // made for the window once it exists
   SharedPicture artwork_;
   Font messageFont_;
   Font buttonFont_;

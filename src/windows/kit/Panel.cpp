@@ -244,13 +244,14 @@ std::vector<TPanel::AccessibleEntry> TPanel::AccessibleEntries() const {
   return entries;
 }
 
-int TPanel::AccessibleIndexOf(const TControl* control) const {
-  const std::vector<AccessibleEntry> entries = AccessibleEntries();
+int TPanel::IndexIn(const std::vector<AccessibleEntry>& entries, const TControl* control) {
   for (size_t k = 0; k < entries.size(); ++k) {
     if (control && entries[k].control == control) return static_cast<int>(k);
   }
   return -1;
 }
+
+int TPanel::AccessibleIndexOf(const TControl* control) const { return IndexIn(AccessibleEntries(), control); }
 
 int TPanel::AccessibleItemCount() const { return static_cast<int>(AccessibleEntries().size()); }
 
@@ -280,7 +281,7 @@ int TPanel::AccessibleItemAtPoint(POINT point) const {
   // over another one for show is looked through.
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     const RECT bounds = (*it)->BoundsRect();
-    const int index = PtInRect(&bounds, point) ? AccessibleIndexOf(*it) : -1;
+    const int index = PtInRect(&bounds, point) ? IndexIn(entries, *it) : -1;
     if (index >= 0) return index;
   }
   return -1;

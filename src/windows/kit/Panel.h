@@ -91,6 +91,8 @@ class TPanel : private AccessibleItems {
     RECT bounds;
   };
   std::vector<AccessibleEntry> AccessibleEntries() const;
+  // Where a control stands among the entries; -1 when it is not there.
+  static int IndexIn(const std::vector<AccessibleEntry>& entries, const TControl* control);
   int AccessibleItemCount() const override;
   AccessibleItem AccessibleItemAt(int index) const override;
   int AccessibleFocus() const override;

@@ -146,6 +146,12 @@ class ComPtr {
   }
   T* operator->() const { return p_; }
   T* Get() const { return p_; }
+  // Hands the reference to the caller.
+  T* Detach() {
+    T* p = p_;
+    p_ = nullptr;
+    return p;
+  }
   void Reset() {
     if (p_) p_->Release();
     p_ = nullptr;
