@@ -39,7 +39,7 @@ void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
 
   const std::string dir = ReturnCurrentDirectory(host);
   config.ConfigSection = host.ReadProfileString(dir + config.PathDelimiter + "autorun.inf", "CONFIG", "SKU", "ENT");
-  archive.Open(host.OpenFile(dir + config.PathDelimiter + "install.jar"));
+  archive.Open(host.OpenFile(dir + config.PathDelimiter + kArchiveName));
 
   config.PlatformName = "windows";
   const uint32_t language = PrimaryLanguage(host.ThreadLocale());

@@ -34,6 +34,8 @@ inline constexpr Language kLanguages[] = {
 // The entry for a primary language; English for any language not listed.
 const Language& LanguageFor(uint32_t primaryLanguage);
 
+// The archive beside autorun.inf that holds the disc's configuration.
+inline constexpr char kArchiveName[] = "install.jar";
 inline constexpr char kPropertiesPrefix[] = "com/vestrel/integration/tools/launcher/launcher_";
 inline constexpr char kImagePrefix[] = "com/vestrel/integration/tools/launcher/image/launcher";
 inline constexpr int32_t kConfigBuckets = 256;

@@ -26,6 +26,12 @@ HostEvent HostEvent::Dialog(Kind kind, std::string title, std::string text, bool
   return event;
 }
 
+HostEvent HostEvent::Question(Kind kind, std::string title, std::string text, Answer answer) {
+  HostEvent event = Dialog(kind, std::move(title), std::move(text), Accepted(answer));
+  event.fileArrived = answer == Answer::kYesFileArrived;
+  return event;
+}
+
 HostEvent HostEvent::Notice(std::string title, std::string text, int seconds) {
   HostEvent event = Dialog(Kind::kNotice, std::move(title), std::move(text));
   event.seconds = seconds;
@@ -56,10 +62,13 @@ HostEvent HostEvent::Outcome(std::string label, Verdict verdict, int64_t code) {
 
 std::string Describe(const HostEvent& event) {
   const std::string titled = OneLine(event.title) + " | " + OneLine(event.text);
+  const std::string byItself = event.fileArrived ? " (file arrived)" : "";
   switch (event.kind) {
     case HostEvent::Kind::kInfo: return "info: " + titled;
-    case HostEvent::Kind::kOkCancel: return "ok-cancel: " + titled + (event.answer ? " -> OK" : " -> Cancel");
-    case HostEvent::Kind::kRetryCancel: return "retry-cancel: " + titled + (event.answer ? " -> Retry" : " -> Cancel");
+    case HostEvent::Kind::kOkCancel:
+      return "ok-cancel: " + titled + (event.answer ? " -> OK" : " -> Cancel") + byItself;
+    case HostEvent::Kind::kRetryCancel:
+      return "retry-cancel: " + titled + (event.answer ? " -> Retry" : " -> Cancel") + byItself;
     case HostEvent::Kind::kMessage: return "message: " + OneLine(event.text);
     case HostEvent::Kind::kError: return "error: " + OneLine(event.text);
     case HostEvent::Kind::kNotice: return "notice: " + titled + " (" + std::to_string(event.seconds) + " s)";

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/LauncherHost.h"
 #include "core/LauncherView.h"
 #include "core/SingleAction.h"
 
@@ -27,7 +28,8 @@ struct HostEvent {
   Kind kind = Kind::kInfo;
   std::string title;
   std::string text;
-  bool answer = false;  // OK, Retry
+  bool answer = false;       // OK, Retry
+  bool fileArrived = false;  // the launcher gave that answer itself
   int seconds = 0;
   StartWay way = StartWay::kPlain;
   std::string parameters;
@@ -37,6 +39,7 @@ struct HostEvent {
 
   static HostEvent Of(Kind kind);
   static HostEvent Dialog(Kind kind, std::string title, std::string text, bool answer = false);
+  static HostEvent Question(Kind kind, std::string title, std::string text, Answer answer);
   static HostEvent Notice(std::string title, std::string text, int seconds);
   static HostEvent Start(StartWay way, std::string commandLine, std::string parameters = {});
   static HostEvent Page(LauncherPage page);
@@ -44,7 +47,7 @@ struct HostEvent {
 };
 
 // One line: "info: TITLE | TEXT", "ok-cancel: TITLE | TEXT -> OK",
-// "retry-cancel: TITLE | TEXT -> Cancel", "message: TEXT", "error: TEXT",
+// "retry-cancel: TITLE | TEXT -> Cancel", "... -> Retry (file arrived)", "message: TEXT", "error: TEXT",
 // "notice: TITLE | TEXT (5 s)", "start: COMMAND", "start assisted: COMMAND",
 // "start elevated: PROGRAM | PARAMETERS", "foreground", "close main window",
 // "page: menu", "outcome: LABEL: failed (code 1603)". Line breaks in texts

@@ -16,6 +16,12 @@
 
 namespace launcher {
 
+// How a question ended: Cancel (or its close box), the user's OK or Retry,
+// or the same OK or Retry given by the launcher itself because the file the
+// action waits for has arrived.
+enum class Answer { kNo, kYes, kYesFileArrived };
+inline bool Accepted(Answer answer) { return answer != Answer::kNo; }
+
 class LauncherHost {
  public:
   virtual ~LauncherHost() = default;
@@ -47,8 +53,14 @@ class LauncherHost {
   virtual void SetCharset(uint8_t charset) = 0;
 
   virtual void ShowInfoDialog(const std::string& title, const std::string& text) = 0;
-  virtual bool ShowOKCancelDialog(const std::string& title, const std::string& text) = 0;
-  virtual bool ShowRetryCancelDialog(const std::string& title, const std::string& text) = 0;
+  // The two questions of an action, with the file it tests next (empty when
+  // there is none to test). The insert-disc question answers OK by itself
+  // when new media arrives and the file is then there; the missing-file
+  // question answers Retry by itself as soon as the file is there.
+  virtual Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
+                                    const std::string& awaitedFile) = 0;
+  virtual Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
+                                       const std::string& awaitedFile) = 0;
   // A plain message with OK, titled with the application title.
   virtual void ShowMessage(const std::string& text) = 0;
   // The error box: error icon, OK, titled with the application title.

@@ -14,6 +14,12 @@ ConfigLookup LauncherSession::Config() const {
 }
 
 void LauncherSession::FormCreate() {
+  // However start-up ends, nothing stays open on the disc: it may be taken
+  // out while the launcher asks for the next one.
+  struct ArchiveCloser {
+    ZipArchive& archive;
+    ~ArchiveCloser() { archive.Close(); }
+  } closer{InstallJar};
   GetConfig(host_, InstallJar, Settings);
   LogStartup();
   const ConfigLookup config = Config();
@@ -46,7 +52,7 @@ void LauncherSession::FormCreate() {
 
   ShowBackground(LauncherPage::kMenu, MenuBackgroundMember(PartnerCode));
   ShowBackground(LauncherPage::kSelection, SelectionBackgroundMember(PartnerCode));
-  InstallJar.Close();
+  InstallJar.Close();  // before the rest of start-up, as the launcher always has
 
   for (int k = 0; k < kStageCount; ++k) view_.SetStageLit(k, false);
   view_.ShowPage(LauncherPage::kMenu);

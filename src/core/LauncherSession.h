@@ -50,6 +50,8 @@ class LauncherSession {
   void btnInstallClick();
 
   void ClearActionExecArray();
+  // Whether install.jar is still open; after start-up it never is.
+  bool ArchiveOpen() const { return InstallJar.IsOpen(); }
 
   // The state start-up sets up, for the actions and the selection page.
   Configuration Settings;  // ConfigStrings, LongestButtonText, ShellLauncher, ...

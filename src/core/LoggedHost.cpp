@@ -41,15 +41,17 @@ void LoggedHost::ShowInfoDialog(const std::string& title, const std::string& tex
   inner_.ShowInfoDialog(title, text);
 }
 
-bool LoggedHost::ShowOKCancelDialog(const std::string& title, const std::string& text) {
-  const bool ok = inner_.ShowOKCancelDialog(title, text);
-  Write(HostEvent::Dialog(HostEvent::Kind::kOkCancel, title, text, ok));
+Answer LoggedHost::ShowOKCancelDialog(const std::string& title, const std::string& text,
+                                      const std::string& awaitedFile) {
+  const Answer ok = inner_.ShowOKCancelDialog(title, text, awaitedFile);
+  Write(HostEvent::Question(HostEvent::Kind::kOkCancel, title, text, ok));
   return ok;
 }
 
-bool LoggedHost::ShowRetryCancelDialog(const std::string& title, const std::string& text) {
-  const bool retry = inner_.ShowRetryCancelDialog(title, text);
-  Write(HostEvent::Dialog(HostEvent::Kind::kRetryCancel, title, text, retry));
+Answer LoggedHost::ShowRetryCancelDialog(const std::string& title, const std::string& text,
+                                         const std::string& awaitedFile) {
+  const Answer retry = inner_.ShowRetryCancelDialog(title, text, awaitedFile);
+  Write(HostEvent::Question(HostEvent::Kind::kRetryCancel, title, text, retry));
   return retry;
 }
 

@@ -43,6 +43,9 @@ class Runner {
  private:
   std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_, lead_); }
   bool Contains(std::string_view text, std::string_view part) const { return ContainsText(text, part, lead_); }
+  std::string WithTokens(const std::string& text) const;
+  // The last word: the file the action tests before it starts anything.
+  std::string FileToCheckOf(const std::string& text) const;
   bool AskForDisc(std::string& text);
   void Start(std::string text);
   int32_t StartElevatedIfNeeded(int32_t result, const std::string& commandLine);
@@ -89,14 +92,8 @@ bool Runner::RunOnce() {
 
   if (Contains(text, kDiskChange) && !AskForDisc(text)) return false;
 
-  if (Contains(text, "$")) {
-    text = replaceTokens(text, "$IE", "explorer", lead_);
-    text = replaceTokens(text, "$PWD", ReturnCurrentDirectory(host_), lead_);
-    text = replaceTokens(text, "$JAVA", state_.JavaExecutable, lead_);
-  }
-
-  const size_t lastBlank = FindLastChar(text, ' ', lead_);
-  const std::string fileToCheck = lastBlank == std::string::npos ? text : text.substr(lastBlank + 1);
+  text = WithTokens(text);
+  const std::string fileToCheck = FileToCheckOf(text);
   result_.fileTested = fileToCheck;
   if (fileToCheck == "\\" || host_.IsFilePresent(fileToCheck)) {
     Start(text);
@@ -105,6 +102,22 @@ bool Runner::RunOnce() {
   return AskToRetry(fileToCheck);
 }
 
+std::string Runner::WithTokens(const std::string& text) const {
+  if (!Contains(text, "$")) return text;
+  std::string out = replaceTokens(text, "$IE", "explorer", lead_);
+  out = replaceTokens(out, "$PWD", ReturnCurrentDirectory(host_), lead_);
+  return replaceTokens(out, "$JAVA", state_.JavaExecutable, lead_);
+}
+
+std::string Runner::FileToCheckOf(const std::string& text) const {
+  const size_t lastBlank = FindLastChar(text, ' ', lead_);
+  return lastBlank == std::string::npos ? text : text.substr(lastBlank + 1);
+}
+
+// The file a question waits for; "\" is started untested, so there is
+// nothing to wait for.
+std::string AwaitedFile(const std::string& fileToCheck) { return fileToCheck == "\\" ? std::string() : fileToCheck; }
+
 bool Runner::AskForDisc(std::string& text) {
   state_.DiskChangePending = true;
   state_.RequestedDisc = RequestedDiscOf(text, lead_);
@@ -112,7 +125,8 @@ bool Runner::AskForDisc(std::string& text) {
       Breaks(config_("InstallInsertMsg1") + state_.RequestedDisc + config_("InstallInsertMsg2"));
   text = text.substr(FindText(text, "]", lead_) + 1);  // without a "]" the whole text stays
   if (state_.RequestedDisc == state_.CurrentDiscTitle) return true;
-  const bool inserted = host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question);
+  const bool inserted =
+      Accepted(host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question, AwaitedFile(FileToCheckOf(WithTokens(text)))));
   host_.ForceForeground();
   if (!inserted) {
     state_.DiskChangePending = false;
@@ -178,7 +192,8 @@ bool Runner::AskToRetry(const std::string& fileToCheck) {
   const std::string body = ReplaceIgnoringCase(Breaks(config_("FileNotFoundDiskText")), "disk",
                                                Breaks(state_.RequestedDisc), upper_, lead_);
   result_.fileMissing = true;
-  const bool retry = host_.ShowRetryCancelDialog(config_("FileNotFoundDiskPromptTitle"), fileToCheck + body);
+  const bool retry = Accepted(host_.ShowRetryCancelDialog(config_("FileNotFoundDiskPromptTitle"), fileToCheck + body,
+                                                          AwaitedFile(fileToCheck)));
   host_.ForceForeground();
   if (!retry) result_.verdict = Verdict::kCancelled;
   return retry;

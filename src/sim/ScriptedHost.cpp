@@ -31,10 +31,13 @@ std::string ScriptedHost::ToNarrow(std::u16string_view text) { return EncodeCode
 
 std::string ScriptedHost::UpperCase(std::string_view text) { return UpperCaseInCodePage(codePage, text); }
 
-bool ScriptedHost::Answer() {
-  if (answers.empty()) return false;
-  const bool answer = answers.front();
-  answers.pop_front();
+Answer ScriptedHost::Asked(HostEvent::Kind kind, const std::string& title, const std::string& text,
+                           const std::string& awaitedFile) {
+  awaitedFiles.push_back(awaitedFile);
+  const bool yes = !answers.empty() && answers.front();
+  if (!answers.empty()) answers.pop_front();
+  const Answer answer = yes ? Answer::kYes : Answer::kNo;
+  Record(HostEvent::Question(kind, title, text, answer));
   return answer;
 }
 
@@ -42,16 +45,14 @@ void ScriptedHost::ShowInfoDialog(const std::string& title, const std::string& t
   Record(HostEvent::Dialog(HostEvent::Kind::kInfo, title, text));
 }
 
-bool ScriptedHost::ShowOKCancelDialog(const std::string& title, const std::string& text) {
-  const bool ok = Answer();
-  Record(HostEvent::Dialog(HostEvent::Kind::kOkCancel, title, text, ok));
-  return ok;
+Answer ScriptedHost::ShowOKCancelDialog(const std::string& title, const std::string& text,
+                                        const std::string& awaitedFile) {
+  return Asked(HostEvent::Kind::kOkCancel, title, text, awaitedFile);
 }
 
-bool ScriptedHost::ShowRetryCancelDialog(const std::string& title, const std::string& text) {
-  const bool retry = Answer();
-  Record(HostEvent::Dialog(HostEvent::Kind::kRetryCancel, title, text, retry));
-  return retry;
+Answer ScriptedHost::ShowRetryCancelDialog(const std::string& title, const std::string& text,
+                                           const std::string& awaitedFile) {
+  return Asked(HostEvent::Kind::kRetryCancel, title, text, awaitedFile);
 }
 
 void ScriptedHost::ShowMessage(const std::string& text) { Record(HostEvent::Dialog(HostEvent::Kind::kMessage, {}, text)); }

@@ -34,6 +34,8 @@ class ScriptedHost : public LauncherHost {
   std::string systemRoot = "C:\\WINDOWS";
   unsigned codePage = 1252;
   std::deque<bool> answers;
+  // The file each question was told to wait for, in order.
+  std::vector<std::string> awaitedFiles;
   int32_t startResult = 0;
   // The error of a start that gives -1, and what an elevated start gives.
   uint32_t startError = 2;
@@ -69,8 +71,10 @@ class ScriptedHost : public LauncherHost {
   uint8_t Charset() const { return charset_; }
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
-  bool ShowOKCancelDialog(const std::string& title, const std::string& text) override;
-  bool ShowRetryCancelDialog(const std::string& title, const std::string& text) override;
+  Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
+                            const std::string& awaitedFile) override;
+  Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
+                               const std::string& awaitedFile) override;
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override;
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
@@ -85,7 +89,9 @@ class ScriptedHost : public LauncherHost {
   void CloseMainWindow() override { Record(HostEvent::Of(HostEvent::Kind::kCloseMainWindow)); }
 
  private:
-  bool Answer();
+  // The next scripted answer, recorded as the question's event.
+  launcher::Answer Asked(HostEvent::Kind kind, const std::string& title, const std::string& text,
+                         const std::string& awaitedFile);
   int32_t Started(uint32_t error);
   int32_t Started(int32_t result, uint32_t error);
 

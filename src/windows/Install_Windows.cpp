@@ -6,10 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "core/DiscFolder.h"
 #include "windows/kit/Application.h"
 #include "windows/Main.h"
+#include "windows/system/Environment.h"
 #include "windows/system/FileLog.h"
 #include "windows/system/Handles.h"
+#include "windows/system/Win32Text.h"
 
 namespace {
 
@@ -33,6 +36,22 @@ bool InstallerAsksForADisc() {
   return false;
 }
 
+// Started away from its disc (a double-click on a stick or a share, a
+// shortcut, a prompt elsewhere), the launcher takes its own folder for the
+// disc, before anything reads it.
+void EnterTheDisc(launcher::FileLog* log) {
+  const std::string current = launcher::SystemCurrentDirectory();
+  const auto folder = launcher::DiscFolderToEnter(current, launcher::SystemModulePath(), launcher::SystemLeadBytes(),
+                                                  launcher::FileExists);
+  if (!folder) return;
+  const bool entered = launcher::EnterFolder(*folder);
+  if (log) {
+    log->Write("folder: " + current + " has no install.jar; " +
+               (entered ? "the launcher's own folder is the disc: " : "cannot enter the launcher's own folder: ") +
+               *folder);
+  }
+}
+
 }  // namespace
 
 // An exception that escapes everything ends the program; the launcher has no
@@ -53,6 +72,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     log.emplace(*path);
     log->Write(std::string("start: launcher ") + LAUNCHER_VERSION + ", code page " + std::to_string(GetACP()));
   }
+  EnterTheDisc(log ? &*log : nullptr);
   launcher::Application application("Install_Windows");
   launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr);
   mainWindow.Place();

@@ -1,8 +1,25 @@
 #include "windows/MessageWindows.h"
 
 #include <algorithm>
+#include <optional>
+
+#include "windows/system/SystemQueries.h"
 
 namespace launcher {
+namespace {
+
+// The question shown until the user answers it, or until the awaited file
+// is there.
+Answer Asked(TMessageForm& form, const std::string& awaitedFile, int yes, bool everySecond) {
+  std::optional<SelfAnswer> selfAnswer;
+  if (!awaitedFile.empty()) {
+    selfAnswer = SelfAnswer{[awaitedFile] { return IsFilePresentWithoutSystemPrompts(awaitedFile); }, everySecond, yes};
+  }
+  if (form.ShowModal(selfAnswer ? &*selfAnswer : nullptr) != yes) return Answer::kNo;
+  return form.AnsweredItself() ? Answer::kYesFileArrived : Answer::kYes;
+}
+
+}  // namespace
 
 MessageWindows::MessageWindows(Application& application, HWND owner)
     : Info(application, owner),
@@ -16,14 +33,17 @@ void MessageWindows::ShowInfoDialog(const std::string& title, const std::string&
   Info.ShowModal();
 }
 
-bool MessageWindows::ShowOKCancelDialog(const std::string& title, const std::string& text) {
+Answer MessageWindows::ShowOKCancelDialog(const std::string& title, const std::string& text,
+                                          const std::string& awaitedFile) {
   OKCancel.Prepare(title, text);
-  return OKCancel.ShowModal() == IDOK;
+  // Disc 1 may hold a file of the same name: only new media answers OK.
+  return Asked(OKCancel, awaitedFile, IDOK, false);
 }
 
-bool MessageWindows::ShowRetryCancelDialog(const std::string& title, const std::string& text) {
+Answer MessageWindows::ShowRetryCancelDialog(const std::string& title, const std::string& text,
+                                             const std::string& awaitedFile) {
   RetryCancel.Prepare(title, text);
-  return RetryCancel.ShowModal() == IDRETRY;
+  return Asked(RetryCancel, awaitedFile, IDRETRY, true);
 }
 
 void MessageWindows::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/LauncherHost.h"
+
 #include "windows/DialogDelay.h"
 #include "windows/DialogInfo.h"
 #include "windows/DialogOkCancel.h"
@@ -18,8 +20,11 @@ class MessageWindows {
   MessageWindows(Application& application, HWND owner);
 
   void ShowInfoDialog(const std::string& title, const std::string& text);
-  bool ShowOKCancelDialog(const std::string& title, const std::string& text);
-  bool ShowRetryCancelDialog(const std::string& title, const std::string& text);
+  // With an awaited file, the questions answer themselves once it is there:
+  // OK after new media has arrived, Retry as soon as it is found.
+  Answer ShowOKCancelDialog(const std::string& title, const std::string& text, const std::string& awaitedFile = {});
+  Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
+                               const std::string& awaitedFile = {});
   // Shows the notice, lets it paint, blocks for the given seconds, hides it.
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds);
 

@@ -46,14 +46,7 @@ std::string Win32Host::UpperCase(std::string_view text) {
   return out;
 }
 
-LeadBytes Win32Host::CodePageLeadBytes() {
-  LeadBytes lead;
-  const UINT codePage = GetACP();
-  for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
-    if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte))) lead.SetLead(static_cast<unsigned char>(byte));
-  }
-  return lead;
-}
+LeadBytes Win32Host::CodePageLeadBytes() { return SystemLeadBytes(); }
 
 void Win32Host::SetCharset(uint8_t charset) {
   if (mainWindow_.setCharset) mainWindow_.setCharset(charset);
@@ -63,12 +56,14 @@ void Win32Host::ShowInfoDialog(const std::string& title, const std::string& text
   messages_->ShowInfoDialog(title, text);
 }
 
-bool Win32Host::ShowOKCancelDialog(const std::string& title, const std::string& text) {
-  return messages_->ShowOKCancelDialog(title, text);
+Answer Win32Host::ShowOKCancelDialog(const std::string& title, const std::string& text,
+                                     const std::string& awaitedFile) {
+  return messages_->ShowOKCancelDialog(title, text, awaitedFile);
 }
 
-bool Win32Host::ShowRetryCancelDialog(const std::string& title, const std::string& text) {
-  return messages_->ShowRetryCancelDialog(title, text);
+Answer Win32Host::ShowRetryCancelDialog(const std::string& title, const std::string& text,
+                                        const std::string& awaitedFile) {
+  return messages_->ShowRetryCancelDialog(title, text, awaitedFile);
 }
 
 void Win32Host::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {

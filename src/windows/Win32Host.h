@@ -39,8 +39,10 @@ class Win32Host : public LauncherHost {
   void SetCharset(uint8_t charset) override;
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
-  bool ShowOKCancelDialog(const std::string& title, const std::string& text) override;
-  bool ShowRetryCancelDialog(const std::string& title, const std::string& text) override;
+  Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
+                            const std::string& awaitedFile) override;
+  Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
+                               const std::string& awaitedFile) override;
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override { application_.ShowError(text); }
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;

@@ -189,6 +189,14 @@ TEST(DisccheckCheck, SaysWhichProgramsWillAskForAdministratorConsentAndWhy) {
               std::string::npos) << menu.out;
 }
 
+// The launcher must outlive disc 1 while it asks for disc 2.
+TEST(DisccheckCheck, WarnsAboutALauncherOnTheDiscThatDoesNotRunFromThePageFile) {
+  Output o = RunDisccheck({"check", test::Fixture("disccheck/consent")});
+  EXPECT_NE(o.out.find("Install_Windows_x64.exe: warning: lacks the run-from-swap marks in its header"),
+            std::string::npos) << o.out;
+  EXPECT_EQ(o.out.find("Install_Windows.exe: warning"), std::string::npos) << o.out;
+}
+
 TEST(DisccheckCheck, ACleanDiscIsClean) {
   Output o = RunDisccheck({"check", test::Fixture("e2e/gaps")});
   // The gaps disc carries no pictures and a tool tip for a hidden button.

@@ -120,6 +120,8 @@ TEST_F(BrokenDiscSessionTest, AStartUpErrorLeavesWhatWasSetBeforeIt) {
   // The menu page is not brought forward and the stages stay as designed.
   EXPECT_EQ(view.page, LauncherPage::kSelection);
   EXPECT_EQ(Lit().size(), 6u);
+  // Nothing stays open on a disc that may be taken out.
+  EXPECT_FALSE(session.ArchiveOpen());
 }
 
 }  // namespace

@@ -261,5 +261,17 @@ TEST_F(SingleActionTest, EmptyActionAsksForTheLaunchersDisc) {
                             "retry-cancel: Missing |  was not found.\\n\\rInsert Orbit disc. -> Cancel", "foreground"}));
 }
 
+// Each question is told the file the action tests next, so that it can
+// answer itself once that file is there: for the disc question, the last
+// word after the prefix with its tokens replaced; "\\" is started untested,
+// so there is nothing to wait for.
+TEST_F(SingleActionTest, QuestionsAwaitTheFileTheActionTestsNext) {
+  host.currentDirectory = "D:\\";
+  Run("[DISKCHANGE:Disc 2]setup\\x.exe $PWD\\data\\a.cab");
+  Run("[DISKCHANGE:Disc 3]explorer \\");
+  Run("missing.exe");
+  EXPECT_EQ(host.awaitedFiles, (std::vector<std::string>{"D:\\data\\a.cab", "", "missing.exe"}));
+}
+
 }  // namespace
 }  // namespace launcher

@@ -2,18 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
 #include <vector>
 
 #include "windows/WindowTestSupport.h"
 
 namespace launcher::test {
 namespace {
-
-std::string FullPath(const std::string& relative) {
-  char buffer[MAX_PATH * 2];
-  DWORD length = GetFullPathNameA(relative.c_str(), sizeof buffer, buffer, nullptr);
-  return std::string(buffer, length);
-}
 
 void SendMouse(DWORD flags) {
   INPUT input{};
@@ -24,7 +20,25 @@ void SendMouse(DWORD flags) {
 
 }  // namespace
 
+std::string FullPath(const std::string& relative) {
+  char buffer[MAX_PATH * 2];
+  DWORD length = GetFullPathNameA(relative.c_str(), sizeof buffer, buffer, nullptr);
+  return std::string(buffer, length);
+}
+
 std::string LauncherExe() { return FullPath(LAUNCHER_EXE); }
+
+std::vector<std::string> LoggedEvents(const std::string& logFile) {
+  // Each line: the local time in ISO 8601 with milliseconds, then the event.
+  const std::regex stamped(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}) (.*)\r?$)");
+  std::ifstream in(logFile);
+  std::vector<std::string> events;
+  for (std::string line; std::getline(in, line);) {
+    std::smatch parts;
+    events.push_back(std::regex_match(line, parts, stamped) ? std::string(parts[2]) : "unstamped: " + line);
+  }
+  return events;
+}
 
 void KeepScreenshotOfFailure(HWND window) {
   if (!window || !testing::Test::HasFailure()) return;
@@ -33,8 +47,10 @@ void KeepScreenshotOfFailure(HWND window) {
                              testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp");
 }
 
-LauncherProcess::LauncherProcess(const std::string& discFolder, const std::string& arguments) {
-  std::string commandLine = "\"" + LauncherExe() + "\"" + (arguments.empty() ? "" : " " + arguments);
+LauncherProcess::LauncherProcess(const std::string& discFolder, const std::string& arguments,
+                                 const std::string& program) {
+  std::string commandLine =
+      "\"" + (program.empty() ? LauncherExe() : program) + "\"" + (arguments.empty() ? "" : " " + arguments);
   std::vector<char> writable(commandLine.begin(), commandLine.end());
   writable.push_back('\0');
   STARTUPINFOA startup{};

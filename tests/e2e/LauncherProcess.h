@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace launcher::test {
 
@@ -19,8 +20,10 @@ class LauncherProcess {
  public:
   // Starts the launcher with the disc folder as its current directory and
   // the arguments on its command line. It inherits the test's environment,
-  // and under Wine its locale.
-  explicit LauncherProcess(const std::string& discFolder, const std::string& arguments = "");
+  // and under Wine its locale. `program` is the launcher built with the
+  // tests unless a copy of it is named.
+  explicit LauncherProcess(const std::string& discFolder, const std::string& arguments = "",
+                           const std::string& program = "");
   // Ends the process if it is still running.
   ~LauncherProcess();
   LauncherProcess(const LauncherProcess&) = delete;
@@ -50,6 +53,11 @@ class LauncherProcess {
 
 // The full path of the launcher built with the tests.
 std::string LauncherExe();
+std::string FullPath(const std::string& relative);
+
+// The events of a support log, without their time stamps; a line without
+// one reads "unstamped: LINE".
+std::vector<std::string> LoggedEvents(const std::string& logFile);
 
 // When the running test has failed, keeps a screenshot of the launcher's
 // window as artifacts/e2e-TEST.bmp.

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 
 #include "core/Selection.h"
 #include "e2e/LauncherProcess.h"
@@ -16,12 +15,6 @@ namespace {
 constexpr int kMenuTop[] = {0, 153, 172};
 // Row r of the checklist, on its check box.
 constexpr int kRowBoxX = 18 + 6, kFirstRowY = 163 + 6, kRowHeight = 13;
-
-std::string FullPathOf(const std::string& relative) {
-  char buffer[MAX_PATH * 2];
-  const DWORD length = GetFullPathNameA(relative.c_str(), sizeof buffer, buffer, nullptr);
-  return std::string(buffer, length);
-}
 
 struct Shown {
   std::string title, text;
@@ -78,7 +71,7 @@ class ResultsTest : public testing::Test {
 };
 
 TEST_F(ResultsTest, TheCompletionWindowListsWhatWasNotInstalledAndTheLogSaysWhatHappened) {
-  const std::string log = FullPathOf("fixtures/e2e/results/support.log");
+  const std::string log = FullPath("fixtures/e2e/results/support.log");
   DeleteFileA(log.c_str());
   Start("results", "/log \"" + log + "\"");
   Install({});
@@ -89,15 +82,8 @@ TEST_F(ResultsTest, TheCompletionWindowListsWhatWasNotInstalledAndTheLogSaysWhat
   EXPECT_EQ(done.text, "Done.\n\r\n\rNot installed:\n\rFails\n\rMissing\n\r\n\rPlease restart.");
   Close();
 
-  // Each line: the local time in ISO 8601 with milliseconds, then the event.
-  std::ifstream in(log);
-  std::vector<std::string> events;
-  const std::regex stamped(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}) (.*)\r?$)");
-  for (std::string line; std::getline(in, line);) {
-    std::smatch parts;
-    ASSERT_TRUE(std::regex_match(line, parts, stamped)) << line;
-    events.push_back(parts[2]);
-  }
+  const std::vector<std::string> events = LoggedEvents(log);
+  for (const std::string& event : events) EXPECT_EQ(event.rfind("unstamped: ", 0), std::string::npos) << event;
   auto logged = [&](const std::string& event) { return std::find(events.begin(), events.end(), event) != events.end(); };
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.front().rfind("start: launcher 1.0.0, code page ", 0), 0u) << events.front();

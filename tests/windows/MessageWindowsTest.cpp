@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+// after windows.h, whose types it uses
+#include <dbt.h>
+
+#include <fstream>
+
 #include "core/Texts.h"
 #include "windows/MessageWindows.h"
 #include "windows/WindowTestSupport.h"
@@ -64,8 +70,8 @@ TEST_F(MessageWindowsTest, QuestionsReturnTheButtonsAnswer) {
                         Case{"TDialogRetryCancelForm", IDCANCEL, false}}) {
     WindowAnswerer answer(c.className, kText, [&](HWND form) { Click(form, c.button); });
     const bool okCancel = std::string(c.className) == "TDialogOKCancelForm";
-    const bool result = okCancel ? windows_.ShowOKCancelDialog("Insert disc", "Please insert disc 2")
-                                 : windows_.ShowRetryCancelDialog("File not found", "setup.exe was not found");
+    const bool result = Accepted(okCancel ? windows_.ShowOKCancelDialog("Insert disc", "Please insert disc 2")
+                                          : windows_.ShowRetryCancelDialog("File not found", "setup.exe was not found"));
     ASSERT_TRUE(answer.Finish()) << c.className;
     EXPECT_EQ(result, c.expected) << c.className << " " << c.button;
   }
@@ -74,10 +80,10 @@ TEST_F(MessageWindowsTest, QuestionsReturnTheButtonsAnswer) {
 TEST_F(MessageWindowsTest, CloseBoxAndAltF4AnswerCancel) {
   WindowAnswerer closeBox("TDialogOKCancelForm", kText,
                           [](HWND form) { PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0); });
-  EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "close box"));
+  EXPECT_EQ(windows_.ShowOKCancelDialog("t", "close box"), Answer::kNo);
   ASSERT_TRUE(closeBox.Finish());
   WindowAnswerer altF4("TDialogRetryCancelForm", kText, [](HWND form) { PostMessageA(form, WM_CLOSE, 0, 0); });
-  EXPECT_FALSE(windows_.ShowRetryCancelDialog("t", "Alt+F4"));
+  EXPECT_EQ(windows_.ShowRetryCancelDialog("t", "Alt+F4"), Answer::kNo);
   ASSERT_TRUE(altF4.Finish());
 }
 
@@ -93,8 +99,9 @@ TEST_F(MessageWindowsTest, EnterAtTheFirstShowingPressesTheFirstButtonAndEscapeN
       stillShownAfterEscape = IsWindowVisible(form);
       PostMessageA(focused, WM_KEYDOWN, VK_RETURN, 0);
     });
-    const bool answered = std::string(className) == "TDialogOKCancelForm" ? windows_.ShowOKCancelDialog("t", "Enter")
-                                                                          : windows_.ShowRetryCancelDialog("t", "Enter");
+    const bool answered = Accepted(std::string(className) == "TDialogOKCancelForm"
+                                       ? windows_.ShowOKCancelDialog("t", "Enter")
+                                       : windows_.ShowRetryCancelDialog("t", "Enter"));
     ASSERT_TRUE(answer.Finish());
     EXPECT_TRUE(stillShownAfterEscape) << className;
     EXPECT_TRUE(answered) << className;  // OK and Retry come first
@@ -121,7 +128,7 @@ TEST_F(MessageWindowsTest, AQuestionKeepsItsFocusedButtonWhenSwitchedAwayAndBack
     focusedAfter = test::FocusOf(uiThread_);
     PostMessageA(focusedAfter, WM_KEYDOWN, VK_RETURN, 0);
   });
-  EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "Switch away and back"));
+  EXPECT_EQ(windows_.ShowOKCancelDialog("t", "Switch away and back"), Answer::kNo);
   ASSERT_TRUE(answer.Finish());
   EXPECT_EQ(GetDlgCtrlID(focusedAfter), IDCANCEL);
   DestroyWindow(other);
@@ -134,7 +141,7 @@ TEST_F(MessageWindowsTest, TabMovesTheFocusAndEnterPressesWhatHasIt) {
     EXPECT_TRUE(test::WaitFor([&] { return test::FocusOf(uiThread_) != first; }, 2000));
     PostMessageA(test::FocusOf(uiThread_), WM_KEYDOWN, VK_RETURN, 0);
   });
-  EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "Tab to Cancel"));
+  EXPECT_EQ(windows_.ShowOKCancelDialog("t", "Tab to Cancel"), Answer::kNo);
   ASSERT_TRUE(answer.Finish());
 }
 
@@ -180,11 +187,89 @@ TEST_F(MessageWindowsTest, AnswerQueryCancelAutoPlayShownOrHidden) {
   windows_.Delay.Hide();
 }
 
+// New media as the system announces it to top-level windows.
+void AnnounceVolume(HWND window) {
+  DEV_BROADCAST_VOLUME volume{};
+  volume.dbcv_size = sizeof volume;
+  volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+  volume.dbcv_unitmask = 1u << ('E' - 'A');
+  SendMessageA(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(&volume));
+}
+
+class AwaitedFileTest : public MessageWindowsTest {
+ protected:
+  AwaitedFileTest() {
+    CreateDirectoryA("artifacts", nullptr);
+    DeleteFileA(file_.c_str());
+  }
+  ~AwaitedFileTest() override { DeleteFileA(file_.c_str()); }
+  void Arrive() { std::ofstream(file_).close(); }
+  void Leave() { DeleteFileA(file_.c_str()); }
+  // What must not happen has no event to wait for: a grace period of more
+  // than one test of the file.
+  static bool StillShownAfterAWhile(HWND form) {
+    Sleep(1500);
+    return IsWindowVisible(form);
+  }
+  static bool Closes(HWND form) {
+    const bool closed = test::WaitFor([&] { return !IsWindowVisible(form); }, 4000);
+    if (!closed) Click(form, IDCANCEL);
+    return closed;
+  }
+  const std::string file_ = "artifacts/awaited-setup.exe";
+};
+
+TEST_F(AwaitedFileTest, TheMissingFileQuestionAnswersRetryItselfOnceTheFileIsThere) {
+  bool waited = false, closed = false;
+  WindowAnswerer answer("TDialogRetryCancelForm", kText, [&](HWND form) {
+    waited = StillShownAfterAWhile(form);
+    Arrive();
+    closed = Closes(form);
+  });
+  EXPECT_EQ(windows_.ShowRetryCancelDialog("Missing", "setup.exe was not found", file_), Answer::kYesFileArrived);
+  ASSERT_TRUE(answer.Finish());
+  EXPECT_TRUE(waited);
+  EXPECT_TRUE(closed);
+}
+
+// Disc 1 may hold a file of the same name: only new media with the file on
+// it answers OK, and the drive gets a few seconds to be read.
+TEST_F(AwaitedFileTest, TheInsertDiscQuestionAnswersOkItselfOnlyWhenMediaArrivesWithTheFile) {
+  bool waitedWithoutMedia = false, waitedWithoutFile = false, closed = false;
+  WindowAnswerer answer("TDialogOKCancelForm", kText, [&](HWND form) {
+    Arrive();
+    waitedWithoutMedia = StillShownAfterAWhile(form);
+    Leave();
+    AnnounceVolume(form);
+    waitedWithoutFile = StillShownAfterAWhile(form);
+    Arrive();  // the drive has become readable
+    closed = Closes(form);
+  });
+  EXPECT_EQ(windows_.ShowOKCancelDialog("Insert disc", "Please insert disc 2", file_), Answer::kYesFileArrived);
+  ASSERT_TRUE(answer.Finish());
+  EXPECT_TRUE(waitedWithoutMedia);
+  EXPECT_TRUE(waitedWithoutFile);
+  EXPECT_TRUE(closed);
+}
+
+TEST_F(AwaitedFileTest, WithoutAnAwaitedFileTheUserAnswersAlone) {
+  bool waited = false;
+  WindowAnswerer answer("TDialogOKCancelForm", kText, [&](HWND form) {
+    Arrive();
+    AnnounceVolume(form);
+    waited = StillShownAfterAWhile(form);
+    Click(form, IDOK);
+  });
+  EXPECT_EQ(windows_.ShowOKCancelDialog("Insert disc", "Please insert disc 2"), Answer::kYes);
+  ASSERT_TRUE(answer.Finish());
+  EXPECT_TRUE(waited);
+}
+
 TEST_F(MessageWindowsTest, ModalShowingEndsAtOnceWhileTheApplicationEnds) {
   PostQuitMessage(0);
   const DWORD start = GetTickCount();
-  EXPECT_FALSE(windows_.ShowOKCancelDialog("t", "ending"));
-  EXPECT_FALSE(windows_.ShowRetryCancelDialog("t", "ending"));
+  EXPECT_EQ(windows_.ShowOKCancelDialog("t", "ending"), Answer::kNo);
+  EXPECT_EQ(windows_.ShowRetryCancelDialog("t", "ending"), Answer::kNo);
   windows_.ShowInfoDialog("t", "ending");
   EXPECT_TRUE(application_.Terminated());
   EXPECT_LT(GetTickCount() - start, 2000u);

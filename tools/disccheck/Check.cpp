@@ -4,10 +4,12 @@
 #include <set>
 
 #include "Disc.h"
+#include "ProgramFile.h"
 #include "Simulation.h"
 #include "archive/ZipArchive.h"
 #include "core/CommandLine.h"
 #include "core/Config.h"
+#include "core/Platform.h"
 #include "core/Selection.h"
 #include "core/Verdict.h"
 #include "core/Texts.h"
@@ -277,9 +279,28 @@ bool HasMember(ZipArchive& archive, const std::string& member) {
   }
 }
 
+// The launcher on the disc runs from disc 1 while it asks for disc 2: unless
+// Windows copies it into the page file at start, taking disc 1 out ends it.
+void CheckLauncherPrograms(const std::string& folder, Report& report) {
+  for (const char* name : {"Install_Windows.exe", "Install_Windows_x64.exe"}) {
+    const auto file = OpenPlatformFile(DiscFolderHost::SystemPath(folder + "\\" + name));
+    if (!file) continue;
+    const ProgramHeaders headers = ReadProgramHeaders(*file);
+    if (!headers.damage.empty()) {
+      report.Warn(name, 0, "is a damaged Windows program (" + headers.damage + "): Windows may refuse to start it");
+    } else if (headers.isProgram && !headers.runsFromSwap) {
+      report.Warn(name, 0,
+                  "lacks the run-from-swap marks in its header (IMAGE_FILE_REMOVABLE_RUN_FROM_SWAP, "
+                  "IMAGE_FILE_NET_RUN_FROM_SWAP): Windows reads it from the disc as it runs, so taking disc 1 out "
+                  "while it asks for the next one ends it; ship the launcher this project builds");
+    }
+  }
+}
+
 }  // namespace
 
 void CheckDisc(const std::string& folder, const CheckOptions& options, Report& report) {
+  CheckLauncherPrograms(folder, report);
   if (!std::filesystem::is_regular_file(DiscFolderHost::SystemPath(folder + "\\install.jar"))) {
     report.Error("install.jar", 0,
                  "missing: the launcher stops at start with \"Archive does not exist - Filename is blank.\"");

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Disc.h"
-#include "ProgramConsent.h"
+#include "ProgramFile.h"
 
 namespace launcher::disccheck {
 

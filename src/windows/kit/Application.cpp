@@ -10,6 +10,17 @@ bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM
 
 constexpr char kApplicationClass[] = "TApplication";
 
+// The application's visible windows, front first, until `visit` says stop.
+template <typename Visit>
+void VisitOwnedWindows(HWND application, Visit visit) {
+  for (HWND front = GetTopWindow(nullptr); front; front = GetWindow(front, GW_HWNDNEXT)) {
+    if (front != application && GetAncestor(front, GA_ROOTOWNER) == application && IsWindowVisible(front) &&
+        visit(front)) {
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 Application::~Application() {
@@ -37,13 +48,21 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
     // Activating the application means activating its front window: the
     // topmost one of its own that can take the keyboard. (The system's last
     // active popup is by now the application window itself.)
-    for (HWND front = GetTopWindow(nullptr); front; front = GetWindow(front, GW_HWNDNEXT)) {
-      if (front != window && GetAncestor(front, GA_ROOTOWNER) == window && IsWindowVisible(front) &&
-          IsWindowEnabled(front)) {
-        SetActiveWindow(front);
-        return 0;
-      }
-    }
+    bool activated = false;
+    VisitOwnedWindows(window, [&](HWND front) {
+      if (!IsWindowEnabled(front)) return false;
+      SetActiveWindow(front);
+      return activated = true;
+    });
+    if (activated) return 0;
+  }
+  if (message == WM_DEVICECHANGE) {
+    // Media announcements are meant for top-level windows; the ones this
+    // window owns (a question waiting for a disc) hear of them from here too.
+    VisitOwnedWindows(window, [&](HWND owned) {
+      SendMessageA(owned, message, wParam, lParam);
+      return false;
+    });
   }
   if (message == WM_CLOSE) {
     PostQuitMessage(0);

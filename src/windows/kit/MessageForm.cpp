@@ -1,5 +1,7 @@
 #include "windows/kit/MessageForm.h"
 
+#include <dbt.h>
+
 #include <algorithm>
 
 #include "core/Texts.h"
@@ -13,6 +15,15 @@ constexpr char kMessageTextClass[] = "TMessageText";
 constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kButtonTop = 277, kButtonWidth = 73, kButtonHeight = 23;
+constexpr UINT_PTR kSelfAnswerTimer = 1;
+constexpr UINT kSelfAnswerPeriodMs = 1000;
+constexpr ULONGLONG kArrivalWatchMs = 10000;
+
+// The system announces media to top-level windows: a volume's arrival.
+bool IsVolumeArrival(WPARAM wParam, LPARAM lParam) {
+  if (wParam != DBT_DEVICEARRIVAL || !lParam) return false;
+  return reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam)->dbch_devicetype == DBT_DEVTYP_VOLUME;
+}
 
 }  // namespace
 
@@ -69,9 +80,13 @@ void TMessageForm::Prepare(const std::string& title, const std::string& text) {
   messageAccessible_->Notify(EVENT_OBJECT_NAMECHANGE, -1);
 }
 
-int TMessageForm::ShowModal() {
+int TMessageForm::ShowModal(const SelfAnswer* selfAnswer) {
   modalResult_ = 0;
   modal_ = true;
+  selfAnswer_ = selfAnswer;
+  arrivalWatchEnds_ = 0;
+  answeredItself_ = false;
+  if (selfAnswer_) SetTimer(window_, kSelfAnswerTimer, kSelfAnswerPeriodMs, nullptr);
   HWND owner = GetWindow(window_, GW_OWNER);
   const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
@@ -87,8 +102,24 @@ int TMessageForm::ShowModal() {
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   keptFocus_.KeepCurrent();
   ShowWindow(window_, SW_HIDE);
+  if (selfAnswer_) KillTimer(window_, kSelfAnswerTimer);
+  selfAnswer_ = nullptr;
   modal_ = false;
   return modalResult_;
+}
+
+void TMessageForm::MediaArrived() {
+  if (!modal_ || !selfAnswer_) return;
+  arrivalWatchEnds_ = GetTickCount64() + kArrivalWatchMs;
+  TestSelfAnswer();
+}
+
+void TMessageForm::TestSelfAnswer() {
+  if (!modal_ || !selfAnswer_ || modalResult_ != 0) return;
+  if (!selfAnswer_->everySecond && GetTickCount64() >= arrivalWatchEnds_) return;
+  if (!selfAnswer_->ready()) return;
+  modalResult_ = selfAnswer_->modalResult;
+  answeredItself_ = true;
 }
 
 HWND TMessageForm::FirstButton() const { return buttons_.empty() ? nullptr : buttons_.front(); }
@@ -210,6 +241,15 @@ LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 0;
     case kPreTranslateKey:
       return PreTranslateKey(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
+    case WM_TIMER:
+      if (wParam == kSelfAnswerTimer) {
+        TestSelfAnswer();
+        return 0;
+      }
+      break;
+    case WM_DEVICECHANGE:
+      if (IsVolumeArrival(wParam, lParam)) MediaArrived();
+      break;
     default:
       break;
   }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,15 @@ struct MessageLayout {
   std::vector<MessageButton> buttons;  // in tab order
 };
 
+// A question that answers itself as the user would, once `ready` says so:
+// tested every second while `everySecond` is set, and in any case for a few
+// seconds after new media has arrived (a drive takes a moment to be read).
+struct SelfAnswer {
+  std::function<bool()> ready;
+  bool everySecond = false;
+  int modalResult = IDOK;
+};
+
 class TMessageForm : private AccessibleItems {
  public:
   static constexpr int kClientWidth = 450;
@@ -50,8 +60,12 @@ class TMessageForm : private AccessibleItems {
   // Places the form on the screen and gives it the title and the message.
   void Prepare(const std::string& title, const std::string& text);
   // Shows modally; the result is the button's, or IDCANCEL for the close box
-  // and while the application is ending.
-  int ShowModal();
+  // and while the application is ending, or the self answer's.
+  int ShowModal(const SelfAnswer* selfAnswer = nullptr);
+  // Whether the last ShowModal ended with the self answer.
+  bool AnsweredItself() const { return answeredItself_; }
+  // New media has arrived (a volume: a disc, a stick, a mounted image).
+  void MediaArrived();
   void ShowWithoutModality();
   void Hide();
 
@@ -66,6 +80,7 @@ class TMessageForm : private AccessibleItems {
   // Screen readers read the message as a static text with the message as its name.
   std::string AccessibleName() const override { return MessageTextAsDrawn(); }
   void FocusButton(int step);
+  void TestSelfAnswer();
   HWND FirstButton() const;
 
   Application& application_;
@@ -81,6 +96,9 @@ class TMessageForm : private AccessibleItems {
   std::unique_ptr<AccessibleWindow> messageAccessible_;
   int modalResult_ = 0;
   bool modal_ = false;
+  const SelfAnswer* selfAnswer_ = nullptr;
+  ULONGLONG arrivalWatchEnds_ = 0;  // GetTickCount64 until which an arrival is being watched
+  bool answeredItself_ = false;
 };
 
 }  // namespace launcher

@@ -14,6 +14,24 @@ constexpr DWORD kProfileBufferSize = 2048;
 
 }  // namespace
 
+std::string SystemModulePath() {
+  std::vector<char> buffer(MAX_PATH + 1);
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (buffer.size() >= 32768) return {};  // the longest path Windows has
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+bool EnterFolder(const std::string& folder) { return SetCurrentDirectoryA(folder.c_str()) != 0; }
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::string SystemCurrentDirectory() {
   // The usual 261 characters; a longer directory gets a buffer of its size
   // rather than being cut.

@@ -10,6 +10,13 @@ namespace launcher {
 
 // The current directory as the system gives it, however long it is.
 std::string SystemCurrentDirectory();
+// The launcher's own program file, however long its path is.
+std::string SystemModulePath();
+// Makes the folder the process's current directory: programs started
+// afterwards inherit it. False when the system refuses.
+bool EnterFolder(const std::string& folder);
+// True for a file (not a folder) of exactly this name; no wildcards.
+bool FileExists(const std::string& path);
 // dwMajorVersion as GetVersionExA reports it.
 uint32_t SystemMajorVersion();
 // Empty when the variable is not set.

@@ -35,6 +35,14 @@ bool IsFilePresent(const std::string& name) {
   return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime);
 }
 
+bool IsFilePresentWithoutSystemPrompts(const std::string& name) {
+  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+  SetErrorMode(previous | SEM_FAILCRITICALERRORS);
+  const bool present = IsFilePresent(name);
+  SetErrorMode(previous);
+  return present;
+}
+
 std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase,
                              const LeadBytes& lead) {
   const RegistryPath path = SplitRegistryPath(keyPath, upperCase, lead);

@@ -12,6 +12,9 @@ namespace launcher {
 // True when the first entry a directory search finds for `name` (wildcards
 // match) is a file whose last-write time makes a DOS date (1980 to 2107).
 bool IsFilePresent(const std::string& name);
+// The same, for the launcher's own repeated tests while a question waits: a
+// drive without a disc fails quietly instead of showing the system's box.
+bool IsFilePresentWithoutSystemPrompts(const std::string& name);
 
 // The string value `valueName` under the key path (root name, "\", sub-key);
 // empty when key or value is missing or empty. A value of another type

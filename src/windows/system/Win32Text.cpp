@@ -25,6 +25,15 @@ std::string FromUtf16(unsigned codePage, std::u16string_view text) {
   return out;
 }
 
+LeadBytes SystemLeadBytes() {
+  LeadBytes lead;
+  const UINT codePage = GetACP();
+  for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
+    if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte))) lead.SetLead(static_cast<unsigned char>(byte));
+  }
+  return lead;
+}
+
 std::string SystemErrorText(unsigned long error) {
   char* buffer = nullptr;
   const DWORD length =

@@ -1,4 +1,4 @@
-#include "ProgramConsent.h"
+#include "ProgramFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,6 +17,7 @@ constexpr uint32_t kManifestType = 24;           // RT_MANIFEST
 constexpr uint32_t kProcessManifestId = 1;       // the one a program start reads
 constexpr uint32_t kSubdirectoryFlag = 0x80000000u;
 constexpr uint64_t kMaxManifestSize = 1u << 20;  // real manifests are a few KiB
+constexpr uint16_t kRunFromSwap = 0x0400 | 0x0800;  // removable and network media
 // Words that make Windows treat a 32-bit program without an execution level
 // as an installer.
 const char* const kInstallerWords[] = {"setup", "install", "update"};
@@ -58,6 +59,7 @@ struct Section {
 
 struct Program {
   bool is32Bit = false;
+  uint16_t characteristics = 0;
   std::optional<std::string> manifest;
 };
 
@@ -72,12 +74,14 @@ class ProgramReader {
     if (in_.U32(pe, "the program header") != 0x00004550) throw Damage("the program header is missing");  // "PE\0\0"
     const uint64_t coff = pe + 4;
     const uint16_t sectionCount = in_.U16(coff + 2, "the file header");
+    const uint16_t characteristics = in_.U16(coff + 18, "the file header");
     const uint16_t optionalSize = in_.U16(coff + 16, "the file header");
     const uint64_t optional = coff + 20;
     const uint16_t magic = in_.U16(optional, "the optional header");
     if (magic != kPe32Magic && magic != kPe32PlusMagic) throw Damage("the optional header has an unknown format");
     Program program;
     program.is32Bit = magic == kPe32Magic;
+    program.characteristics = characteristics;
     const uint64_t countAt = optional + (program.is32Bit ? 92 : 108);
     const uint64_t directories = countAt + 4;
     if (countAt + 4 > optional + optionalSize) throw Damage("the optional header is too short");
@@ -205,6 +209,19 @@ ProgramConsent ConsentNeededBy(RandomAccessFile& file, std::string_view fileName
     consent.damage = damage.what();
   }
   return consent;
+}
+
+ProgramHeaders ReadProgramHeaders(RandomAccessFile& file) {
+  ProgramHeaders headers;
+  try {
+    const std::optional<Program> program = ProgramReader(file).Read();
+    headers.isProgram = program.has_value();
+    headers.runsFromSwap = program && (program->characteristics & kRunFromSwap) == kRunFromSwap;
+  } catch (const Damage& damage) {
+    headers.isProgram = true;
+    headers.damage = damage.what();
+  }
+  return headers;
 }
 
 std::string ConsentReasonName(ConsentReason reason) {

@@ -1,8 +1,10 @@
-// Whether Windows asks for administrator consent before a program on the
-// disc runs: its manifest's requested execution level, or, for a 32-bit
-// program without one, the installer detection that goes by its name. The
-// program file is read as untrusted data: every offset is checked against
-// the file, and a damaged file is reported, never trusted.
+// What a program file on the disc tells Windows: whether Windows asks for
+// administrator consent before it runs (its manifest's requested execution
+// level, or, for a 32-bit program without one, the installer detection that
+// goes by its name), and whether it is copied into the page file when it
+// runs from removable or network media. The program file is read as
+// untrusted data: every offset is checked against the file, and a damaged
+// file is reported, never trusted.
 #pragma once
 
 #include <string>
@@ -27,6 +29,15 @@ struct ProgramConsent {
 
 // A file that is no Windows program at all (no "MZ") needs no consent.
 ProgramConsent ConsentNeededBy(RandomAccessFile& file, std::string_view fileName);
+
+struct ProgramHeaders {
+  bool isProgram = false;
+  // Both IMAGE_FILE_REMOVABLE_RUN_FROM_SWAP and IMAGE_FILE_NET_RUN_FROM_SWAP:
+  // the program survives its disc being taken out while it runs.
+  bool runsFromSwap = false;
+  std::string damage;  // why the file could not be read as a program; empty when it could
+};
+ProgramHeaders ReadProgramHeaders(RandomAccessFile& file);
 
 // "requireAdministrator", "highestAvailable", "installer detection", or "".
 std::string ConsentReasonName(ConsentReason reason);
