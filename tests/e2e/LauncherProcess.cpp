@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <regex>
 #include <vector>
@@ -26,7 +27,11 @@ std::string FullPath(const std::string& relative) {
   return std::string(buffer, length);
 }
 
-std::string LauncherExe() { return FullPath(LAUNCHER_EXE); }
+std::string LauncherExe() {
+  // The release's test points the cases at the signed launcher.
+  const char* underTest = std::getenv("LAUNCHER_UNDER_TEST");
+  return FullPath(underTest && *underTest ? underTest : LAUNCHER_EXE);
+}
 
 std::vector<std::string> LoggedEvents(const std::string& logFile) {
   // Each line: the local time in ISO 8601 with milliseconds, then the event.

@@ -51,7 +51,8 @@ class LauncherProcess {
   PROCESS_INFORMATION process_{};
 };
 
-// The full path of the launcher built with the tests.
+// The full path of the launcher built with the tests, or of the one named
+// by the environment variable LAUNCHER_UNDER_TEST.
 std::string LauncherExe();
 std::string FullPath(const std::string& relative);
 

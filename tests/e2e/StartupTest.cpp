@@ -155,6 +155,18 @@ TEST_F(LauncherTest, HidesButtonsWithoutTextAndGivesTheOthersOneWidth) {
   EXPECT_EQ(launcher.WaitForExit(), 0u);
 }
 
+// The release's test runs this case on the signed launcher too.
+TEST_F(LauncherTest, StartsTheSampleDiscWithItsMenu) {
+  LauncherProcess launcher("sample-disc");
+  HWND window = Watch(launcher.MainWindow());
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntilPainted(window));
+  EXPECT_EQ(WindowText(window), "Orbit Studio 5");
+  EXPECT_TRUE(ButtonShownAt(window, 1));
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(launcher.WaitForExit(), 0u);
+}
+
 TEST_F(LauncherTest, ShowsThePartnersBackground) {
   LauncherProcess partner(Disc("partner"));
   HWND window = Watch(partner.MainWindow());

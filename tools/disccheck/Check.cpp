@@ -41,13 +41,21 @@ std::vector<std::string> KnownKeys(int32_t actionTotal) {
   return keys;
 }
 
+// What is said once for all the languages a check loads.
+struct SaidOnce {
+  bool currentDirectoryPath = false;
+  std::set<std::string> unsignedPrograms;
+};
+
+// What Windows shows for a program without a signature.
+constexpr char kUnsignedText[] =
+    "is unsigned: Windows' SmartScreen warns before it runs from a downloaded disc image, and the consent "
+    "window shows \"Unknown publisher\" where it asks for administrator rights";
+
 class DiscChecker {
  public:
-  DiscChecker(Disc& disc, Report& report, bool& pathWarned)
-      : disc_(disc),
-        report_(report),
-        file_("install.jar/" + disc.Settings().PropertiesMember),
-        pathWarned_(pathWarned) {}
+  DiscChecker(Disc& disc, Report& report, SaidOnce& said)
+      : disc_(disc), report_(report), file_("install.jar/" + disc.Settings().PropertiesMember), said_(said) {}
 
   void Run();
 
@@ -68,7 +76,7 @@ class DiscChecker {
   std::string file_;
   std::set<int32_t> checkedActions_;
   bool usesCurrentDirectory_ = false;
-  bool& pathWarned_;  // said once for all languages
+  SaidOnce& said_;
 };
 
 void DiscChecker::Run() {
@@ -77,8 +85,8 @@ void DiscChecker::Run() {
   CheckBackgrounds();
   CheckLineBreaks();
   CheckResultReporting();
-  if (usesCurrentDirectory_ && !pathWarned_) {
-    pathWarned_ = true;
+  if (usesCurrentDirectory_ && !said_.currentDirectoryPath) {
+    said_.currentDirectoryPath = true;
     report_.Warn(file_, 0,
                  "actions use $PWD: the disc works only from a path without blanks (in 'C:\\My Disc' the launcher "
                  "would look for a file named after the last blank)");
@@ -178,9 +186,15 @@ void DiscChecker::CheckAction(const std::string& key, const std::string& action,
   } else if (!outcome.consent.damage.empty()) {
     Warn(key, key + ": '" + Text(outcome.program) + "' is a damaged Windows program (" + outcome.consent.damage +
                   "): Windows may refuse to start it");
-  } else if (outcome.consent.reason != ConsentReason::kNone) {
-    Warn(key, key + ": '" + Text(outcome.program) + "' will ask for administrator consent: " +
-                  ConsentReasonText(outcome.consent) + "; the launcher starts it through Windows' consent window");
+  } else {
+    if (outcome.consent.reason != ConsentReason::kNone) {
+      Warn(key, key + ": '" + Text(outcome.program) + "' will ask for administrator consent: " +
+                    ConsentReasonText(outcome.consent) + "; the launcher starts it through Windows' consent window");
+    }
+    if (outcome.headers.isProgram && !outcome.headers.isSigned &&
+        said_.unsignedPrograms.insert(outcome.program).second) {
+      Warn(key, key + ": '" + Text(outcome.program) + "' " + kUnsignedText);
+    }
   }
 }
 
@@ -288,12 +302,16 @@ void CheckLauncherPrograms(const std::string& folder, Report& report) {
     const ProgramHeaders headers = ReadProgramHeaders(*file);
     if (!headers.damage.empty()) {
       report.Warn(name, 0, "is a damaged Windows program (" + headers.damage + "): Windows may refuse to start it");
-    } else if (headers.isProgram && !headers.runsFromSwap) {
+      continue;
+    }
+    if (!headers.isProgram) continue;
+    if (!headers.runsFromSwap) {
       report.Warn(name, 0,
                   "lacks the run-from-swap marks in its header (IMAGE_FILE_REMOVABLE_RUN_FROM_SWAP, "
                   "IMAGE_FILE_NET_RUN_FROM_SWAP): Windows reads it from the disc as it runs, so taking disc 1 out "
                   "while it asks for the next one ends it; ship the launcher this project builds");
     }
+    if (!headers.isSigned) report.Warn(name, 0, std::string(kUnsignedText) + "; sign it with scripts/release --sign");
   }
 }
 
@@ -312,7 +330,7 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
     for (const Language& language : kLanguages) languages.push_back(language.primary);
   }
   std::unique_ptr<Disc> english;
-  bool pathWarned = false;
+  SaidOnce said;
   bool methodsChecked = false;
   for (uint32_t language : languages) {
     std::unique_ptr<Disc> disc = LoadDisc(folder, language, 6, options.discs);
@@ -331,7 +349,7 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
                        "the launcher stops at start with \"" + WithFinalFullStop(disc->startupError) + "\"");
       continue;
     }
-    DiscChecker(*disc, report, pathWarned).Run();
+    DiscChecker(*disc, report, said).Run();
     if (language == kEnglish) {
       english = std::move(disc);
     } else if (english) {

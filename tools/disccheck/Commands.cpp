@@ -32,19 +32,26 @@ void PrintLines(const std::vector<std::string>& lines, bool json, const char* na
   }
 }
 
-// " [administrator consent: WHY]" when Windows asks before the program
-// that the action starts runs.
-std::string ConsentNote(Disc& disc, const std::string& action, bool assist, const std::string& assistText) {
-  const ConsentReason reason = Simulation(disc).Probe(action, assist, assistText).consent.reason;
-  return reason == ConsentReason::kNone ? std::string() : " [administrator consent: " + ConsentReasonName(reason) + "]";
+// What Windows makes of the program on the disc that the action starts:
+// " [administrator consent: WHY]" when it asks before the program runs, and
+// " [signed (not verified)]" or " [unsigned]".
+std::string ProgramNote(Disc& disc, const std::string& action, bool assist, const std::string& assistText) {
+  const Simulation::Outcome outcome = Simulation(disc).Probe(action, assist, assistText);
+  const ConsentReason reason = outcome.consent.reason;
+  std::string note =
+      reason == ConsentReason::kNone ? std::string() : " [administrator consent: " + ConsentReasonName(reason) + "]";
+  if (outcome.headers.isProgram && outcome.headers.damage.empty()) {
+    note += outcome.headers.isSigned ? " [signed (not verified)]" : " [unsigned]";
+  }
+  return note;
 }
 
-std::string RowConsentNote(Disc& disc, const std::string& number) {
+std::string RowProgramNote(Disc& disc, const std::string& number) {
   try {
     const int32_t n = StrToInt(number);
     if (n < 1 || static_cast<size_t>(n) > disc.Table().size()) return {};
     const Actions& record = disc.Table()[static_cast<size_t>(n - 1)];
-    return ConsentNote(disc, record.Action, record.Assist, record.AssistText);
+    return ProgramNote(disc, record.Action, record.Assist, record.AssistText);
   } catch (const LauncherError&) {
     return {};
   }
@@ -67,7 +74,7 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
     const bool checklist = IsChecklistAction(shown.action, disc->Lead());
     lines.push_back("button " + std::to_string(n) + ": " + Utf8(*disc, shown.caption) +
                     (shown.hint.empty() ? "" : " [tooltip: " + Utf8(*disc, shown.hint) + "]") + " -> " +
-                    Utf8(*disc, shown.action) + (checklist ? "" : ConsentNote(*disc, shown.action, false, "")));
+                    Utf8(*disc, shown.action) + (checklist ? "" : ProgramNote(*disc, shown.action, false, "")));
     if (!checklist) continue;
     disc->session->CompoundAction(shown.action);
     int row = 0;
@@ -77,7 +84,7 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
       lines.push_back("  row " + std::to_string(++row) + ": " + Utf8(*disc, disc->Value("Text" + number)) + " [" +
                       Utf8(*disc, disc->Value("Type" + number)) + "] " +
                       OneLine(Utf8(*disc, DescriptionText(disc->Value("Description" + number), disc->Lead()))) +
-                      RowConsentNote(*disc, number));
+                      RowProgramNote(*disc, number));
     }
   }
   PrintLines(lines, json, "menu", out);

@@ -13,6 +13,9 @@ namespace {
 constexpr uint16_t kPe32Magic = 0x10B;
 constexpr uint16_t kPe32PlusMagic = 0x20B;
 constexpr size_t kResourceDirectoryIndex = 2;
+constexpr size_t kCertificateDirectoryIndex = 4;
+constexpr uint64_t kCertificateHeaderSize = 8;  // WIN_CERTIFICATE: length, revision, type
+constexpr uint16_t kPkcsSignedData = 2;         // WIN_CERT_TYPE_PKCS_SIGNED_DATA
 constexpr uint32_t kManifestType = 24;           // RT_MANIFEST
 constexpr uint32_t kProcessManifestId = 1;       // the one a program start reads
 constexpr uint32_t kSubdirectoryFlag = 0x80000000u;
@@ -60,6 +63,7 @@ struct Section {
 struct Program {
   bool is32Bit = false;
   uint16_t characteristics = 0;
+  bool isSigned = false;
   std::optional<std::string> manifest;
 };
 
@@ -91,10 +95,14 @@ class ProgramReader {
       sections_.push_back(Section{in_.U32(at + 12, "the section table"), in_.U32(at + 8, "the section table"),
                                   in_.U32(at + 20, "the section table"), in_.U32(at + 16, "the section table")});
     }
-    if (directoryCount <= kResourceDirectoryIndex ||
-        directories + (kResourceDirectoryIndex + 1) * 8 > optional + optionalSize) {
-      return program;  // no resources
+    auto hasDirectory = [&](size_t index) {
+      return directoryCount > index && directories + (index + 1) * 8 <= optional + optionalSize;
+    };
+    if (hasDirectory(kCertificateDirectoryIndex)) {
+      program.isSigned = IsSignature(in_.U32(directories + kCertificateDirectoryIndex * 8, "the data directories"),
+                                     in_.U32(directories + kCertificateDirectoryIndex * 8 + 4, "the data directories"));
     }
+    if (!hasDirectory(kResourceDirectoryIndex)) return program;  // no resources
     const uint32_t resourceRva = in_.U32(directories + kResourceDirectoryIndex * 8, "the data directories");
     if (resourceRva == 0) return program;
     resources_ = Offset(resourceRva, "the resources");
@@ -103,6 +111,17 @@ class ProgramReader {
   }
 
  private:
+  // The certificate table lies in the file after the image, at a file
+  // offset (not an address); its first entry says what it holds.
+  bool IsSignature(uint64_t offset, uint64_t size) {
+    if (size == 0) return false;
+    if (offset > in_.Size() || size > in_.Size() - offset) throw Damage("the certificate table lies outside the file");
+    if (size < kCertificateHeaderSize) throw Damage("the certificate table is too small for a certificate");
+    const uint64_t length = in_.U32(offset, "the certificate table");
+    if (length < kCertificateHeaderSize || length > size) throw Damage("the certificate table's first entry is malformed");
+    return in_.U16(offset + 6, "the certificate table") == kPkcsSignedData;
+  }
+
   uint64_t Offset(uint64_t rva, const char* what) const {
     for (const Section& s : sections_) {
       const uint64_t extent = std::max(s.virtualSize, s.rawSize);
@@ -217,6 +236,7 @@ ProgramHeaders ReadProgramHeaders(RandomAccessFile& file) {
     const std::optional<Program> program = ProgramReader(file).Read();
     headers.isProgram = program.has_value();
     headers.runsFromSwap = program && (program->characteristics & kRunFromSwap) == kRunFromSwap;
+    headers.isSigned = program && program->isSigned;
   } catch (const Damage& damage) {
     headers.isProgram = true;
     headers.damage = damage.what();

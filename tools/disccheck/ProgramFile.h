@@ -2,7 +2,9 @@
 // administrator consent before it runs (its manifest's requested execution
 // level, or, for a 32-bit program without one, the installer detection that
 // goes by its name), and whether it is copied into the page file when it
-// runs from removable or network media. The program file is read as
+// runs from removable or network media, and whether it carries an
+// Authenticode signature (not whether the signature holds: that is Windows'
+// judgement, with its trusted roots). The program file is read as
 // untrusted data: every offset is checked against the file, and a damaged
 // file is reported, never trusted.
 #pragma once
@@ -35,6 +37,8 @@ struct ProgramHeaders {
   // Both IMAGE_FILE_REMOVABLE_RUN_FROM_SWAP and IMAGE_FILE_NET_RUN_FROM_SWAP:
   // the program survives its disc being taken out while it runs.
   bool runsFromSwap = false;
+  // A certificate table holding a PKCS#7 signature (signed, not verified).
+  bool isSigned = false;
   std::string damage;  // why the file could not be read as a program; empty when it could
 };
 ProgramHeaders ReadProgramHeaders(RandomAccessFile& file);

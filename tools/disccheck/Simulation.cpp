@@ -36,7 +36,10 @@ void Simulation::ExamineProgram(const std::string& commandLine, Outcome& outcome
   });
   if (!start) return;  // a program of the system's, not on the disc
   outcome.program = start->program;
-  if (auto file = OpenPlatformFile(path)) outcome.consent = ConsentNeededBy(*file, start->program);
+  if (auto file = OpenPlatformFile(path)) {
+    outcome.consent = ConsentNeededBy(*file, start->program);
+    outcome.headers = ReadProgramHeaders(*file);
+  }
 }
 
 void Simulation::TakeEvents() {

@@ -27,6 +27,7 @@ class Simulation {
     bool tooLong = false;     // the command line was refused
     std::string program;      // the program started, when it is on a disc (relative to that disc)
     ProgramConsent consent;   // whether Windows asks for administrator consent before it runs
+    ProgramHeaders headers;   // its header marks and signature
   };
   // Runs one action, answering OK to the disc question and Cancel to the
   // missing-file question, and leaves the launcher's state as it was.
