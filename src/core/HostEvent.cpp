@@ -38,11 +38,26 @@ HostEvent HostEvent::Notice(std::string title, std::string text, int seconds) {
   return event;
 }
 
-HostEvent HostEvent::Start(StartWay way, std::string commandLine, std::string parameters) {
+HostEvent HostEvent::Start(StartWay way, WaitScope scope, std::string commandLine, std::string parameters) {
   HostEvent event = Of(Kind::kStart);
   event.way = way;
+  event.scope = scope;
   event.text = std::move(commandLine);
   event.parameters = std::move(parameters);
+  return event;
+}
+
+HostEvent HostEvent::InstallerBusy(uint32_t seconds) {
+  HostEvent event = Of(Kind::kInstallerBusy);
+  event.seconds = static_cast<int>(seconds);
+  return event;
+}
+
+HostEvent HostEvent::Repeat(std::string commandLine, int repeat, int repeats) {
+  HostEvent event = Of(Kind::kRepeat);
+  event.text = std::move(commandLine);
+  event.repeat = repeat;
+  event.repeats = repeats;
   return event;
 }
 
@@ -72,13 +87,21 @@ std::string Describe(const HostEvent& event) {
     case HostEvent::Kind::kMessage: return "message: " + OneLine(event.text);
     case HostEvent::Kind::kError: return "error: " + OneLine(event.text);
     case HostEvent::Kind::kNotice: return "notice: " + titled + " (" + std::to_string(event.seconds) + " s)";
-    case HostEvent::Kind::kStart:
+    case HostEvent::Kind::kStart: {
+      const std::string waiting =
+          event.scope == WaitScope::kEveryProgram ? " (waiting for every program it starts)" : "";
       switch (event.way) {
-        case StartWay::kPlain: return "start: " + event.text;
-        case StartWay::kAssisted: return "start assisted: " + event.text;
-        case StartWay::kElevated: return "start elevated: " + event.text + " | " + event.parameters;
+        case StartWay::kPlain: return "start: " + event.text + waiting;
+        case StartWay::kAssisted: return "start assisted: " + event.text + waiting;
+        case StartWay::kElevated: return "start elevated: " + event.text + " | " + event.parameters + waiting;
       }
       break;
+    }
+    case HostEvent::Kind::kInstallerBusy:
+      return "windows installer busy: waited " + std::to_string(event.seconds) + " s";
+    case HostEvent::Kind::kRepeat:
+      return "repeat " + std::to_string(event.repeat) + " of " + std::to_string(event.repeats) + ": " + event.text +
+             " (Windows Installer was busy)";
     case HostEvent::Kind::kForeground: return "foreground";
     case HostEvent::Kind::kCloseMainWindow: return "close main window";
     case HostEvent::Kind::kPage: return event.page == LauncherPage::kMenu ? "page: menu" : "page: selection";

@@ -24,6 +24,8 @@ struct HostEvent {
     kCloseMainWindow,  // the launcher ends
     kPage,             // a page brought to the front
     kOutcome,          // what became of an action: text (its label), verdict, code
+    kInstallerBusy,    // the launcher waited for Windows Installer: seconds
+    kRepeat,           // a program that found Windows Installer busy started again: text, repeat, repeats
   };
   Kind kind = Kind::kInfo;
   std::string title;
@@ -31,7 +33,9 @@ struct HostEvent {
   bool answer = false;       // OK, Retry
   bool fileArrived = false;  // the launcher gave that answer itself
   int seconds = 0;
+  int repeat = 0, repeats = 0;
   StartWay way = StartWay::kPlain;
+  WaitScope scope = WaitScope::kStartedProgram;
   std::string parameters;
   LauncherPage page = LauncherPage::kMenu;
   Verdict verdict = Verdict::kSucceeded;
@@ -41,7 +45,9 @@ struct HostEvent {
   static HostEvent Dialog(Kind kind, std::string title, std::string text, bool answer = false);
   static HostEvent Question(Kind kind, std::string title, std::string text, Answer answer);
   static HostEvent Notice(std::string title, std::string text, int seconds);
-  static HostEvent Start(StartWay way, std::string commandLine, std::string parameters = {});
+  static HostEvent Start(StartWay way, WaitScope scope, std::string commandLine, std::string parameters = {});
+  static HostEvent InstallerBusy(uint32_t seconds);
+  static HostEvent Repeat(std::string commandLine, int repeat, int repeats);
   static HostEvent Page(LauncherPage page);
   static HostEvent Outcome(std::string label, Verdict verdict, int64_t code);
 };
@@ -49,7 +55,10 @@ struct HostEvent {
 // One line: "info: TITLE | TEXT", "ok-cancel: TITLE | TEXT -> OK",
 // "retry-cancel: TITLE | TEXT -> Cancel", "... -> Retry (file arrived)", "message: TEXT", "error: TEXT",
 // "notice: TITLE | TEXT (5 s)", "start: COMMAND", "start assisted: COMMAND",
-// "start elevated: PROGRAM | PARAMETERS", "foreground", "close main window",
+// "start elevated: PROGRAM | PARAMETERS" (each followed by " (waiting for
+// every program it starts)" where it does), "windows installer busy:
+// waited 4 s", "repeat 1 of 3: COMMAND (Windows Installer was busy)",
+// "foreground", "close main window",
 // "page: menu", "outcome: LABEL: failed (code 1603)". Line breaks in texts
 // are written \n and \r.
 std::string Describe(const HostEvent& event);

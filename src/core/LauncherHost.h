@@ -22,6 +22,15 @@ namespace launcher {
 enum class Answer { kNo, kYes, kYesFileArrived };
 inline bool Accepted(Answer answer) { return answer != Answer::kNo; }
 
+// How long the launcher waits after it has started a program: until that
+// program has ended, or until every program it started in turn has ended
+// too (an installer that hands over to another one and ends at once).
+enum class WaitScope { kStartedProgram, kEveryProgram };
+
+// How a start ended: the program's exit code (-1 among them), or nothing
+// when it did not start (LastStartError then says why).
+using StartResult = std::optional<int32_t>;
+
 class LauncherHost {
  public:
   virtual ~LauncherHost() = default;
@@ -68,14 +77,22 @@ class LauncherHost {
   // The timed notice: shown, painted, held for the seconds, hidden.
   virtual void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) = 0;
 
-  // Start and wait: the exit code, or -1 when the program cannot be started.
-  virtual int32_t RunWinProcess(const std::string& commandLine, int16_t show) = 0;
-  virtual int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) = 0;
+  // Start and wait, as far as `scope` says.
+  virtual StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) = 0;
+  virtual StartResult WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) = 0;
   // Starts the program through the shell, which asks for administrator
-  // consent, in the current directory, and waits: the exit code, or -1 when
-  // it did not start (declined consent among it; the shell's error is then
-  // the last start error).
-  virtual int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) = 0;
+  // consent, in the current directory, and waits; nothing when it did not
+  // start (declined consent among it; the shell's error is then the last
+  // start error).
+  virtual StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show,
+                                    WaitScope scope) = 0;
+  // While another Windows Installer installation runs, waits, showing the
+  // notice `text` (unless empty) titled `title` for as long as it lasts:
+  // the whole seconds it waited, 0 when Windows Installer was free.
+  virtual uint32_t WaitWhileInstallerBusy(const std::string& title, const std::string& text) = 0;
+  // Whether the user asked the launcher to close while a program ran: the
+  // close is held until the running program has ended.
+  virtual bool CloseRequested() = 0;
   // Where a plain start finds the program file `name` (the launcher's
   // folder, the current directory, the system folders, the path).
   virtual std::optional<std::string> FindProgram(const std::string& name) = 0;
@@ -87,6 +104,8 @@ class LauncherHost {
   // and what became of an action (its label, its verdict and code).
   virtual void Log(const std::string&) {}
   virtual void Outcome(const std::string& /*label*/, Verdict, int64_t /*code*/) {}
+  // A program that ended because Windows Installer was busy is started again.
+  virtual void Repeating(const std::string& /*commandLine*/, int /*repeat*/, int /*repeats*/) {}
 
   // Brings the application window to the front.
   virtual void ForceForeground() = 0;

@@ -36,6 +36,7 @@ void LauncherSession::FormCreate() {
   State.CurrentDiscTitle = host_.ToNarrow(Settings.ConfigStrings->Get("LauncherTitle") + u" disc");
   State.LauncherDiscTitle = State.CurrentDiscTitle;
   State.ShellLauncher = Settings.ShellLauncher;
+  State.WaitForWindowsInstaller = OptionalSwitch(config("WaitForWindowsInstaller"));
   view_.SetTitle(config("LauncherTitle"));
   PartnerCode = config("LauncherPartner");
 
@@ -45,6 +46,7 @@ void LauncherSession::FormCreate() {
   view_.SetComponentInfo(config("InstallDialiogComponentInfo"));
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const MenuButtonTexts texts = MenuButtonFor(config, n);
+    ButtonWaitForAll[static_cast<size_t>(n)] = texts.waitForAll;
     view_.SetMenuButton(n, texts.caption, texts.hint, texts.action, Settings.LongestButtonText);
   }
 
@@ -90,6 +92,12 @@ ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, co
   }
   ReportSingleAction(result, caption);
   return result;
+}
+
+ActionRequest LauncherSession::MenuButtonRequest(int number, const std::string& action) const {
+  ActionRequest request{action, false, "", false};
+  if (number >= 1 && number <= kMenuButtonCount) request.WaitForAll = ButtonWaitForAll[static_cast<size_t>(number)];
+  return request;
 }
 
 void LauncherSession::ReportSingleAction(const ActionResult& result, const std::string& caption) {

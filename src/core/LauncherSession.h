@@ -6,6 +6,8 @@
 // recording, so that it tells what the launcher does by construction.
 #pragma once
 
+#include <array>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,6 +41,9 @@ class LauncherSession {
   // checklist opens the selection page, anything else runs at once. The
   // caption names the button in the failure and restart notices.
   ActionResult InstallButtonClick(const ActionRequest& sender, const std::string& caption = {});
+  // What menu button `number` (1 to 11) hands the action runner: the action
+  // it shows, and whether the launcher waits for every program it starts.
+  ActionRequest MenuButtonRequest(int number, const std::string& action) const;
   void CompoundAction(const std::string& compoundList);
   // The pointer is over checklist row `row` (-1: no row): that row is
   // selected, its description shown and its stage lit.
@@ -77,6 +82,8 @@ class LauncherSession {
   LauncherHost& host_;
   LauncherView& view_;
   ZipArchive InstallJar;
+  // "Button" N "WaitForAll", by button number.
+  std::array<bool, kMenuButtonCount + 1> ButtonWaitForAll{};
 };
 
 }  // namespace launcher

@@ -70,28 +70,35 @@ void LoggedHost::ShowDelayDialog(const std::string& title, const std::string& te
   inner_.ShowDelayDialog(title, text, seconds);
 }
 
-int32_t LoggedHost::Ended(int32_t result) {
-  if (result == -1) {
+StartResult LoggedHost::Ended(StartResult result) {
+  if (!result) {
     Write("not started: error " + std::to_string(inner_.LastStartError()) + " (" + inner_.LastErrorText() + ")");
   } else {
-    Write("exit code: " + std::to_string(result));
+    Write("exit code: " + std::to_string(*result));
   }
   return result;
 }
 
-int32_t LoggedHost::RunWinProcess(const std::string& commandLine, int16_t show) {
-  Write(HostEvent::Start(StartWay::kPlain, commandLine));
-  return Ended(inner_.RunWinProcess(commandLine, show));
+StartResult LoggedHost::RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) {
+  Write(HostEvent::Start(StartWay::kPlain, scope, commandLine));
+  return Ended(inner_.RunWinProcess(commandLine, show, scope));
 }
 
-int32_t LoggedHost::WinExecAndWait32(const std::string& commandLine, int16_t show) {
-  Write(HostEvent::Start(StartWay::kAssisted, commandLine));
-  return Ended(inner_.WinExecAndWait32(commandLine, show));
+StartResult LoggedHost::WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) {
+  Write(HostEvent::Start(StartWay::kAssisted, scope, commandLine));
+  return Ended(inner_.WinExecAndWait32(commandLine, show, scope));
 }
 
-int32_t LoggedHost::StartElevated(const std::string& program, const std::string& parameters, int16_t show) {
-  Write(HostEvent::Start(StartWay::kElevated, program, parameters));
-  return Ended(inner_.StartElevated(program, parameters, show));
+StartResult LoggedHost::StartElevated(const std::string& program, const std::string& parameters, int16_t show,
+                                      WaitScope scope) {
+  Write(HostEvent::Start(StartWay::kElevated, scope, program, parameters));
+  return Ended(inner_.StartElevated(program, parameters, show, scope));
+}
+
+uint32_t LoggedHost::WaitWhileInstallerBusy(const std::string& title, const std::string& text) {
+  const uint32_t seconds = inner_.WaitWhileInstallerBusy(title, text);
+  if (seconds > 0) Write(HostEvent::InstallerBusy(seconds));
+  return seconds;
 }
 
 void LoggedHost::CloseMainWindow() {

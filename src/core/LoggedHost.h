@@ -58,9 +58,12 @@ class LoggedHost : public LauncherHost {
   void ShowError(const std::string& text) override;
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
 
-  int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
-  int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
-  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
+  StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) override;
+  StartResult WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) override;
+  StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show,
+                            WaitScope scope) override;
+  uint32_t WaitWhileInstallerBusy(const std::string& title, const std::string& text) override;
+  bool CloseRequested() override { return inner_.CloseRequested(); }
   std::optional<std::string> FindProgram(const std::string& name) override { return inner_.FindProgram(name); }
   uint32_t LastStartError() override { return inner_.LastStartError(); }
   std::string LastErrorText() override { return inner_.LastErrorText(); }
@@ -68,6 +71,9 @@ class LoggedHost : public LauncherHost {
   void Log(const std::string& note) override { Write(note); }
   void Outcome(const std::string& label, Verdict verdict, int64_t code) override {
     Write(HostEvent::Outcome(label, verdict, code));
+  }
+  void Repeating(const std::string& commandLine, int repeat, int repeats) override {
+    Write(HostEvent::Repeat(commandLine, repeat, repeats));
   }
   void ForceForeground() override { inner_.ForceForeground(); }
   void CloseMainWindow() override;
@@ -78,7 +84,7 @@ class LoggedHost : public LauncherHost {
   }
   void Write(const HostEvent& event) { Write(Describe(event)); }
   // After a start: its exit code, or why it did not start.
-  int32_t Ended(int32_t result);
+  StartResult Ended(StartResult result);
 
   LauncherHost& inner_;
   LogSink* sink_;

@@ -10,6 +10,16 @@ std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCas
   return ReplaceIgnoringCase(action, "Action", "", upperCase, lead);
 }
 
+std::optional<int32_t> ActionNumberOf(const std::string& action, size_t tableSize, const UpperCaseFn& upperCase,
+                                      const LeadBytes& lead) {
+  try {
+    const int32_t number = StrToInt(EntryNumberOf(action, upperCase, lead));
+    if (number >= 1 && static_cast<size_t>(number) <= tableSize) return number;
+  } catch (const LauncherError&) {
+  }
+  return std::nullopt;
+}
+
 bool IsChecklistAction(const std::string& action, const LeadBytes& lead) { return ContainsText(action, "Action", lead); }
 
 std::vector<std::string> SplitCompoundList(const std::string& compoundList, const LeadBytes& lead) {
@@ -80,7 +90,19 @@ InstallRun RunSelection(LauncherHost& host, ActionState& state, const ConfigLook
   for (const LaunchAct& entry : entries) {
     if (!entry.Selected) continue;
     const int32_t number = StrToInt(EntryNumberOf(entry.Action, upper, lead));
-    if (number < 1 || static_cast<size_t>(number) > table.size()) {
+    // Asked to close while a component ran or its notice showed: the rest
+    // are not started, and the completion message still says what was
+    // installed.
+    auto closing = [&](const std::string& label) {
+      if (!host.CloseRequested()) return false;
+      run.entries.push_back({label, Verdict::kCancelled, 0});
+      host.Log("not started: " + label + " (the launcher was asked to close)");
+      host.Outcome(label, Verdict::kCancelled, 0);
+      return true;
+    };
+    const bool known = number >= 1 && static_cast<size_t>(number) <= table.size();
+    if (closing(known ? table[static_cast<size_t>(number - 1)].Text : entry.Action)) continue;
+    if (!known) {
       run.entries.push_back({entry.Action, Verdict::kFailed, 0});
       host.ShowError("'" + entry.Action + "' names no configured action (there are " + std::to_string(table.size()) +
                      "); it was skipped");
@@ -88,9 +110,10 @@ InstallRun RunSelection(LauncherHost& host, ActionState& state, const ConfigLook
     }
     const Actions& record = table[static_cast<size_t>(number - 1)];
     // The carrier: what a button would hand the action runner.
-    const ActionRequest carrier{record.Action, record.Assist, record.AssistText};
+    const ActionRequest carrier{record.Action, record.Assist, record.AssistText, record.WaitForAll};
     host.ShowDelayDialog(title, config("InstallProgressMessage") + "\n\r\n\r" + record.Text, kNoticeSeconds);
     host.ForceForeground();
+    if (closing(record.Text)) continue;
     const std::vector<int32_t> successCodes =
         ParseSuccessCodes(config("SuccessCodes" + std::to_string(number))).value_or(std::vector<int32_t>{});
     const ActionResult result = SingleAction(host, state, config, carrier, successCodes);

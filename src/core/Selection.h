@@ -4,6 +4,7 @@
 #pragma once
 
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,11 @@ std::vector<std::string> SplitCompoundList(const std::string& compoundList, cons
 // case ignored (Action12 gives 12).
 std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase,
                           const LeadBytes& lead = kSingleByte);
+
+// The configured action that a checklist entry names (Action3: entry 2 of
+// the table); nothing when its number is no integer or outside the table.
+std::optional<int32_t> ActionNumberOf(const std::string& action, size_t tableSize, const UpperCaseFn& upperCase,
+                                      const LeadBytes& lead = kSingleByte);
 
 // Fills the execution list from a compound list, split at every comma with
 // the items untrimmed. Empty items are dropped and items beyond the list's

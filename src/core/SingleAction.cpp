@@ -48,7 +48,9 @@ class Runner {
   std::string FileToCheckOf(const std::string& text) const;
   bool AskForDisc(std::string& text);
   void Start(std::string text);
-  int32_t StartElevatedIfNeeded(int32_t result, const std::string& commandLine);
+  // One start of the program, elevated where Windows asks for consent.
+  StartResult StartOnce(const std::string& commandLine, StartWay way);
+  StartResult StartElevatedIfNeeded(StartResult result, const std::string& commandLine, WaitScope scope);
   void Started(const std::string& commandLine, StartWay way) {
     result_.commandLine = commandLine;
     result_.way = way;
@@ -150,41 +152,58 @@ void Runner::Start(std::string text) {
     state_.DiskChangePending = false;
     state_.CurrentDiscTitle = state_.RequestedDisc;
   }
-  int32_t result = 0;
+  std::string commandLine;
+  StartWay way = StartWay::kPlain;
   if (sender_.ButtonAssist) {
-    const std::string command =
-        ReturnCurrentDirectory(host_) + "\\" + PathMod(text, lead_) + " " + sender_.ButtonAssistText;
-    if (!Fits(command)) return;
-    Started(command, StartWay::kAssisted);
-    result = StartElevatedIfNeeded(host_.WinExecAndWait32(command, kShowNormal), command);
+    commandLine = ReturnCurrentDirectory(host_) + "\\" + PathMod(text, lead_) + " " + sender_.ButtonAssistText;
+    way = StartWay::kAssisted;
   } else {
     const size_t firstBlank = FindText(text, " ", lead_);
     const std::string firstWord = firstBlank == std::string::npos ? std::string() : text.substr(0, firstBlank);
     if (firstWord == "explorer") text = replaceTokens(text, "explorer", state_.ShellLauncher, lead_);
-    if (!Fits(text)) return;
-    Started(text, StartWay::kPlain);
-    result = StartElevatedIfNeeded(host_.RunWinProcess(text, kShowNormal), text);
+    commandLine = text;
   }
-  if (result == -1) {
+  if (!Fits(commandLine)) return;
+  StartResult result = StartOnce(commandLine, way);
+  // Windows Installer was busy after all (an update in the background, an
+  // installation that another one left running): once it is free, again.
+  for (int repeat = 1; state_.WaitForWindowsInstaller && result == kInstallerBusyCode && repeat <= kInstallerBusyRepeats;
+       ++repeat) {
+    host_.Repeating(commandLine, repeat, kInstallerBusyRepeats);
+    result = StartOnce(commandLine, way);
+  }
+  if (!result) {
     result_.verdict = Verdict::kFailed;
     result_.code = host_.LastStartError();
     host_.ShowMessage(host_.LastErrorText());
     return;
   }
-  result_.verdict = VerdictOfExitCode(result, successCodes_);
-  result_.code = result;
+  // A program that ran and ended with -1 failed with that code like any other.
+  result_.verdict = VerdictOfExitCode(*result, successCodes_);
+  result_.code = *result;
+}
+
+StartResult Runner::StartOnce(const std::string& commandLine, StartWay way) {
+  if (state_.WaitForWindowsInstaller) {
+    host_.WaitWhileInstallerBusy(config_("LauncherTitle"), config_("InstallBusyMessage"));
+  }
+  Started(commandLine, way);
+  const WaitScope scope = sender_.WaitForAll ? WaitScope::kEveryProgram : WaitScope::kStartedProgram;
+  const StartResult result = way == StartWay::kAssisted ? host_.WinExecAndWait32(commandLine, kShowNormal, scope)
+                                                        : host_.RunWinProcess(commandLine, kShowNormal, scope);
+  return StartElevatedIfNeeded(result, commandLine, scope);
 }
 
 // A program that needs administrator rights does not start plainly; the
 // shell starts it after the user's consent. Without a program file to name,
 // the plain start's error stands.
-int32_t Runner::StartElevatedIfNeeded(int32_t result, const std::string& commandLine) {
-  if (result != -1 || host_.LastStartError() != kErrorElevationRequired) return result;
+StartResult Runner::StartElevatedIfNeeded(StartResult result, const std::string& commandLine, WaitScope scope) {
+  if (result || host_.LastStartError() != kErrorElevationRequired) return result;
   const auto start =
       SplitCommandLine(commandLine, [this](const std::string& name) { return host_.FindProgram(name); }, lead_);
   if (!start) return result;
   result_.way = StartWay::kElevated;
-  return host_.StartElevated(start->program, start->parameters, kShowNormal);
+  return host_.StartElevated(start->program, start->parameters, kShowNormal, scope);
 }
 
 bool Runner::AskToRetry(const std::string& fileToCheck) {

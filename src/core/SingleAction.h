@@ -23,6 +23,9 @@ struct ActionState {
   std::string RegisteredPath;
   std::string JavaExecutable;
   std::string ShellLauncher;
+  // Every start waits while another Windows Installer installation runs,
+  // and one that ends with 1618 is started again.
+  bool WaitForWindowsInstaller = false;
 };
 
 // What SingleAction reads of the button that sends it.
@@ -30,6 +33,8 @@ struct ActionRequest {
   std::string ButtonAction;
   bool ButtonAssist = false;
   std::string ButtonAssistText;
+  // The launcher waits for every program the started one starts.
+  bool WaitForAll = false;
 };
 
 enum class ActionOutcome {
@@ -54,6 +59,10 @@ struct ActionResult {
 };
 
 inline constexpr int16_t kShowNormal = 1;
+// Windows Installer's "another installation is already in progress", and
+// how often a program that ends with it is started again.
+inline constexpr int32_t kInstallerBusyCode = 1618;
+inline constexpr int kInstallerBusyRepeats = 3;
 
 // Runs the action text of `sender` with the configuration `config`; the
 // program it starts succeeds with 0 and with `successCodes`.

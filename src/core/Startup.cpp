@@ -66,6 +66,17 @@ bool StrToBool(const std::string& text) {
   throw LauncherError("'" + text + "' is not a valid boolean value");
 }
 
+bool OptionalSwitch(const std::string& text) { return IsBooleanText(text) && StrToBool(text); }
+
+bool IsBooleanText(const std::string& text) {
+  try {
+    StrToBool(text);
+    return true;
+  } catch (const LauncherError&) {
+    return false;
+  }
+}
+
 int32_t ReadActionTotal(const ConfigLookup& config) { return StrToInt(config("ActionTotal")); }
 
 size_t TableSize(int32_t actionTotal) {
@@ -82,6 +93,7 @@ void FillActionTable(const ConfigLookup& config, std::vector<Actions>& table) {
     entry.Description = config("Description" + n);
     entry.Assist = StrToBool(config("Assist" + n));
     entry.AssistText = config("AssistText" + n);
+    entry.WaitForAll = OptionalSwitch(config("WaitForAll" + n));
   }
 }
 
@@ -92,6 +104,7 @@ MenuButtonTexts MenuButtonFor(const ConfigLookup& config, int number) {
   if (!texts.caption.empty()) {
     texts.hint = config(prefix + "ToolTip");
     texts.action = config(prefix + "Action");
+    texts.waitForAll = OptionalSwitch(config(prefix + "WaitForAll"));
   }
   return texts;
 }

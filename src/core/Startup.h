@@ -19,6 +19,7 @@ struct Actions {
   std::string Description;
   bool Assist = false;
   std::string AssistText;
+  bool WaitForAll = false;
 };
 
 // One entry of the selection page's execution list.
@@ -38,6 +39,12 @@ int32_t StrToInt(const std::string& text);
 // "True" or "False" in any letter case, or a number (not zero is true);
 // anything else raises "'%s' is not a valid boolean value".
 bool StrToBool(const std::string& text);
+// An optional switch of the disc ("WaitForAll" N and the like): true only
+// for a value StrToBool reads as true; missing or not a boolean is false,
+// so that a disc without it behaves as it always has.
+bool OptionalSwitch(const std::string& text);
+// Whether StrToBool reads the text at all.
+bool IsBooleanText(const std::string& text);
 
 // "ActionTotal" as a table size: not a number raises the integer error,
 // a negative number "Range check error".
@@ -45,13 +52,16 @@ int32_t ReadActionTotal(const ConfigLookup& config);
 size_t TableSize(int32_t actionTotal);
 
 // Fills the table entry by entry from "Action" N, "Text" N, "Description" N,
-// "Assist" N and "AssistText" N; an error leaves the earlier entries filled.
+// "Assist" N, "AssistText" N and "WaitForAll" N; an error leaves the
+// earlier entries filled.
 void FillActionTable(const ConfigLookup& config, std::vector<Actions>& table);
 
 struct MenuButtonTexts {
   std::string caption, hint, action;
+  bool waitForAll = false;
 };
-// Button N's texts: all empty unless "Button" N "Text" is set.
+// Button N's texts and "Button" N "WaitForAll": all empty unless
+// "Button" N "Text" is set.
 MenuButtonTexts MenuButtonFor(const ConfigLookup& config, int number);
 
 }  // namespace launcher

@@ -63,29 +63,38 @@ void ScriptedHost::ShowDelayDialog(const std::string& title, const std::string& 
   Record(HostEvent::Notice(title, text, seconds));
 }
 
-int32_t ScriptedHost::Started(uint32_t error) {
+StartResult ScriptedHost::Started(uint32_t error) {
   const auto scripted = exitCodes.find(++starts_);
-  return Started(scripted == exitCodes.end() ? startResult : scripted->second, error);
+  return Started(scripted == exitCodes.end() ? startResult : StartResult(scripted->second), error);
 }
 
-int32_t ScriptedHost::Started(int32_t result, uint32_t error) {
-  if (result == -1) lastStartError_ = error;
+StartResult ScriptedHost::Started(StartResult result, uint32_t error) {
+  if (!result) lastStartError_ = error;
   return result;
 }
 
-int32_t ScriptedHost::RunWinProcess(const std::string& commandLine, int16_t) {
-  Record(HostEvent::Start(StartWay::kPlain, commandLine));
+StartResult ScriptedHost::RunWinProcess(const std::string& commandLine, int16_t, WaitScope scope) {
+  Record(HostEvent::Start(StartWay::kPlain, scope, commandLine));
   return Started(startError);
 }
 
-int32_t ScriptedHost::WinExecAndWait32(const std::string& commandLine, int16_t) {
-  Record(HostEvent::Start(StartWay::kAssisted, commandLine));
+StartResult ScriptedHost::WinExecAndWait32(const std::string& commandLine, int16_t, WaitScope scope) {
+  Record(HostEvent::Start(StartWay::kAssisted, scope, commandLine));
   return Started(startError);
 }
 
-int32_t ScriptedHost::StartElevated(const std::string& program, const std::string& parameters, int16_t) {
-  Record(HostEvent::Start(StartWay::kElevated, program, parameters));
+StartResult ScriptedHost::StartElevated(const std::string& program, const std::string& parameters, int16_t,
+                                        WaitScope scope) {
+  Record(HostEvent::Start(StartWay::kElevated, scope, program, parameters));
   return Started(elevatedResult, elevatedError);
+}
+
+uint32_t ScriptedHost::WaitWhileInstallerBusy(const std::string&, const std::string&) {
+  if (installerBusySeconds.empty()) return 0;
+  const uint32_t seconds = installerBusySeconds.front();
+  installerBusySeconds.pop_front();
+  if (seconds > 0) Record(HostEvent::InstallerBusy(seconds));
+  return seconds;
 }
 
 std::optional<std::string> ScriptedHost::FindProgram(const std::string& name) {

@@ -36,12 +36,17 @@ class ScriptedHost : public LauncherHost {
   std::deque<bool> answers;
   // The file each question was told to wait for, in order.
   std::vector<std::string> awaitedFiles;
-  int32_t startResult = 0;
-  // The error of a start that gives -1, and what an elevated start gives.
+  StartResult startResult = 0;
+  // The error of a start that did not happen, and what an elevated start gives.
   uint32_t startError = 2;
-  int32_t elevatedResult = 0;
+  StartResult elevatedResult = 0;
   uint32_t elevatedError = 0;
   std::string lastErrorText = "The system cannot find the file specified";
+  // How long each start finds Windows Installer busy, in order; free after.
+  std::deque<uint32_t> installerBusySeconds;
+  // Whether the user has asked the launcher to close, from the Nth start on
+  // (from 1; 0: never).
+  int closeRequestedFromStart = 0;
 
   // What the Nth start (from 1) ends with; others end with startResult.
   std::map<int, int32_t> exitCodes;
@@ -78,9 +83,15 @@ class ScriptedHost : public LauncherHost {
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override;
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
-  int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
-  int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
-  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
+  StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) override;
+  StartResult WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) override;
+  StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show,
+                            WaitScope scope) override;
+  uint32_t WaitWhileInstallerBusy(const std::string& title, const std::string& text) override;
+  bool CloseRequested() override { return closeRequestedFromStart > 0 && starts_ >= closeRequestedFromStart; }
+  void Repeating(const std::string& commandLine, int repeat, int repeats) override {
+    Record(HostEvent::Repeat(commandLine, repeat, repeats));
+  }
   // Programs are looked up like any other file.
   std::optional<std::string> FindProgram(const std::string& name) override;
   uint32_t LastStartError() override { return lastStartError_; }
@@ -92,8 +103,8 @@ class ScriptedHost : public LauncherHost {
   // The next scripted answer, recorded as the question's event.
   launcher::Answer Asked(HostEvent::Kind kind, const std::string& title, const std::string& text,
                          const std::string& awaitedFile);
-  int32_t Started(uint32_t error);
-  int32_t Started(int32_t result, uint32_t error);
+  StartResult Started(uint32_t error);
+  StartResult Started(StartResult result, uint32_t error);
 
   uint32_t lastStartError_ = 0;
   int starts_ = 0;

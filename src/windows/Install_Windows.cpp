@@ -11,7 +11,7 @@
 #include "windows/Main.h"
 #include "windows/system/Environment.h"
 #include "windows/system/FileLog.h"
-#include "windows/system/Handles.h"
+#include "windows/system/SystemQueries.h"
 #include "windows/system/Win32Text.h"
 
 namespace {
@@ -25,15 +25,6 @@ void ProtectDllLoading() {
   auto setDirectories = reinterpret_cast<SetDefaultDllDirectoriesFn>(
       reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
   if (setDirectories) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
-// Windows Installer holds this mutex while it asks for the next disc of a
-// package; the disc it asks for must not pop the launcher's menu over it.
-bool InstallerAsksForADisc() {
-  for (const char* name : {"__MsiPromptForCD", "Global\\__MsiPromptForCD"}) {
-    if (launcher::KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, name))) return true;
-  }
-  return false;
 }
 
 // Started away from its disc (a double-click on a stick or a share, a
@@ -63,7 +54,9 @@ void __verbose_terminate_handler() { std::abort(); }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   ProtectDllLoading();
-  if (InstallerAsksForADisc()) return 0;
+  // The disc Windows Installer asks for must not pop the launcher's menu
+  // over its question.
+  if (launcher::WindowsInstallerAsksForADisc()) return 0;
   if (FindWindowA(launcher::kMainWindowClass, nullptr)) return 0;
   // The log is opened only when asked for: the launcher writes no file of
   // its own accord.

@@ -18,7 +18,9 @@ constexpr int kDesignedLeft = 493, kDesignedTop = 406;
 
 TInstallWindows::TInstallWindows(Application& application, LogSink* log)
     : application_(application),
-      host_(application, {[this](uint8_t charset) { setCharset(charset); }, [this] { Close(); }}),
+      host_(application,
+            {[this](uint8_t charset) { setCharset(charset); }, [this] { Close(); }, [this] { return closeHeld_; }},
+            log),
       logged_(host_, log),
       session_(logged_, *this) {
   mainFont_ = CreateFontFrom(mainFontSpec_);
@@ -248,12 +250,26 @@ void TInstallWindows::Close() {
   PostQuitMessage(0);
 }
 
+void TInstallWindows::CloseWhenIdle() {
+  if (handling_ > 0 || !closeHeld_) return;
+  closeHeld_ = false;
+  logged_.Log("close: carried out, the program has ended");
+  Close();
+}
+
 LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The shell asks the window in front before AutoPlay starts for a newly
   // inserted disc; 1 cancels it.
   if (QueryCancelAutoPlayMsg != 0 && message == QueryCancelAutoPlayMsg) return 1;
   switch (message) {
     case WM_CLOSE:
+      // While a program runs the window stays, so that the user learns how
+      // the installation ended; the launcher ends after it.
+      if (handling_ > 0) {
+        if (!closeHeld_) logged_.Log("close: held until the running program has ended");
+        closeHeld_ = true;
+        return 0;
+      }
       Close();
       return 0;
     case WM_ACTIVATE:

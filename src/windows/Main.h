@@ -79,9 +79,11 @@ class TInstallWindows : private LauncherView {
   void FocusWhenActive(HWND target);
   // The same for a button of a page (null: the page itself).
   void FocusButton(TPanel& page, TInstallButton* button);
-  // Runs an event handler's work; an error ends it in the error box.
+  // Runs an event handler's work; an error ends it in the error box. A
+  // close asked for meanwhile (while a program ran) is carried out after it.
   template <typename Work>
   void Guarded(Work work);
+  void CloseWhenIdle();
 
   // What the session asks of the screen.
   void SetTitle(const std::string& title) override;
@@ -114,6 +116,8 @@ class TInstallWindows : private LauncherView {
   // itself, since not every system does (Wine does not).
   WORD uiState_ = 0;
   TInstallButton* menuOpener_ = nullptr;  // the menu button that opened the selection page
+  int handling_ = 0;         // event handlers under way (a program may be running)
+  bool closeHeld_ = false;   // a close asked for while one was
 
   std::unique_ptr<MessageWindows> Messages;
   std::unique_ptr<TPanel> Page1;
@@ -134,11 +138,16 @@ class TInstallWindows : private LauncherView {
 
 template <typename Work>
 void TInstallWindows::Guarded(Work work) {
+  ++handling_;
   try {
     work();
   } catch (const std::exception& error) {
     logged_.ShowError(error.what());  // the application's error box, and the log
+  } catch (...) {
+    logged_.ShowError(kUnexpectedError);
   }
+  --handling_;
+  CloseWhenIdle();
 }
 
 }  // namespace launcher

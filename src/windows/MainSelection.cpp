@@ -6,7 +6,11 @@ namespace launcher {
 
 void TInstallWindows::InstallButtonClick(TInstallButton& sender) {
   menuOpener_ = &sender;
-  const ActionRequest request{sender.ButtonAction(), sender.ButtonAssist(), sender.ButtonAssistText()};
+  int number = 0;
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    if (InstallButton[static_cast<size_t>(n)].get() == &sender) number = n;
+  }
+  const ActionRequest request = session_.MenuButtonRequest(number, sender.ButtonAction());
   // After the exit action the button must not react to its own release.
   if (session_.InstallButtonClick(request, sender.Caption()).outcome == ActionOutcome::kClosing) {
     sender.SetClosing(true);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "windows/system/SystemQueries.h"
+#include "windows/system/Waiting.h"
 
 namespace launcher {
 namespace {
@@ -25,8 +26,7 @@ MessageWindows::MessageWindows(Application& application, HWND owner)
     : Info(application, owner),
       OKCancel(application, owner),
       RetryCancel(application, owner),
-      Delay(application, owner),
-      application_(application) {}
+      Delay(application, owner) {}
 
 void MessageWindows::ShowInfoDialog(const std::string& title, const std::string& text) {
   Info.Prepare(title, text);
@@ -47,12 +47,16 @@ Answer MessageWindows::ShowRetryCancelDialog(const std::string& title, const std
 }
 
 void MessageWindows::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {
+  ShowNotice(title, text);
+  // A negative or absurd count must not turn into an endless wait.
+  WaitResponsively(nullptr, static_cast<DWORD>(std::clamp(seconds, 0, 24 * 60 * 60)) * 1000);
+  HideNotice();
+}
+
+void MessageWindows::ShowNotice(const std::string& title, const std::string& text) {
   Delay.Prepare(title, text);
   Delay.ShowWithoutModality();
-  application_.ProcessMessages();
-  // A negative or absurd count must not turn into an endless wait.
-  Sleep(static_cast<DWORD>(std::clamp(seconds, 0, 24 * 60 * 60)) * 1000);
-  Delay.Hide();
+  UpdateWindow(Delay.Handle());
 }
 
 void MessageWindows::SetMessageCharset(BYTE charset) {

@@ -25,8 +25,12 @@ class MessageWindows {
   Answer ShowOKCancelDialog(const std::string& title, const std::string& text, const std::string& awaitedFile = {});
   Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
                                const std::string& awaitedFile = {});
-  // Shows the notice, lets it paint, blocks for the given seconds, hides it.
+  // Shows the notice, lets it paint, waits the given seconds (answering
+  // other programs, handling no input), hides it.
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds);
+  // The same notice for as long as the caller waits.
+  void ShowNotice(const std::string& title, const std::string& text);
+  void HideNotice() { Delay.Hide(); }
 
   void SetMessageCharset(BYTE charset);
 
@@ -34,9 +38,6 @@ class MessageWindows {
   TDialogOKCancelForm OKCancel;
   TDialogRetryCancelForm RetryCancel;
   TDialogDelayForm Delay;
-
- private:
-  Application& application_;
 };
 
 }  // namespace launcher

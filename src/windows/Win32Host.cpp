@@ -7,13 +7,15 @@
 #include "windows/system/Environment.h"
 #include "windows/system/Processes.h"
 #include "windows/system/SystemQueries.h"
+#include "windows/system/Waiting.h"
 #include "windows/system/Win32Text.h"
 
 namespace launcher {
 
-Win32Host::Win32Host(Application& application, MainWindowCalls mainWindow)
+Win32Host::Win32Host(Application& application, MainWindowCalls mainWindow, LogSink* log)
     : application_(application),
       mainWindow_(std::move(mainWindow)),
+      log_(log),
       locale_(static_cast<uint32_t>(GetThreadLocale())) {}
 
 std::string Win32Host::CurrentDirectory() { return SystemCurrentDirectory(); }
@@ -68,29 +70,52 @@ Answer Win32Host::ShowRetryCancelDialog(const std::string& title, const std::str
 
 void Win32Host::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {
   messages_->ShowDelayDialog(title, text, seconds);
+  AfterWait();
 }
 
 void Win32Host::ShowMessage(const std::string& text) {
   MessageBoxA(nullptr, text.c_str(), application_.Title().c_str(), MB_OK | MB_TASKMODAL);
 }
 
-int32_t Win32Host::RunWinProcess(const std::string& commandLine, int16_t show) {
-  const int32_t result = launcher::RunWinProcess(commandLine, show);
+void Win32Host::AfterWait() {
+  const DroppedInput dropped = DropInput();
+  Note(Describe(dropped));
+  // As the system would have, had the launcher not been waiting: the main
+  // window holds the close until its work is done.
+  for (HWND window : dropped.closeAskedOf) SendMessageA(window, WM_CLOSE, 0, 0);
+}
+
+StartResult Win32Host::AfterStart(StartResult result) {
   lastStartError_ = GetLastError();
+  AfterWait();
   return result;
 }
 
-int32_t Win32Host::WinExecAndWait32(const std::string& commandLine, int16_t show) {
-  const int32_t result = launcher::WinExecAndWait32(commandLine, show);
-  lastStartError_ = GetLastError();
-  return result;
+StartResult Win32Host::RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) {
+  return AfterStart(launcher::RunWinProcess(commandLine, show, scope, [this](const std::string& s) { Note(s); }));
 }
 
-int32_t Win32Host::StartElevated(const std::string& program, const std::string& parameters, int16_t show) {
-  const int32_t result =
-      launcher::StartElevated(program, parameters, show, application_.Window(), CurrentDirectory());
-  lastStartError_ = GetLastError();
-  return result;
+StartResult Win32Host::WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) {
+  return AfterStart(launcher::WinExecAndWait32(commandLine, show, scope, [this](const std::string& s) { Note(s); }));
+}
+
+StartResult Win32Host::StartElevated(const std::string& program, const std::string& parameters, int16_t show,
+                                     WaitScope scope) {
+  return AfterStart(launcher::StartElevated(program, parameters, show, application_.Window(), CurrentDirectory(), scope,
+                                            [this](const std::string& s) { Note(s); }));
+}
+
+uint32_t Win32Host::WaitWhileInstallerBusy(const std::string& title, const std::string& text) {
+  uint32_t seconds = 0;
+  for (; WindowsInstallerBusy(); ++seconds) {
+    if (seconds == 0 && !text.empty()) messages_->ShowNotice(title, text);
+    WaitResponsively(nullptr, 1000);
+  }
+  if (seconds > 0) {
+    messages_->HideNotice();
+    AfterWait();
+  }
+  return seconds;
 }
 
 std::optional<std::string> Win32Host::FindProgram(const std::string& name) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/LauncherHost.h"
+#include "core/LoggedHost.h"
 #include "windows/MessageWindows.h"
 #include "windows/kit/Application.h"
 
@@ -12,15 +13,18 @@ namespace launcher {
 
 class Win32Host : public LauncherHost {
  public:
-  // The main window's part: its fonts' character set, and closing it.
+  // The main window's part: its fonts' character set, closing it, and
+  // whether a close is being held.
   struct MainWindowCalls {
     std::function<void(uint8_t)> setCharset;
     std::function<void()> close;
+    std::function<bool()> closeRequested;
   };
 
   // Takes the thread locale now: it is the one of program start. The
-  // message windows are attached once they exist.
-  Win32Host(Application& application, MainWindowCalls mainWindow);
+  // message windows are attached once they exist. What the waits see goes
+  // to `log`, when there is one.
+  Win32Host(Application& application, MainWindowCalls mainWindow, LogSink* log = nullptr);
   void AttachMessages(MessageWindows& messages) { messages_ = &messages; }
 
   std::string CurrentDirectory() override;
@@ -47,9 +51,12 @@ class Win32Host : public LauncherHost {
   void ShowError(const std::string& text) override { application_.ShowError(text); }
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
 
-  int32_t RunWinProcess(const std::string& commandLine, int16_t show) override;
-  int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) override;
-  int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show) override;
+  StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) override;
+  StartResult WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) override;
+  StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show,
+                            WaitScope scope) override;
+  uint32_t WaitWhileInstallerBusy(const std::string& title, const std::string& text) override;
+  bool CloseRequested() override { return mainWindow_.closeRequested && mainWindow_.closeRequested(); }
   std::optional<std::string> FindProgram(const std::string& name) override;
   uint32_t LastStartError() override { return lastStartError_; }
   std::string LastErrorText() override;
@@ -58,8 +65,16 @@ class Win32Host : public LauncherHost {
   void CloseMainWindow() override;
 
  private:
+  // After every wait: what the user clicked or typed meanwhile is dropped.
+  void AfterWait();
+  StartResult AfterStart(StartResult result);
+  void Note(const std::string& line) const {
+    if (log_ && !line.empty()) log_->Write(line);
+  }
+
   Application& application_;
   MainWindowCalls mainWindow_;
+  LogSink* log_;
   MessageWindows* messages_ = nullptr;
   uint32_t locale_;
   uint32_t lastStartError_ = 0;

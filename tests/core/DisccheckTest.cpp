@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 
 #include "Disccheck.h"
@@ -230,6 +231,33 @@ TEST(DisccheckCheck, SaysWhichProgramsAreUnsigned) {
       << menu.out;
 }
 
+TEST(DisccheckCheck, SaysWhatIsWrongWithHowADiscAsksTheLauncherToWait) {
+  Output o = RunDisccheck({"check", test::Fixture("disccheck/waits")});
+  auto has = [&](const std::string& line) { return o.out.find(line) != std::string::npos; };
+  EXPECT_TRUE(has(kProperties + ":6: error: WaitForWindowsInstaller 'maybe' is no boolean (True, False or a number): "
+                                "the launcher takes it for False")) << o.out;
+  EXPECT_TRUE(has(kProperties + ":11: error: Button2WaitForAll 'sometimes' is no boolean")) << o.out;
+  EXPECT_TRUE(has(kProperties + ":18: error: WaitForAll2 'yes' is no boolean")) << o.out;
+  EXPECT_FALSE(has("WaitForAll3")) << o.out;
+  EXPECT_TRUE(has(kProperties + ":12: warning: Action1 starts a Windows Installer package in a checklist, but "
+                                "WaitForWindowsInstaller is not set")) << o.out;
+  EXPECT_EQ(o.status, 2);
+}
+
+// What the launcher does with the keys, from its own session.
+TEST(DisccheckSimulate, ShowsTheWaitsForEveryProgramAndTheRepeatsWhenWindowsInstallerWasBusy) {
+  Output o = RunDisccheck({"simulate", test::Fixture("disccheck/waits"), "--click", "1", "--install"});
+  EXPECT_NE(o.out.find("start: msiexec /i tools\\a.msi\n"), std::string::npos) << o.out;
+  EXPECT_NE(o.out.find("start: boot.exe\n"), std::string::npos) << o.out;  // "yes" is no boolean
+  EXPECT_NE(o.out.find("start: boot.exe (waiting for every program it starts)\n"), std::string::npos) << o.out;
+  Output busy = RunDisccheck({"simulate", test::Fixture("e2e/waits"), "--click", "5", "--exit", "1=1618"});
+  EXPECT_NE(busy.out.find("start: standin.exe once 1618 once-marker.txt record-once.txt\n"
+                          "repeat 1 of 3: standin.exe once 1618 once-marker.txt record-once.txt (Windows Installer "
+                          "was busy)\nstart: standin.exe once"),
+            std::string::npos)
+      << busy.out;
+}
+
 TEST(DisccheckCheck, ACleanDiscIsClean) {
   Output o = RunDisccheck({"check", test::Fixture("e2e/gaps")});
   // The gaps disc carries no pictures and a tool tip for a hidden button.
@@ -239,6 +267,9 @@ TEST(DisccheckCheck, ACleanDiscIsClean) {
 }
 
 TEST(DisccheckMenu, ShowsButtonsHiddenOnesAndChecklistRows) {
+  // The disc as laid out: the end-to-end tests put their probe on it, and a
+  // program found would be noted as signed or not.
+  std::remove((test::Fixture("e2e/actions") + "/probe.exe").c_str());
   Output o = RunDisccheck({"menu", test::Fixture("e2e/actions")});
   EXPECT_EQ(o.status, 0) << o.err;
   EXPECT_NE(o.out.find("title: Actions\nbutton 1: Probe -> probe.exe 3 record-menu.txt\n"), std::string::npos) << o.out;

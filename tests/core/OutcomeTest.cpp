@@ -67,11 +67,19 @@ TEST_F(ActionOutcomeTest, EveryWayAnActionEndsHasItsVerdict) {
   EXPECT_EQ(result.verdict, Verdict::kFailed);
   EXPECT_EQ(result.code, 1603);
   EXPECT_EQ(Run("setup.exe", {1603}).verdict, Verdict::kSucceeded);
-  host.startResult = -1;
+  host.startResult = std::nullopt;  // not started
   host.startError = 5;
   result = Run("setup.exe");
   EXPECT_EQ(result.verdict, Verdict::kFailed);
   EXPECT_EQ(result.code, 5);  // the system's error number
+  // A program that ran and ended with -1 is no start that failed: it failed
+  // with that code, and no unrelated system message is shown for it.
+  host.startResult = -1;
+  host.events.clear();
+  result = Run("setup.exe");
+  EXPECT_EQ(result.verdict, Verdict::kFailed);
+  EXPECT_EQ(result.code, -1);
+  EXPECT_EQ(host.events, (std::vector<std::string>{"start: setup.exe"}));
   // Questions answered with Cancel.
   EXPECT_EQ(Run("missing.exe").verdict, Verdict::kCancelled);
   EXPECT_EQ(Run("[DISKCHANGE:Disc 2]setup.exe").verdict, Verdict::kCancelled);

@@ -130,5 +130,31 @@ TEST_F(RunSelectionTest, AnExitActionInTheMiddleLetsTheOthersRun) {
                             "info: Orbit | Done.\\n\\rThank you.", "foreground"}));
 }
 
+// A close asked for while a component runs is held: that component ends,
+// no further one starts, and the completion message names them all.
+TEST_F(RunSelectionTest, AskedToCloseDuringTheFirstComponentTheOthersAreNotStarted) {
+  config["InstallFailedMessage"] = "Not installed:";
+  host.closeRequestedFromStart = 1;
+  const Events events = Run({{"Action1", true}, {"Action2", true}, {"Action3", true}});
+  EXPECT_EQ(events, (Events{Notice(1), "foreground", "start: setup.exe c1.cmp",
+                            "info: Orbit | Done.\\n\\rThank you.\\n\\r\\n\\rNot installed:\\n\\rComponent 2\\n\\r"
+                            "Component 3",
+                            "foreground"}));
+  std::vector<std::string> outcomes;
+  for (const HostEvent& event : host.log) {
+    if (event.kind == HostEvent::Kind::kOutcome) outcomes.push_back(Describe(event));
+  }
+  EXPECT_EQ(outcomes, (Events{"outcome: Component 1: succeeded", "outcome: Component 2: cancelled",
+                              "outcome: Component 3: cancelled"}));
+}
+
+// The components' own keys reach the action runner.
+TEST_F(RunSelectionTest, AComponentWithWaitForAllWaitsForEveryProgramItsInstallerStarts) {
+  table[1].WaitForAll = true;
+  const Events events = Run({{"Action1", true}, {"Action2", true}});
+  EXPECT_EQ(events[2], "start: setup.exe c1.cmp");
+  EXPECT_EQ(events[5], "start: setup.exe c2.cmp (waiting for every program it starts)");
+}
+
 }  // namespace
 }  // namespace launcher

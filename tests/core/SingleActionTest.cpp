@@ -84,7 +84,7 @@ TEST_F(SingleActionTest, StartsWhatIsLeftOnceItsLastWordIsFound) {
   EXPECT_EQ(checked.back(), "components\\a.cmp");
   host.startResult = 3;  // other exit codes are ignored
   EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp").size(), 1u);
-  host.startResult = -1;
+  host.startResult = std::nullopt;  // not started
   EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp"),
             (Events{"start: setup\\DemoSetup.exe components\\a.cmp",
                     "message: The system cannot find the file specified"}));
@@ -93,7 +93,7 @@ TEST_F(SingleActionTest, StartsWhatIsLeftOnceItsLastWordIsFound) {
 TEST_F(SingleActionTest, ProgramsThatNeedAdministratorRightsStartThroughTheShell) {
   files = {"D:\\My Disc\\setup\\setup.exe", "a.cmp"};
   host.currentDirectory = "D:\\My Disc";
-  host.startResult = -1;
+  host.startResult = std::nullopt;  // not started
   host.startError = kErrorElevationRequired;
   host.elevatedResult = 0;
   // $PWD in a folder with blanks: the program is found at the second blank.
@@ -111,7 +111,7 @@ TEST_F(SingleActionTest, ProgramsThatNeedAdministratorRightsStartThroughTheShell
                     "start elevated: D:\\My Disc\\tools\\assist.exe | -x"}));
 
   // Declined consent ends in the system's message, as any failed start.
-  host.elevatedResult = -1;
+  host.elevatedResult = std::nullopt;
   host.elevatedError = kErrorCancelled;
   host.lastErrorText = "The operation was canceled by the user";
   Events declined = elevated;
@@ -271,6 +271,41 @@ TEST_F(SingleActionTest, QuestionsAwaitTheFileTheActionTestsNext) {
   Run("[DISKCHANGE:Disc 3]explorer \\");
   Run("missing.exe");
   EXPECT_EQ(host.awaitedFiles, (std::vector<std::string>{"D:\\data\\a.cab", "", "missing.exe"}));
+}
+
+TEST_F(SingleActionTest, WithWaitForWindowsInstallerAStartWaitsAndA1618IsStartedAgainThreeTimesAtMost) {
+  files = {"a.msi"};
+  state.WaitForWindowsInstaller = true;
+  const std::string start = "start: msiexec /i a.msi";
+  auto repeat = [](int n) { return "repeat " + std::to_string(n) + " of 3: msiexec /i a.msi (Windows Installer was busy)"; };
+  host.installerBusySeconds = {4};
+  host.exitCodes = {{1, 1618}};
+  EXPECT_EQ(Run("msiexec /i a.msi"), (Events{"windows installer busy: waited 4 s", start, repeat(1), start}));
+  // Busy every time: four starts, and the last one's code stands.
+  host.exitCodes.clear();
+  host.startResult = 1618;
+  const ActionResult busy = SingleAction(host, state, host.config, ActionRequest{"msiexec /i a.msi", false, "", false});
+  EXPECT_EQ(busy.verdict, Verdict::kFailed);
+  EXPECT_EQ(busy.code, 1618);
+  EXPECT_EQ(Run("msiexec /i a.msi"), (Events{start, repeat(1), start, repeat(2), start, repeat(3), start}));
+  // Without the key a disc behaves as it always has.
+  state.WaitForWindowsInstaller = false;
+  host.installerBusySeconds = {4};
+  EXPECT_EQ(Run("msiexec /i a.msi"), Events{start});
+  EXPECT_EQ(host.installerBusySeconds.size(), 1u);  // not asked
+}
+
+TEST_F(SingleActionTest, WaitForAllWaitsForEveryProgramTheInstallerStartsElevatedOrNot) {
+  files = {"D:\\setup.exe", "a.cmp"};
+  host.events.clear();
+  SingleAction(host, state, host.config, ActionRequest{"setup.exe a.cmp", false, "", true});
+  EXPECT_EQ(host.events, Events{"start: setup.exe a.cmp (waiting for every program it starts)"});
+  host.events.clear();
+  host.startResult = std::nullopt;
+  host.startError = kErrorElevationRequired;
+  host.currentDirectory = "D:";
+  SingleAction(host, state, host.config, ActionRequest{"D:\\setup.exe a.cmp", false, "", true});
+  EXPECT_EQ(host.events.back(), "start elevated: D:\\setup.exe | a.cmp (waiting for every program it starts)");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "e2e/ActionsDisc.h"
+#include "e2e/LoggedLauncher.h"
 
 namespace launcher::test {
 namespace {
@@ -27,39 +27,19 @@ bool Contains(const std::vector<std::string>& events, const std::string& event) 
   return std::find(events.begin(), events.end(), event) != events.end();
 }
 
-class DiscSetTest : public testing::Test {
+class DiscSetTest : public LoggedLauncherTest {
  protected:
+  DiscSetTest() : LoggedLauncherTest("disc-set.log") {}
   void SetUp() override {
     for (const char* record : {"record-menu.txt", "record-disc.txt"}) Create(record);
     DeleteFileA(DiscFile("later.txt").c_str());
     DeleteFileA(DiscFile("later.exe").c_str());
     CopyFileA(PROBE_EXE, DiscFile("probe.exe").c_str(), FALSE);
-    CreateDirectoryA("artifacts", nullptr);
-    DeleteFileA(log_.c_str());
   }
-  void TearDown() override { KeepScreenshotOfFailure(window_); }
-
-  void Start(const std::string& currentDirectory = kDisc, const std::string& program = "") {
-    launcher_ = std::make_unique<LauncherProcess>(currentDirectory, "/log \"" + log_ + "\"", program);
-    window_ = launcher_->MainWindow();
-    ASSERT_NE(window_, nullptr);
-    ASSERT_TRUE(WaitUntilPainted(window_));
-  }
-  void ClickMenu(int number) { launcher_->ClickAt(window_, 30, kMenuTop[number] + 12); }
-  // The log is complete once the launcher has ended.
-  std::vector<std::string> EndAndReadLog() {
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(launcher_->WaitForExit(), 0u);
-    return LoggedEvents(log_);
-  }
-
-  const std::string log_ = FullPath("artifacts/disc-set.log");
-  std::unique_ptr<LauncherProcess> launcher_;
-  HWND window_ = nullptr;
 };
 
 TEST_F(DiscSetTest, TheMissingFileQuestionClosesItselfOnceTheFileIsCopiedInAndTheProgramRuns) {
-  Start();
+  Start(kDisc);
   ClickMenu(2);  // later.exe 0 later.txt
   HWND form = WaitForVisibleWindow("TDialogRetryCancelForm", 10000, launcher_->ProcessId());
   ASSERT_NE(form, nullptr);
@@ -76,7 +56,7 @@ TEST_F(DiscSetTest, TheMissingFileQuestionClosesItselfOnceTheFileIsCopiedInAndTh
 // The file is on the disc all along (disc 1 may hold one of the same name):
 // the question waits for the user until new media arrives.
 TEST_F(DiscSetTest, TheInsertDiscQuestionStaysUntilMediaArrivesThenGoesOn) {
-  Start();
+  Start(kDisc);
   ClickMenu(3);  // [DISKCHANGE:Second disc]probe.exe 0 record-disc.txt
   HWND form = WaitForVisibleWindow("TDialogOKCancelForm", 10000, launcher_->ProcessId());
   ASSERT_NE(form, nullptr);

@@ -1,5 +1,8 @@
 // An action text of any content, run as a menu button's action and as a
-// checklist, by the launcher's own action runner against a scripted host.
+// checklist, by the launcher's own action runner against a scripted host;
+// the input's first byte also chooses how the launcher waits (for every
+// program, for a busy Windows Installer, with starts that end with 1618)
+// and whether a close is asked for during the run.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,11 +22,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   };
   host.fileExists = [](const std::string& name) { return name.size() % 2 == 0; };
   host.answers = {true, true, false};
+  const uint8_t switches = size > 0 ? data[0] : 0;
   launcher::ActionState state;
   state.CurrentDiscTitle = state.LauncherDiscTitle = "Disc";
-  launcher::SingleAction(host, state, host.config, launcher::ActionRequest{text, size % 3 == 0, "-q"});
+  state.WaitForWindowsInstaller = switches & 2;
+  if (switches & 4) host.startResult = launcher::kInstallerBusyCode;
+  if (switches & 8) host.installerBusySeconds = {3, 0, 1};
+  if (switches & 16) host.closeRequestedFromStart = 1;
+  const bool waitForAll = switches & 32;
+  launcher::SingleAction(host, state, host.config, launcher::ActionRequest{text, size % 3 == 0, "-q", waitForAll});
 
-  std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, ""});
+  std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, "", waitForAll});
   std::vector<launcher::LaunchAct> entries(3);
   launcher::FillExecutionList(text, entries, host.CodePageLeadBytes());
   try {

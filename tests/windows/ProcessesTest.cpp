@@ -9,6 +9,7 @@
 #include "core/CommandLine.h"
 #include "core/Startup.h"
 #include "windows/system/Processes.h"
+#include "windows/system/Waiting.h"
 #include "windows/WindowTestSupport.h"
 #include "windows/system/Win32Text.h"
 
@@ -43,7 +44,7 @@ const std::string kConsoleProbe = FullPath(PROBE_CONSOLE_EXE);
 const std::string kRecord = FullPath("fixtures\\probe-record.txt");
 
 TEST(Processes, StartWaitAndReturnTheExitCode) {
-  for (int code : {0, 3, -1}) {
+  for (int code : {0, 3, -1}) {  // -1 too: an exit code, not a failed start
     DeleteFileA(kRecord.c_str());
     const std::string commandLine = kProbe + " " + std::to_string(code) + " " + kRecord;
     EXPECT_EQ(RunWinProcess(commandLine, SW_SHOWNORMAL), code);
@@ -55,11 +56,11 @@ TEST(Processes, StartWaitAndReturnTheExitCode) {
   }
 }
 
-TEST(Processes, AMissingProgramGivesMinusOneAtOnceWithItsError) {
+TEST(Processes, AMissingProgramStartsNothingAtOnceWithItsError) {
   const DWORD start = GetTickCount();
-  EXPECT_EQ(RunWinProcess("no-such-program.exe argument", SW_SHOWNORMAL), -1);
+  EXPECT_EQ(RunWinProcess("no-such-program.exe argument", SW_SHOWNORMAL), std::nullopt);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-  EXPECT_EQ(WinExecAndWait32("no-such-program.exe", SW_SHOWNORMAL), -1);
+  EXPECT_EQ(WinExecAndWait32("no-such-program.exe", SW_SHOWNORMAL), std::nullopt);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
   EXPECT_LT(GetTickCount() - start, 2000u);
 }
@@ -96,7 +97,7 @@ TEST(Processes, ElevatedStartsRunThroughTheShellInTheGivenDirectoryAndWait) {
   EXPECT_EQ(record.directory, directory);
 
   SetLastError(0);
-  EXPECT_EQ(StartElevated(FullPath("no-such-program.exe"), "", SW_SHOWNORMAL, nullptr, directory), -1);
+  EXPECT_EQ(StartElevated(FullPath("no-such-program.exe"), "", SW_SHOWNORMAL, nullptr, directory), std::nullopt);
   const DWORD error = GetLastError();
   EXPECT_NE(error, 0u);
   EXPECT_FALSE(SystemErrorText(error).empty());
@@ -125,6 +126,61 @@ TEST(Processes, ProgramsAreFoundWhereAPlainStartLooks) {
       << *found;
   // A folder is no program.
   EXPECT_EQ(FindProgram("fixtures", here, ""), std::nullopt);
+}
+
+const std::string kStandin = FullPath(STANDIN_EXE);
+
+bool Noted(const std::vector<std::string>& notes, const std::string& part) {
+  for (const std::string& note : notes) {
+    if (note.find(part) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// An installer that hands over to another program and ends at once: the
+// launcher waits for that one too when asked, names it, and the outcome is
+// still the installer's own exit code.
+TEST(Processes, WaitingForEveryProgramWaitsForWhatTheInstallerHandedOverTo) {
+  std::vector<std::string> notes;
+  const WaitNote note = [&](const std::string& line) { notes.push_back(line); };
+  const std::string command = kStandin + " handover 3010 " + kProbe + " 0 2000 " + kRecord;
+  DWORD start = GetTickCount();
+  EXPECT_EQ(RunWinProcess(command, SW_SHOWNORMAL, WaitScope::kEveryProgram, note), 3010);
+  EXPECT_GE(GetTickCount() - start, 1900u);
+  EXPECT_TRUE(Noted(notes, "(standin.exe) joined")) << testing::PrintToString(notes);
+  EXPECT_TRUE(Noted(notes, "(probe.exe) joined")) << testing::PrintToString(notes);
+  ASSERT_FALSE(notes.empty());
+  EXPECT_EQ(notes.back(), "job: the last program ended after 2 s");
+  // As it always was without the key: the installer alone.
+  start = GetTickCount();
+  EXPECT_EQ(RunWinProcess(command, SW_SHOWNORMAL, WaitScope::kStartedProgram, note), 3010);
+  EXPECT_LT(GetTickCount() - start, 1500u);
+}
+
+// One real bootstrapper, made by NSIS: its Exec does not wait.
+TEST(Processes, ARealBootstrapperIsWaitedForWithTheProgramItStarted) {
+  std::vector<std::string> notes;
+  const std::string bootstrapper = FullPath(BOOTSTRAP_EXE);
+  DWORD start = GetTickCount();
+  EXPECT_EQ(RunWinProcess(bootstrapper, SW_SHOWNORMAL, WaitScope::kEveryProgram,
+                          [&](const std::string& line) { notes.push_back(line); }),
+            0);
+  EXPECT_GE(GetTickCount() - start, 2400u);
+  EXPECT_TRUE(Noted(notes, "(probe.exe) joined")) << testing::PrintToString(notes);
+  start = GetTickCount();
+  EXPECT_EQ(RunWinProcess(bootstrapper, SW_SHOWNORMAL, WaitScope::kStartedProgram), 0);
+  EXPECT_LT(GetTickCount() - start, 2000u);
+}
+
+// The shell starts no program suspended: the elevated one joins the job
+// once it runs.
+TEST(Processes, AnElevatedStartJoinsTheJobToo) {
+  std::vector<std::string> notes;
+  EXPECT_EQ(StartElevated(kStandin, "handover 5 " + kProbe + " 0 300 " + kRecord, SW_SHOWNORMAL, nullptr,
+                          FullPath("."), WaitScope::kEveryProgram,
+                          [&](const std::string& line) { notes.push_back(line); }),
+            5);
+  EXPECT_TRUE(Noted(notes, "job: the last program ended")) << testing::PrintToString(notes);
 }
 
 // A window that counts what reaches it while the launcher waits.
@@ -181,6 +237,33 @@ TEST(Processes, WaitingKeepsPaintingAndServingOtherThreadsButHoldsClicks) {
   EXPECT_EQ(counts.clicks, 0);  // the click waits in the queue
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   EXPECT_EQ(counts.clicks, 1);
+  DestroyWindow(window);
+}
+
+// What the user clicked and typed while the launcher waited goes unhandled;
+// a close box or Alt+F4 is a close asked for, kept for the window.
+TEST(Waiting, InputThatArrivedDuringAWaitIsDroppedButACloseIsKept) {
+  HWND window = CreateWindowExA(0, "STATIC", "waiting", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+  HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, window, nullptr, nullptr, nullptr);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  PostMessageA(child, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  PostMessageA(child, WM_LBUTTONUP, 0, 0);
+  PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, 0);
+  PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageA(window, WM_KEYUP, VK_RETURN, 0);
+  PostMessageA(window, WM_NCLBUTTONDOWN, HTCLOSE, 0);
+  PostMessageA(window, WM_SYSKEYDOWN, VK_F4, 0);
+  PostMessageA(window, WM_APP, 0, 0);  // not input: it stays
+  const DroppedInput dropped = DropInput();
+  EXPECT_EQ(dropped.clicks, 2);
+  EXPECT_EQ(dropped.keys, 1);
+  EXPECT_EQ(dropped.closeAskedOf, std::vector<HWND>{window});
+  EXPECT_EQ(Describe(dropped), "input during the wait: 2 clicks, 1 key dropped");
+  EXPECT_EQ(Describe(DroppedInput{}), "");
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_APP));
   DestroyWindow(window);
 }
 

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+
+#include <thread>
 #include <windows.h>
 
 #include "archive/ZipArchive.h"
 #include "core/Config.h"
 #include "core/Platform.h"
 #include "core/TestFiles.h"
+#include "windows/MessageWindows.h"
 #include "windows/Win32Host.h"
+#include "windows/WindowTestSupport.h"
 
 namespace launcher {
 namespace {
@@ -29,7 +33,7 @@ TEST(Win32Host, LoadsADiscFromTheCurrentDirectory) {
   CurrentDirectoryScope scope(test::Fixture("discs/pro"));
   std::vector<uint8_t> charsets;
   Application application("test");
-  Win32Host host(application, {[&](uint8_t c) { charsets.push_back(c); }, {}});
+  Win32Host host(application, {[&](uint8_t c) { charsets.push_back(c); }, {}, {}});
   ZipArchive archive;
   Configuration config;
   GetConfig(host, archive, config);
@@ -81,6 +85,32 @@ TEST(Win32Platform, ArchiveStaysReadableAndWritableByOthers) {
   archive.Close();
   DeleteFileA(path.c_str());
   EXPECT_EQ(OpenPlatformFile(path), nullptr);
+}
+
+// Windows Installer's mutex, held by this test as an installation would:
+// the launcher waits, showing the disc's notice, until it is gone.
+TEST(Win32Host, WaitsWhileWindowsInstallerIsBusyAndShowsTheNotice) {
+  Application application("test");
+  HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  MessageWindows messages(application, owner);
+  Win32Host host(application, {{}, {}, {}});
+  host.AttachMessages(messages);
+  EXPECT_EQ(host.WaitWhileInstallerBusy("Orbit", "Another installation is running."), 0u);
+  HANDLE busy = CreateMutexA(nullptr, FALSE, "Global\\_MSIExecute");
+  ASSERT_NE(busy, nullptr);
+  std::string shown;
+  std::thread installation([&] {
+    HWND notice = test::WaitForVisibleWindow("TDialogDelayForm", 5000);
+    if (notice) shown = test::WindowText(GetDlgItem(notice, TMessageForm::kMessageTextId));
+    Sleep(1000);  // the installation goes on a while
+    CloseHandle(busy);
+  });
+  const uint32_t waited = host.WaitWhileInstallerBusy("Orbit", "Another installation is running.");
+  installation.join();
+  EXPECT_GE(waited, 1u);
+  EXPECT_EQ(shown, "Another installation is running.");
+  EXPECT_FALSE(IsWindowVisible(messages.Delay.Handle()));
+  DestroyWindow(owner);
 }
 
 }  // namespace

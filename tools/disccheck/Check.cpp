@@ -29,12 +29,14 @@ std::vector<std::string> KnownKeys(int32_t actionTotal) {
                                    "InstallProgressMessage", "InstallCompleteMessage", "InstallFailedMessage",
                                    "InstallRestartMessage", "RegKey",
                                    "AdditionalActionTitle", "InstallInsertMsg1", "InstallInsertMsg2",
-                                   "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle"};
+                                   "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle",
+                                   "WaitForWindowsInstaller", "InstallBusyMessage"};
   for (int n = 1; n <= kMenuButtonCount; ++n) {
-    for (const char* part : {"Text", "ToolTip", "Action"}) keys.push_back("Button" + std::to_string(n) + part);
+    for (const char* part : {"Text", "ToolTip", "Action", "WaitForAll"}) keys.push_back("Button" + std::to_string(n) + part);
   }
   for (int32_t n = 1; n <= actionTotal; ++n) {
-    for (const char* part : {"Action", "Text", "Description", "Assist", "AssistText", "Type", "SuccessCodes"}) {
+    for (const char* part :
+         {"Action", "Text", "Description", "Assist", "AssistText", "Type", "SuccessCodes", "WaitForAll"}) {
       keys.push_back(part + std::to_string(n));
     }
   }
@@ -70,6 +72,7 @@ class DiscChecker {
   void CheckBackgrounds();
   void CheckLineBreaks();
   void CheckResultReporting();
+  void CheckWaits();
 
   Disc& disc_;
   Report& report_;
@@ -85,6 +88,7 @@ void DiscChecker::Run() {
   CheckBackgrounds();
   CheckLineBreaks();
   CheckResultReporting();
+  CheckWaits();
   if (usesCurrentDirectory_ && !said_.currentDirectoryPath) {
     said_.currentDirectoryPath = true;
     report_.Warn(file_, 0,
@@ -255,6 +259,36 @@ void DiscChecker::CheckResultReporting() {
     report_.Warn(file_, 0,
                  "checklists run installers, but neither InstallFailedMessage nor InstallRestartMessage is set: the "
                  "completion message reads the same whether the installers succeeded, failed or need a restart");
+  }
+}
+
+// The switches of how the launcher waits, and checklists that run Windows
+// Installer packages without waiting for it to be free.
+void DiscChecker::CheckWaits() {
+  std::vector<std::string> switches = {"WaitForWindowsInstaller"};
+  for (int n = 1; n <= kMenuButtonCount; ++n) switches.push_back("Button" + std::to_string(n) + "WaitForAll");
+  for (int32_t n = 1; n <= disc_.session->ActionTotal; ++n) switches.push_back("WaitForAll" + std::to_string(n));
+  for (const std::string& key : switches) {
+    const std::string value = disc_.Value(key);
+    if (!value.empty() && !IsBooleanText(value)) {
+      Error(key, key + " '" + Text(value) + "' is no boolean (True, False or a number): the launcher takes it for False");
+    }
+  }
+  if (OptionalSwitch(disc_.Value("WaitForWindowsInstaller"))) return;
+  std::set<int32_t> warned;
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    const MenuButtonTexts texts = MenuButtonFor(disc_.Lookup(), n);
+    if (texts.caption.empty() || !IsChecklistAction(texts.action, disc_.Lead())) continue;
+    for (const std::string& item : SplitCompoundList(texts.action, disc_.Lead())) {
+      const std::optional<int32_t> number = ActionNumberOf(item, disc_.Table().size(), disc_.Upper(), disc_.Lead());
+      if (!number || !warned.insert(*number).second) continue;
+      const std::string action = UpperCaseInCodePage(1252, disc_.Table()[static_cast<size_t>(*number - 1)].Action);
+      if (action.find("MSIEXEC") == std::string::npos && action.find(".MSI") == std::string::npos) continue;
+      const std::string key = "Action" + std::to_string(*number);
+      Warn(key, key + " starts a Windows Installer package in a checklist, but WaitForWindowsInstaller is not set: "
+                      "while another installation runs (the component before, an update) it fails at once with "
+                      "1618");
+    }
   }
 }
 

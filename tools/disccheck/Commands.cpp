@@ -46,15 +46,11 @@ std::string ProgramNote(Disc& disc, const std::string& action, bool assist, cons
   return note;
 }
 
-std::string RowProgramNote(Disc& disc, const std::string& number) {
-  try {
-    const int32_t n = StrToInt(number);
-    if (n < 1 || static_cast<size_t>(n) > disc.Table().size()) return {};
-    const Actions& record = disc.Table()[static_cast<size_t>(n - 1)];
-    return ProgramNote(disc, record.Action, record.Assist, record.AssistText);
-  } catch (const LauncherError&) {
-    return {};
-  }
+std::string RowProgramNote(Disc& disc, const std::string& entry) {
+  const std::optional<int32_t> n = ActionNumberOf(entry, disc.Table().size(), disc.Upper(), disc.Lead());
+  if (!n) return {};
+  const Actions& record = disc.Table()[static_cast<size_t>(*n - 1)];
+  return ProgramNote(disc, record.Action, record.Assist, record.AssistText);
 }
 
 }  // namespace
@@ -84,7 +80,7 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
       lines.push_back("  row " + std::to_string(++row) + ": " + Utf8(*disc, disc->Value("Text" + number)) + " [" +
                       Utf8(*disc, disc->Value("Type" + number)) + "] " +
                       OneLine(Utf8(*disc, DescriptionText(disc->Value("Description" + number), disc->Lead()))) +
-                      RowProgramNote(*disc, number));
+                      RowProgramNote(*disc, entry.Action));
     }
   }
   PrintLines(lines, json, "menu", out);

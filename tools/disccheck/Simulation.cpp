@@ -65,7 +65,7 @@ bool Simulation::Click(int button) {
     return true;
   }
   const ActionState before = disc_.session->State;
-  disc_.session->InstallButtonClick(ActionRequest{shown.action, false, ""}, shown.caption);
+  disc_.session->InstallButtonClick(disc_.session->MenuButtonRequest(button, shown.action), shown.caption);
   TakeEvents();
   if (IsChecklistAction(shown.action, disc_.Lead())) {
     const UpperCaseFn upper = [this](std::string_view s) { return disc_.host->UpperCase(s); };

@@ -17,7 +17,7 @@ constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kButtonTop = 277, kButtonWidth = 73, kButtonHeight = 23;
 constexpr UINT_PTR kSelfAnswerTimer = 1;
 constexpr UINT kSelfAnswerPeriodMs = 1000;
-constexpr ULONGLONG kArrivalWatchMs = 10000;
+constexpr DWORD kArrivalWatchMs = 10000;
 
 // The system announces media to top-level windows: a volume's arrival.
 bool IsVolumeArrival(WPARAM wParam, LPARAM lParam) {
@@ -84,7 +84,7 @@ int TMessageForm::ShowModal(const SelfAnswer* selfAnswer) {
   modalResult_ = 0;
   modal_ = true;
   selfAnswer_ = selfAnswer;
-  arrivalWatchEnds_ = 0;
+  watchingArrival_ = false;
   answeredItself_ = false;
   if (selfAnswer_) SetTimer(window_, kSelfAnswerTimer, kSelfAnswerPeriodMs, nullptr);
   HWND owner = GetWindow(window_, GW_OWNER);
@@ -110,13 +110,16 @@ int TMessageForm::ShowModal(const SelfAnswer* selfAnswer) {
 
 void TMessageForm::MediaArrived() {
   if (!modal_ || !selfAnswer_) return;
-  arrivalWatchEnds_ = GetTickCount64() + kArrivalWatchMs;
+  arrivalWatchStart_ = GetTickCount();
+  watchingArrival_ = true;
   TestSelfAnswer();
 }
 
 void TMessageForm::TestSelfAnswer() {
   if (!modal_ || !selfAnswer_ || modalResult_ != 0) return;
-  if (!selfAnswer_->everySecond && GetTickCount64() >= arrivalWatchEnds_) return;
+  // Tick differences stay right across the counter's wrap.
+  const bool arrivalWatched = watchingArrival_ && GetTickCount() - arrivalWatchStart_ < kArrivalWatchMs;
+  if (!selfAnswer_->everySecond && !arrivalWatched) return;
   if (!selfAnswer_->ready()) return;
   modalResult_ = selfAnswer_->modalResult;
   answeredItself_ = true;

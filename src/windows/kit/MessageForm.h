@@ -97,7 +97,8 @@ class TMessageForm : private AccessibleItems {
   int modalResult_ = 0;
   bool modal_ = false;
   const SelfAnswer* selfAnswer_ = nullptr;
-  ULONGLONG arrivalWatchEnds_ = 0;  // GetTickCount64 until which an arrival is being watched
+  DWORD arrivalWatchStart_ = 0;  // GetTickCount when new media arrived
+  bool watchingArrival_ = false;
   bool answeredItself_ = false;
 };
 

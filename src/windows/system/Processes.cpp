@@ -9,18 +9,118 @@
 #include "core/LauncherError.h"
 #include "windows/system/Handles.h"
 #include "windows/system/SystemLibrary.h"
+#include "windows/system/Waiting.h"
 
 namespace launcher {
 namespace {
 
-int32_t ExitCodeAfterWaiting(HANDLE process) {
-  WaitFor(process);
+constexpr DWORD kJobPollMs = 250;
+
+std::string ImageNameOf(DWORD processId) {
+  using QueryImageNameFn = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
+  static const auto query = reinterpret_cast<QueryImageNameFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
+  const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  char name[MAX_PATH];
+  DWORD length = MAX_PATH;
+  if (!query || !process || !query(process.Get(), 0, name, &length)) return "?";  // gone already, or Windows XP
+  const std::string path(name, length);
+  return path.substr(path.find_last_of('\\') + 1);
+}
+
+// The programs an installer starts in turn, gathered in a job of the
+// launcher's: without a kill-on-close limit (an ending launcher never takes
+// running installers with it) and without breakaway.
+class ProgramJob {
+ public:
+  explicit ProgramJob(const WaitNote& note) : note_(note) {
+    job_ = KernelHandle(CreateJobObjectA(nullptr, nullptr));
+    port_ = KernelHandle(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
+    if (!job_ || !port_) return;
+    JOBOBJECT_ASSOCIATE_COMPLETION_PORT association{};
+    association.CompletionKey = job_.Get();
+    association.CompletionPort = port_.Get();
+    ready_ = SetInformationJobObject(job_.Get(), JobObjectAssociateCompletionPortInformation, &association,
+                                     sizeof association) != 0;
+  }
+
+  // False where the launcher itself runs in a job that takes no other
+  // (Windows 7 and older): the launcher then waits for the program alone.
+  bool Adopt(HANDLE process) {
+    if (ready_ && AssignProcessToJobObject(job_.Get(), process)) return true;
+    Note("job: the program could not be put in a job of the launcher's (error " + std::to_string(GetLastError()) +
+         "): the launcher waits for it alone");
+    return false;
+  }
+
+  // Until the job's last program has ended, naming each that joins. The
+  // port's messages are not guaranteed, so the count is asked as well.
+  void WaitUntilEmpty(HANDLE started) {
+    const DWORD start = GetTickCount();
+    bool startedEnded = false;
+    for (;;) {
+      ReadMessages();
+      if (empty_ || (startedEnded && ActiveProcesses() == 0)) break;
+      if (!startedEnded) {
+        startedEnded = WaitResponsively(started, kJobPollMs);
+      } else {
+        WaitResponsively(nullptr, kJobPollMs);
+      }
+    }
+    Note("job: the last program ended after " + std::to_string((GetTickCount() - start) / 1000) + " s");
+  }
+
+ private:
+  void ReadMessages() {
+    DWORD message = 0;
+    ULONG_PTR key = 0;
+    LPOVERLAPPED detail = nullptr;
+    while (GetQueuedCompletionStatus(port_.Get(), &message, &key, &detail, 0)) {
+      const DWORD processId = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(detail));
+      if (message == JOB_OBJECT_MSG_NEW_PROCESS) {
+        Note("job: process " + std::to_string(processId) + " (" + ImageNameOf(processId) + ") joined");
+      } else if (message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) {
+        empty_ = true;
+      }
+    }
+  }
+  DWORD ActiveProcesses() const {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    if (!QueryInformationJobObject(job_.Get(), JobObjectBasicAccountingInformation, &accounting, sizeof accounting,
+                                   nullptr)) {
+      return 0;
+    }
+    return accounting.ActiveProcesses;
+  }
+  void Note(const std::string& line) const {
+    if (note_) note_(line);
+  }
+
+  const WaitNote& note_;
+  KernelHandle job_;
+  KernelHandle port_;
+  bool ready_ = false;
+  bool empty_ = false;
+};
+
+StartResult ExitCodeOf(HANDLE process) {
   DWORD exitCode = 0;
   GetExitCodeProcess(process, &exitCode);
   return static_cast<int32_t>(exitCode);
 }
 
-int32_t StartAndWait(const std::string& commandLine, int16_t show, DWORD creationFlags) {
+// Waits for a started program, and with a job for the programs it started.
+StartResult WaitForProgram(HANDLE process, ProgramJob* job) {
+  if (job) {
+    job->WaitUntilEmpty(process);
+  } else {
+    WaitResponsively(process, INFINITE);
+  }
+  return ExitCodeOf(process);
+}
+
+StartResult StartAndWait(const std::string& commandLine, int16_t show, DWORD creationFlags, WaitScope scope,
+                         const WaitNote& note) {
   if (commandLine.size() > kCommandLineLimit) {
     throw LauncherError("The command line is longer than " + std::to_string(kCommandLineLimit) + " characters: " +
                         commandLine.substr(0, 60) + "...");
@@ -35,13 +135,22 @@ int32_t StartAndWait(const std::string& commandLine, int16_t show, DWORD creatio
   startup.wShowWindow = static_cast<WORD>(show);
   PROCESS_INFORMATION process;
   std::memset(&process, 0, sizeof process);
-  if (!CreateProcessA(nullptr, buffer, nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr, &startup, &process)) {
-    return -1;  // nothing more is called: the last error stays CreateProcessA's
+  // Put in the job before it runs, so that no program it starts escapes.
+  const bool everyProgram = scope == WaitScope::kEveryProgram;
+  if (!CreateProcessA(nullptr, buffer, nullptr, nullptr, FALSE, creationFlags | (everyProgram ? CREATE_SUSPENDED : 0),
+                      nullptr, nullptr, &startup, &process)) {
+    return std::nullopt;  // nothing more is called: the last error stays CreateProcessA's
   }
   // Closed in this order when the start is over: the process, then its thread.
   const KernelHandle thread(process.hThread);
   const KernelHandle started(process.hProcess);
-  return ExitCodeAfterWaiting(started.Get());
+  std::optional<ProgramJob> job;
+  if (everyProgram) {
+    job.emplace(note);
+    if (!job->Adopt(started.Get())) job.reset();
+    ResumeThread(thread.Get());
+  }
+  return WaitForProgram(started.Get(), job ? &*job : nullptr);
 }
 
 bool HasForegroundLock() {
@@ -81,10 +190,10 @@ std::optional<std::string> ExistingFile(const std::string& path) {
 
 }  // namespace
 
-int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show, HWND owner,
-                      const std::string& directory) {
+StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show, HWND owner,
+                          const std::string& directory, WaitScope scope, const WaitNote& note) {
   const ShellExecuteExFn shellExecuteEx = ShellExecuteExEntry();
-  if (!shellExecuteEx) return -1;  // the last error says why the shell did not load
+  if (!shellExecuteEx) return std::nullopt;  // the last error says why the shell did not load
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
@@ -95,10 +204,17 @@ int32_t StartElevated(const std::string& program, const std::string& parameters,
   // Without it an elevated program starts in the system folder.
   info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
   info.nShow = show;
-  if (!shellExecuteEx(&info)) return -1;  // nothing more is called: the last error stays the shell's
+  if (!shellExecuteEx(&info)) return std::nullopt;  // nothing more is called: the last error stays the shell's
   if (!info.hProcess) return 0;  // handed to a running program: nothing to wait for
   const KernelHandle started(info.hProcess);
-  return ExitCodeAfterWaiting(started.Get());
+  // The shell cannot start a program suspended: it joins the job once it
+  // runs, and a program it starts in that first instant may escape.
+  std::optional<ProgramJob> job;
+  if (scope == WaitScope::kEveryProgram) {
+    job.emplace(note);
+    if (!job->Adopt(started.Get())) job.reset();
+  }
+  return WaitForProgram(started.Get(), job ? &*job : nullptr);
 }
 
 std::optional<std::string> FindProgram(const std::string& name, const std::string& currentDirectory,
@@ -126,24 +242,12 @@ std::optional<std::string> FindProgram(const std::string& name, const std::strin
   return std::nullopt;
 }
 
-int32_t RunWinProcess(const std::string& commandLine, int16_t show) {
-  return StartAndWait(commandLine, show, NORMAL_PRIORITY_CLASS);
+StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope, const WaitNote& note) {
+  return StartAndWait(commandLine, show, NORMAL_PRIORITY_CLASS, scope, note);
 }
 
-int32_t WinExecAndWait32(const std::string& commandLine, int16_t show) {
-  return StartAndWait(commandLine, show, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS);
-}
-
-void WaitFor(HANDLE process) {
-  for (;;) {
-    const DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_PAINT | QS_SENDMESSAGE);
-    if (result == WAIT_FAILED) return;
-    if (result == WAIT_OBJECT_0 + 1) {
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-    if (result == WAIT_OBJECT_0) return;
-  }
+StartResult WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope, const WaitNote& note) {
+  return StartAndWait(commandLine, show, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, scope, note);
 }
 
 bool ForceForegroundWindow(HWND window) {

@@ -5,25 +5,36 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "core/LauncherHost.h"
+
 namespace launcher {
 
-// Start `commandLine` and wait for it to end: its exit code, or -1 when it
+// What a wait for every program an installer starts tells the support log:
+// each program that joins, and when the last one has ended.
+using WaitNote = std::function<void(const std::string&)>;
+
+// Start `commandLine` and wait for it to end (with kEveryProgram, also for
+// every program it starts in turn): its exit code, or nothing when it
 // cannot be started (the last error is then CreateProcessA's). A command
 // line longer than kCommandLineLimit raises LauncherError and starts nothing.
-int32_t RunWinProcess(const std::string& commandLine, int16_t show);
+StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope = WaitScope::kStartedProgram,
+                          const WaitNote& note = {});
 // The same in a console of its own (for assisted starts).
-int32_t WinExecAndWait32(const std::string& commandLine, int16_t show);
+StartResult WinExecAndWait32(const std::string& commandLine, int16_t show,
+                             WaitScope scope = WaitScope::kStartedProgram, const WaitNote& note = {});
 
 // Starts `program` through the shell with the verb "runas", which asks for
 // administrator consent in a window owned by `owner`, in `directory`, and
-// waits for it like the plain starts: its exit code, or -1 when it did not
-// start (the last error is then the shell's: ERROR_CANCELLED when the user
-// declined).
-int32_t StartElevated(const std::string& program, const std::string& parameters, int16_t show, HWND owner,
-                      const std::string& directory);
+// waits for it like the plain starts: its exit code, or nothing when it did
+// not start (the last error is then the shell's: ERROR_CANCELLED when the
+// user declined).
+StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show, HWND owner,
+                          const std::string& directory, WaitScope scope = WaitScope::kStartedProgram,
+                          const WaitNote& note = {});
 
 // Where CreateProcessA finds the program file `name`: as given when it
 // names a folder, else in the launcher's folder, the current directory, the
@@ -31,10 +42,6 @@ int32_t StartElevated(const std::string& program, const std::string& parameters,
 // that order. Nothing when it is not there.
 std::optional<std::string> FindProgram(const std::string& name, const std::string& currentDirectory,
                                        const std::string& searchPath);
-
-// Waits for the process to end, dispatching only WM_PAINT and the messages
-// other threads send meanwhile.
-void WaitFor(HANDLE process);
 
 // Brings the window to the foreground even against the system's foreground
 // lock; true when it is the foreground window on return.

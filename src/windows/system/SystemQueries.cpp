@@ -43,6 +43,17 @@ bool IsFilePresentWithoutSystemPrompts(const std::string& name) {
   return present;
 }
 
+bool NamedMutexExists(const char* name) {
+  if (KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, name))) return true;
+  return GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+bool WindowsInstallerBusy() { return NamedMutexExists("Global\\_MSIExecute"); }
+
+bool WindowsInstallerAsksForADisc() {
+  return NamedMutexExists("__MsiPromptForCD") || NamedMutexExists("Global\\__MsiPromptForCD");
+}
+
 std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase,
                              const LeadBytes& lead) {
   const RegistryPath path = SplitRegistryPath(keyPath, upperCase, lead);

@@ -16,6 +16,14 @@ bool IsFilePresent(const std::string& name);
 // drive without a disc fails quietly instead of showing the system's box.
 bool IsFilePresentWithoutSystemPrompts(const std::string& name);
 
+// Windows Installer's mutexes, looked at and never held: whether one of
+// these names exists (a name whose mutex the launcher may not open exists).
+bool NamedMutexExists(const char* name);
+// Another Windows Installer installation is running ("Global\\_MSIExecute").
+bool WindowsInstallerBusy();
+// Windows Installer asks for the next disc of a package ("__MsiPromptForCD").
+bool WindowsInstallerAsksForADisc();
+
 // The string value `valueName` under the key path (root name, "\", sub-key);
 // empty when key or value is missing or empty. A value of another type
 // raises "Invalid data type for '%s'". The key is opened for reading only.

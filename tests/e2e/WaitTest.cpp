@@ -1,0 +1,212 @@
+// How the real launcher waits for what it starts: installers that hand
+// over to another program, Windows Installer busy with another
+// installation, a program that ends with -1; and that the wait stays sound:
+// clicks made meanwhile are not replayed, a close is held until the program
+// has ended, and a screen reader gets its answers.
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <thread>
+
+#include "e2e/AccessibleTree.h"
+#include "e2e/LoggedLauncher.h"
+
+namespace launcher::test {
+namespace {
+
+const std::string kWaits = "fixtures/e2e/waits";
+constexpr POINT kInstall{440, 385};
+
+std::string WaitsFile(const std::string& name) { return kWaits + "/" + name; }
+
+std::vector<std::string> Lines(const std::string& name) {
+  std::ifstream in(WaitsFile(name));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('|')));
+  return lines;
+}
+
+bool Logged(const std::vector<std::string>& events, const std::string& part) {
+  return std::any_of(events.begin(), events.end(),
+                     [&](const std::string& event) { return event.find(part) != std::string::npos; });
+}
+
+// The position of the first event that holds `part`, or the end.
+size_t Where(const std::vector<std::string>& events, const std::string& part) {
+  return static_cast<size_t>(std::find_if(events.begin(), events.end(),
+                                          [&](const std::string& event) {
+                                            return event.find(part) != std::string::npos;
+                                          }) -
+                             events.begin());
+}
+
+class WaitTest : public LoggedLauncherTest {
+ protected:
+  WaitTest() : LoggedLauncherTest("waits.log") {}
+  void SetUp() override {
+    CopyFileA(PROBE_EXE, WaitsFile("probe.exe").c_str(), FALSE);
+    CopyFileA(STANDIN_EXE, WaitsFile("standin.exe").c_str(), FALSE);
+    for (const char* record : {"record-child.txt", "record-run.txt", "record-slow.txt", "record-once.txt",
+                               "record-minus.txt", "record-close.txt"}) {
+      std::ofstream(WaitsFile(record)).close();
+    }
+    DeleteFileA(WaitsFile("once-marker.txt").c_str());
+    Start(kWaits);
+  }
+  bool Started(const std::string& record, size_t times = 1, DWORD timeoutMs = 15000) {
+    return WaitFor([&] { return Lines(record).size() >= times; }, timeoutMs);
+  }
+  // The launcher is done with a program once the log has its exit code.
+  bool Ended(size_t times = 1, DWORD timeoutMs = 15000) {
+    return WaitFor([&] {
+      const auto events = LoggedEvents(log_);
+      return static_cast<size_t>(std::count_if(events.begin(), events.end(), [](const std::string& e) {
+               return e.rfind("exit code: ", 0) == 0;
+             })) >= times;
+    }, timeoutMs);
+  }
+};
+
+TEST_F(WaitTest, ABootstrappedComponentIsWaitedForUntilTheProgramItHandedOverToHasEnded) {
+  ClickMenu(1);
+  launcher_->ClickAt(window_, kInstall.x, kInstall.y);
+  ASSERT_TRUE(Started("record-child.txt", 1, 15000));
+  const DWORD childStarted = GetTickCount();
+  // The child runs 6 s after its installer ended; then the next notice's 5 s.
+  ASSERT_TRUE(Started("record-run.txt", 1, 20000));
+  EXPECT_GE(GetTickCount() - childStarted, 10500u);
+  EXPECT_EQ(AnswerWindow(*launcher_, "TDialogInfoForm", IDOK, 15000).text, "Done.");
+  const auto events = EndAndReadLog();
+  EXPECT_TRUE(Logged(events, "start: standin.exe handover 0 probe.exe 0 6000 record-child.txt (waiting for every "
+                             "program it starts)"));
+  EXPECT_TRUE(Logged(events, "(probe.exe) joined"));
+  EXPECT_LT(Where(events, "job: the last program ended after 6 s"), Where(events, "start: probe.exe 0 record-run.txt"));
+}
+
+TEST_F(WaitTest, AMenuButtonWithWaitForAllWaitsForWhatItsProgramStarted) {
+  ClickMenu(2);
+  ASSERT_TRUE(Started("record-child.txt"));
+  ASSERT_TRUE(Ended());
+  const auto events = EndAndReadLog();
+  const size_t joined = Where(events, "(probe.exe) joined");
+  EXPECT_LT(joined, events.size());
+  EXPECT_LT(joined, Where(events, "job: the last program ended after 2 s"));
+  EXPECT_LT(Where(events, "job: the last program ended after 2 s"), Where(events, "exit code: 0"));
+}
+
+// This test holds Windows Installer's mutex, as another installation would.
+TEST_F(WaitTest, WhileWindowsInstallerIsBusyNothingStartsAndTheNoticeSaysWhy) {
+  HANDLE installation = CreateMutexA(nullptr, FALSE, "Global\\_MSIExecute");
+  ASSERT_NE(installation, nullptr);
+  ClickMenu(3);
+  HWND notice = WaitForVisibleWindow("TDialogDelayForm", 10000, launcher_->ProcessId());
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(notice, 1000)), "Waiting for another installation to end.");
+  Sleep(1500);  // what must not happen has no event to wait for
+  EXPECT_TRUE(Lines("record-slow.txt").empty());
+  CloseHandle(installation);
+  ASSERT_TRUE(Started("record-slow.txt"));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(notice); }, 3000));
+  ASSERT_TRUE(Ended());
+  EXPECT_TRUE(Logged(EndAndReadLog(), "windows installer busy: waited "));
+}
+
+TEST_F(WaitTest, AnInstallerThatFoundWindowsInstallerBusyIsStartedAgainAndSucceeds) {
+  ClickMenu(5);
+  ASSERT_TRUE(Started("record-once.txt", 2));
+  ASSERT_TRUE(Ended(2));
+  EXPECT_EQ(WaitForVisibleWindow("TDialogInfoForm", 1000, launcher_->ProcessId()), nullptr);  // no failure to tell
+  const auto events = EndAndReadLog();
+  EXPECT_TRUE(Logged(events, "exit code: 1618"));
+  EXPECT_TRUE(Logged(events, "repeat 1 of 3: standin.exe once 1618 once-marker.txt record-once.txt (Windows "
+                             "Installer was busy)"));
+  EXPECT_TRUE(Logged(events, "outcome: Once: succeeded"));
+  EXPECT_EQ(Lines("record-once.txt").size(), 2u);
+}
+
+// The program ran and failed: no system message about an unrelated last
+// error ("Success"), but the disc's own failure text.
+TEST_F(WaitTest, AProgramThatEndsWithMinusOneFailedWithThatCode) {
+  ClickMenu(6);
+  EXPECT_EQ(AnswerWindow(*launcher_, "TDialogInfoForm", IDOK).text, "Not installed:\n\rMinus one");
+  EXPECT_EQ(WaitForVisibleWindow("#32770", 500, launcher_->ProcessId()), nullptr);
+  const auto events = EndAndReadLog();
+  EXPECT_TRUE(Logged(events, "exit code: -1"));
+  EXPECT_TRUE(Logged(events, "outcome: Minus one: failed (code -1)"));
+  EXPECT_FALSE(Logged(events, "not started"));
+}
+
+TEST_F(WaitTest, ClicksMadeWhileAProgramRunsAreDroppedNotReplayed) {
+  ClickMenu(3);
+  ASSERT_TRUE(Started("record-slow.txt"));
+  ClickMenu(3);  // the same button again
+  ClickMenu(4);  // and the one that shows a message
+  ASSERT_TRUE(Ended());
+  Sleep(1000);  // what must not happen has no event to wait for
+  EXPECT_EQ(Lines("record-slow.txt").size(), 1u);
+  EXPECT_EQ(WaitForVisibleWindow("TDialogInfoForm", 500, launcher_->ProcessId()), nullptr);
+  EXPECT_TRUE(Logged(EndAndReadLog(), "input during the wait: 2 clicks dropped"));
+}
+
+TEST_F(WaitTest, ACloseWhileAProgramRunsIsHeldUntilItEndsThenTheLauncherEnds) {
+  ClickMenu(3);
+  ASSERT_TRUE(Started("record-slow.txt"));
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  Sleep(1000);
+  EXPECT_TRUE(IsWindowVisible(window_));
+  EXPECT_EQ(launcher_->WaitForExit(10000), 0u);  // by itself, once the program has ended
+  const auto events = LoggedEvents(log_);
+  EXPECT_LT(Where(events, "close: held until the running program has ended"), Where(events, "exit code: 0"));
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back(), "end");
+  // No ghost is left behind: the next start shows the menu.
+  LauncherProcess again(kWaits);
+  EXPECT_NE(again.MainWindow(), nullptr);
+}
+
+TEST_F(WaitTest, ACloseDuringAnInstallRunStartsNoFurtherComponentAndSaysWhatWasNotInstalled) {
+  ClickMenu(7);
+  launcher_->ClickAt(window_, kInstall.x, kInstall.y);
+  ASSERT_TRUE(Started("record-close.txt"));
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(AnswerWindow(*launcher_, "TDialogInfoForm", IDOK, 10000).text,
+            "Done.\n\r\n\rNot installed:\n\rSecond of three\n\rThird of three");
+  EXPECT_EQ(launcher_->WaitForExit(), 0u);
+  EXPECT_EQ(Lines("record-close.txt").size(), 1u);
+  const auto events = LoggedEvents(log_);
+  EXPECT_TRUE(Logged(events, "not started: Second of three (the launcher was asked to close)"));
+  EXPECT_TRUE(Logged(events, "outcome: Third of three: cancelled"));
+}
+
+// A screen reader's calls reach the launcher's apartment across the
+// process boundary; they are answered while it waits, within a second or
+// two, not after the installer.
+TEST_F(WaitTest, AScreenReaderIsAnsweredWhileAProgramRunsAndWhileANoticeShows) {
+  auto readWithin = [&](DWORD timeoutMs) {
+    std::atomic<bool> read{false};
+    std::thread reader([&] {
+      AccessibleTree tree(window_);
+      read = tree.Valid() && !tree.Children().empty();
+    });
+    const DWORD start = GetTickCount();
+    const bool inTime = WaitFor([&] { return read.load(); }, timeoutMs);
+    const DWORD took = GetTickCount() - start;
+    reader.join();  // a launcher that does not answer answers after its wait
+    RecordProperty("read_ms", std::to_string(took));
+    return inTime;
+  };
+  ClickMenu(3);
+  ASSERT_TRUE(Started("record-slow.txt"));
+  EXPECT_TRUE(readWithin(2000)) << "while a program runs";
+  ASSERT_TRUE(Ended());
+  ClickMenu(7);
+  launcher_->ClickAt(window_, kInstall.x, kInstall.y);
+  ASSERT_NE(WaitForVisibleWindow("TDialogDelayForm", 10000, launcher_->ProcessId()), nullptr);
+  EXPECT_TRUE(readWithin(2000)) << "while a notice shows";
+  PostMessageA(window_, WM_CLOSE, 0, 0);  // the rest of the run is not needed
+  AnswerWindow(*launcher_, "TDialogInfoForm", IDOK, 15000);
+  EXPECT_EQ(launcher_->WaitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace launcher::test
