@@ -1,5 +1,8 @@
 #include "core/LauncherSession.h"
 
+#include <algorithm>
+
+#include "core/QuietRun.h"
 #include "core/Selection.h"
 #include "core/Tokens.h"
 
@@ -98,6 +101,62 @@ ActionRequest LauncherSession::MenuButtonRequest(int number, const std::string& 
   ActionRequest request{action, false, "", false};
   if (number >= 1 && number <= kMenuButtonCount) request.WaitForAll = ButtonWaitForAll[static_cast<size_t>(number)];
   return request;
+}
+
+int LauncherSession::BadArguments(const std::string& why) {
+  host_.Log("unattended: " + why + ": exit code " + std::to_string(kExitBadArguments));
+  return kExitBadArguments;
+}
+
+bool LauncherSession::IsRunnableList(const std::string& list) {
+  const LeadBytes lead = host_.CodePageLeadBytes();
+  if (!IsChecklistAction(list, lead)) return false;
+  const UpperCaseFn upper = [this](std::string_view s) { return host_.UpperCase(s); };
+  bool any = false;
+  for (const std::string& item : SplitCompoundList(list, lead)) {
+    if (item.empty()) continue;  // left out, as the checklist leaves them out
+    if (!ActionNumberOf(item, ActionTable.size(), upper, lead)) return false;
+    any = true;
+  }
+  return any;
+}
+
+int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
+  State.Quiet = true;
+  if (arguments.button.has_value() == arguments.runList.has_value()) {
+    return BadArguments("give either /button N or /run LIST");
+  }
+  std::string list;
+  std::vector<InstallRunEntry> entries;
+  if (arguments.button) {
+    const std::string& written = *arguments.button;
+    const bool digits = !written.empty() && written.size() <= 2 &&
+                        std::all_of(written.begin(), written.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const int number = digits ? std::stoi(written) : 0;
+    if (number < 1 || number > kMenuButtonCount) return BadArguments("there is no menu button " + written);
+    const MenuButtonTexts texts = MenuButtonFor(Config(), number);
+    if (texts.caption.empty()) return BadArguments("menu button " + written + " has no text");
+    host_.Log("unattended: menu button " + texts.caption + " -> " + texts.action);
+    if (IsChecklistAction(texts.action, host_.CodePageLeadBytes())) {
+      list = texts.action;
+    } else {
+      const ActionResult result = SingleAction(host_, State, Config(), MenuButtonRequest(number, texts.action));
+      entries.push_back({texts.caption, result.verdict, result.code, result.ran});
+      host_.Outcome(texts.caption, result.verdict, result.code);
+    }
+  } else {
+    list = *arguments.runList;
+    host_.Log("unattended: run " + list);
+  }
+  if (!list.empty()) {
+    if (!IsRunnableList(list)) return BadArguments("'" + list + "' is no list of the disc's actions");
+    ClearActionExecArray();
+    FillExecutionList(list, ActionExecArray, host_.CodePageLeadBytes());
+    entries = RunSelection(host_, State, Config(), ActionTable, ActionExecArray).entries;
+  }
+  const int code = QuietExitCode(entries);
+  host_.Log("unattended: exit code " + std::to_string(code));
+  return code;
 }
 
 void LauncherSession::ReportSingleAction(const ActionResult& result, const std::string& caption) {

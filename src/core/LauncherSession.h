@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "archive/ZipArchive.h"
+#include "core/Arguments.h"
 #include "core/Config.h"
 #include "core/LauncherHost.h"
 #include "core/LauncherView.h"
@@ -44,6 +45,11 @@ class LauncherSession {
   // What menu button `number` (1 to 11) hands the action runner: the action
   // it shows, and whether the launcher waits for every program it starts.
   ActionRequest MenuButtonRequest(int number, const std::string& action) const;
+  // The unattended run after start-up: menu button N's action ("/button N";
+  // a checklist runs every entry) or a checklist of the disc's own form
+  // ("/run Action1,Action3"), with nothing asked or shown; its exit code
+  // (QuietRun.h), 87 for arguments that name nothing to run.
+  int RunQuietly(const LauncherArguments& arguments);
   void CompoundAction(const std::string& compoundList);
   // The pointer is over checklist row `row` (-1: no row): that row is
   // selected, its description shown and its stage lit.
@@ -78,6 +84,10 @@ class LauncherSession {
   // Tells the user about a menu action that failed or needs a restart, when
   // the disc has words for it.
   void ReportSingleAction(const ActionResult& result, const std::string& caption);
+  // 87, with the reason in the log.
+  int BadArguments(const std::string& why);
+  // Whether the list is a checklist whose every item names a configured action.
+  bool IsRunnableList(const std::string& list);
 
   LauncherHost& host_;
   LauncherView& view_;

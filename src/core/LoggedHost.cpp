@@ -1,34 +1,7 @@
 #include "core/LoggedHost.h"
 
-#include <algorithm>
-#include <vector>
 
 namespace launcher {
-
-std::optional<std::string> LogFileOf(std::string_view commandLine) {
-  // Arguments are blank-separated; a double-quoted one may hold blanks.
-  std::vector<std::string> arguments;
-  for (size_t at = 0; at < commandLine.size();) {
-    if (commandLine[at] == ' ' || commandLine[at] == '\t') {
-      ++at;
-      continue;
-    }
-    size_t end;
-    if (commandLine[at] == '"') {
-      end = commandLine.find('"', at + 1);
-      arguments.emplace_back(commandLine.substr(at + 1, end == std::string_view::npos ? end : end - at - 1));
-      end = end == std::string_view::npos ? commandLine.size() : end + 1;
-    } else {
-      end = std::min(commandLine.find_first_of(" \t", at), commandLine.size());
-      arguments.emplace_back(commandLine.substr(at, end - at));
-    }
-    at = end;
-  }
-  for (size_t i = 0; i + 1 < arguments.size(); ++i) {
-    if ((arguments[i] == "/log" || arguments[i] == "/LOG") && !arguments[i + 1].empty()) return arguments[i + 1];
-  }
-  return std::nullopt;
-}
 
 bool LoggedHost::IsFilePresent(const std::string& name) {
   const bool present = inner_.IsFilePresent(name);

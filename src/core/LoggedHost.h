@@ -20,11 +20,6 @@ class LogSink {
   virtual void Write(const std::string& line) = 0;
 };
 
-// The log file the launcher's command line names with "/log FILE" (a path
-// with blanks in double quotes); nothing without it. The launcher reads no
-// other argument.
-std::optional<std::string> LogFileOf(std::string_view commandLine);
-
 class LoggedHost : public LauncherHost {
  public:
   // Without a sink the host only passes calls on.

@@ -111,15 +111,20 @@ InstallRun RunSelection(LauncherHost& host, ActionState& state, const ConfigLook
     const Actions& record = table[static_cast<size_t>(number - 1)];
     // The carrier: what a button would hand the action runner.
     const ActionRequest carrier{record.Action, record.Assist, record.AssistText, record.WaitForAll};
-    host.ShowDelayDialog(title, config("InstallProgressMessage") + "\n\r\n\r" + record.Text, kNoticeSeconds);
-    host.ForceForeground();
+    if (!state.Quiet) {
+      host.ShowDelayDialog(title, config("InstallProgressMessage") + "\n\r\n\r" + record.Text, kNoticeSeconds);
+      host.ForceForeground();
+    }
     if (closing(record.Text)) continue;
     const std::vector<int32_t> successCodes =
         ParseSuccessCodes(config("SuccessCodes" + std::to_string(number))).value_or(std::vector<int32_t>{});
     const ActionResult result = SingleAction(host, state, config, carrier, successCodes);
-    run.entries.push_back({record.Text, result.verdict, result.code});
+    run.entries.push_back({record.Text, result.verdict, result.code, result.ran});
     host.Outcome(record.Text, result.verdict, result.code);
+    // Unattended, the exit action ends the run.
+    if (state.Quiet && result.outcome == ActionOutcome::kClosing) break;
   }
+  if (state.Quiet) return run;
   if (!run.entries.empty()) {
     run.completionText = CompletionText(config, run.entries, upper, lead);
     host.ShowInfoDialog(title, run.completionText);

@@ -60,6 +60,7 @@ struct InstallRunEntry {
   std::string label;
   Verdict verdict = Verdict::kSucceeded;
   int64_t code = 0;
+  bool ran = false;  // `code` is the program's own exit code
 };
 struct InstallRun {
   std::vector<InstallRunEntry> entries;

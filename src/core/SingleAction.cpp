@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/CommandLine.h"
+#include "core/HostEvent.h"
 #include "core/Selection.h"
 #include "core/Config.h"
 #include "core/Startup.h"
@@ -87,7 +88,12 @@ bool Runner::RunOnce() {
   state_.JavaExecutable = state_.RegisteredPath + "\\jdk1.4\\bin\\javaw.exe";
 
   if (Contains(text, kDialog)) {
-    host_.ShowInfoDialog(config_("AdditionalActionTitle"), Breaks(ReplaceIgnoringCase(text, kDialog, "", upper_, lead_)));
+    const std::string message = Breaks(ReplaceIgnoringCase(text, kDialog, "", upper_, lead_));
+    if (state_.Quiet) {
+      host_.Log("message not shown (unattended): " + OneLine(message));
+      return false;
+    }
+    host_.ShowInfoDialog(config_("AdditionalActionTitle"), message);
     host_.ForceForeground();
     return false;
   }
@@ -126,7 +132,8 @@ bool Runner::AskForDisc(std::string& text) {
   const std::string question =
       Breaks(config_("InstallInsertMsg1") + state_.RequestedDisc + config_("InstallInsertMsg2"));
   text = text.substr(FindText(text, "]", lead_) + 1);  // without a "]" the whole text stays
-  if (state_.RequestedDisc == state_.CurrentDiscTitle) return true;
+  // Unattended, the file test decides whether the disc is in.
+  if (state_.RequestedDisc == state_.CurrentDiscTitle || state_.Quiet) return true;
   const bool inserted =
       Accepted(host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question, AwaitedFile(FileToCheckOf(WithTokens(text)))));
   host_.ForceForeground();
@@ -175,9 +182,10 @@ void Runner::Start(std::string text) {
   if (!result) {
     result_.verdict = Verdict::kFailed;
     result_.code = host_.LastStartError();
-    host_.ShowMessage(host_.LastErrorText());
+    if (!state_.Quiet) host_.ShowMessage(host_.LastErrorText());
     return;
   }
+  result_.ran = true;
   // A program that ran and ended with -1 failed with that code like any other.
   result_.verdict = VerdictOfExitCode(*result, successCodes_);
   result_.code = *result;
@@ -207,6 +215,12 @@ StartResult Runner::StartElevatedIfNeeded(StartResult result, const std::string&
 }
 
 bool Runner::AskToRetry(const std::string& fileToCheck) {
+  if (state_.Quiet) {
+    result_.fileMissing = true;
+    result_.verdict = Verdict::kFailed;
+    result_.code = kErrorFileNotFound;
+    return false;
+  }
   if (!state_.DiskChangePending) state_.RequestedDisc = state_.LauncherDiscTitle;
   const std::string body = ReplaceIgnoringCase(Breaks(config_("FileNotFoundDiskText")), "disk",
                                                Breaks(state_.RequestedDisc), upper_, lead_);

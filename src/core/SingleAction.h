@@ -26,6 +26,10 @@ struct ActionState {
   // Every start waits while another Windows Installer installation runs,
   // and one that ends with 1618 is started again.
   bool WaitForWindowsInstaller = false;
+  // An unattended run: nothing is asked or shown. A disc-change prefix asks
+  // for no disc (the file test decides), a missing file fails the action,
+  // and a message action is skipped.
+  bool Quiet = false;
 };
 
 // What SingleAction reads of the button that sends it.
@@ -54,8 +58,10 @@ struct ActionResult {
   StartWay way = StartWay::kPlain;
   Verdict verdict = Verdict::kSucceeded;
   // The program's exit code, or the system's error number when it could not
-  // be started; 0 when nothing was started.
+  // be started or its file is missing (an unattended run); 0 when nothing
+  // was started.
   int64_t code = 0;
+  bool ran = false;  // a program ran and ended: `code` is its exit code
 };
 
 inline constexpr int16_t kShowNormal = 1;
@@ -63,6 +69,9 @@ inline constexpr int16_t kShowNormal = 1;
 // how often a program that ends with it is started again.
 inline constexpr int32_t kInstallerBusyCode = 1618;
 inline constexpr int kInstallerBusyRepeats = 3;
+// The system's "file not found", the code of a missing file in an
+// unattended run.
+inline constexpr int32_t kErrorFileNotFound = 2;
 
 // Runs the action text of `sender` with the configuration `config`; the
 // program it starts succeeds with 0 and with `successCodes`.

@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "core/Arguments.h"
 #include "core/DiscFolder.h"
+#include "core/QuietRun.h"
 #include "windows/kit/Application.h"
 #include "windows/Main.h"
 #include "windows/system/Environment.h"
@@ -52,19 +54,52 @@ namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 
+namespace {
+
+// The log is opened only when asked for: the launcher writes no file of
+// its own accord.
+void OpenLog(std::optional<launcher::FileLog>& log, const launcher::LauncherArguments& arguments) {
+  if (!arguments.logFile) return;
+  log.emplace(*arguments.logFile);
+  log->Write(std::string("start: launcher ") + LAUNCHER_VERSION + ", code page " + std::to_string(GetACP()) +
+             (arguments.quiet ? ", unattended" : ""));
+}
+
+// An administrator's deployment: the disc's own actions without a window,
+// and an exit code that says how they went.
+int RunUnattended(const launcher::LauncherArguments& arguments) {
+  std::optional<launcher::FileLog> log;
+  OpenLog(log, arguments);
+  auto end = [&log](int code) {
+    if (log) log->Write("end: exit code " + std::to_string(code));
+    return code;
+  };
+  if (launcher::WindowsInstallerAsksForADisc() || FindWindowA(launcher::kMainWindowClass, nullptr)) {
+    if (log) log->Write("unattended: another launcher runs, or Windows Installer asks for a disc");
+    return end(launcher::kExitBusy);
+  }
+  EnterTheDisc(log ? &*log : nullptr);
+  launcher::Application application("Install_Windows", true);
+  launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr, true);
+  return end(mainWindow.RunQuietly(arguments));
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   ProtectDllLoading();
+  const launcher::LauncherArguments arguments = launcher::ReadArguments(commandLine ? commandLine : "");
+  if (arguments.quiet) return RunUnattended(arguments);
+  if (arguments.usage) {
+    MessageBoxA(nullptr, launcher::kUsageText, "Install_Windows", MB_OK | MB_ICONINFORMATION);
+    return 0;
+  }
   // The disc Windows Installer asks for must not pop the launcher's menu
   // over its question.
   if (launcher::WindowsInstallerAsksForADisc()) return 0;
   if (FindWindowA(launcher::kMainWindowClass, nullptr)) return 0;
-  // The log is opened only when asked for: the launcher writes no file of
-  // its own accord.
   std::optional<launcher::FileLog> log;
-  if (const auto path = launcher::LogFileOf(commandLine ? commandLine : "")) {
-    log.emplace(*path);
-    log->Write(std::string("start: launcher ") + LAUNCHER_VERSION + ", code page " + std::to_string(GetACP()));
-  }
+  OpenLog(log, arguments);
   EnterTheDisc(log ? &*log : nullptr);
   launcher::Application application("Install_Windows");
   launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr);

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "core/FocusOrder.h"
+#include "core/QuietRun.h"
 #include "image/Jpeg.h"
 #include "windows/kit/WindowClass.h"
 
@@ -16,13 +17,14 @@ constexpr int kDesignedLeft = 493, kDesignedTop = 406;
 
 }  // namespace
 
-TInstallWindows::TInstallWindows(Application& application, LogSink* log)
+TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool unattended)
     : application_(application),
       host_(application,
             {[this](uint8_t charset) { setCharset(charset); }, [this] { Close(); }, [this] { return closeHeld_; }},
             log),
       logged_(host_, log),
       session_(logged_, *this) {
+  host_.SetUnattended(unattended);
   mainFont_ = CreateFontFrom(mainFontSpec_);
   RegisterWindowClass(kMainWindowClass, BoundWindowProc<TInstallWindows>, GetSysColorBrush(COLOR_BTNFACE));
   RECT frame{0, 0, kClientWidth, kClientHeight};
@@ -68,8 +70,19 @@ void TInstallWindows::FormCreate() {
     host_.AttachMessages(*Messages);
     session_.FormCreate();
   } catch (const std::exception& error) {
+    startupFailed_ = true;
     logged_.ShowError(error.what());
   }
+}
+
+int TInstallWindows::RunQuietly(const LauncherArguments& arguments) {
+  if (startupFailed_) {
+    logged_.Log("unattended: start-up stopped: exit code " + std::to_string(kExitFailure));
+    return kExitFailure;
+  }
+  int code = kExitFailure;
+  Guarded([&] { code = session_.RunQuietly(arguments); });
+  return code;
 }
 
 void TInstallWindows::SetTitle(const std::string& title) {

@@ -38,8 +38,9 @@ class TInstallWindows : private LauncherView {
   static constexpr int kClientHeight = 400;
 
   // Creates the window hidden; its creation runs FormCreate. With a log,
-  // everything the session does is written to it.
-  explicit TInstallWindows(Application& application, LogSink* log = nullptr);
+  // everything the session does is written to it. An unattended launcher
+  // shows nothing at all, errors included (they go to the log).
+  explicit TInstallWindows(Application& application, LogSink* log = nullptr, bool unattended = false);
   ~TInstallWindows() override;
   TInstallWindows(const TInstallWindows&) = delete;
   TInstallWindows& operator=(const TInstallWindows&) = delete;
@@ -50,6 +51,9 @@ class TInstallWindows : private LauncherView {
   void Show();
   // Hides the window and asks the application to end.
   void Close();
+  // The unattended run after start-up: its exit code (1603 when start-up
+  // stopped with an error).
+  int RunQuietly(const LauncherArguments& arguments);
 
  private:
   template <typename T>
@@ -116,6 +120,7 @@ class TInstallWindows : private LauncherView {
   // itself, since not every system does (Wine does not).
   WORD uiState_ = 0;
   TInstallButton* menuOpener_ = nullptr;  // the menu button that opened the selection page
+  bool startupFailed_ = false;
   int handling_ = 0;         // event handlers under way (a program may be running)
   bool closeHeld_ = false;   // a close asked for while one was
 

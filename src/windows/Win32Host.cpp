@@ -55,25 +55,30 @@ void Win32Host::SetCharset(uint8_t charset) {
 }
 
 void Win32Host::ShowInfoDialog(const std::string& title, const std::string& text) {
+  if (unattended_) return;
   messages_->ShowInfoDialog(title, text);
 }
 
 Answer Win32Host::ShowOKCancelDialog(const std::string& title, const std::string& text,
                                      const std::string& awaitedFile) {
+  if (unattended_) return Answer::kNo;  // nobody is there to answer
   return messages_->ShowOKCancelDialog(title, text, awaitedFile);
 }
 
 Answer Win32Host::ShowRetryCancelDialog(const std::string& title, const std::string& text,
                                         const std::string& awaitedFile) {
+  if (unattended_) return Answer::kNo;
   return messages_->ShowRetryCancelDialog(title, text, awaitedFile);
 }
 
 void Win32Host::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {
+  if (unattended_) return;
   messages_->ShowDelayDialog(title, text, seconds);
   AfterWait();
 }
 
 void Win32Host::ShowMessage(const std::string& text) {
+  if (unattended_) return;
   MessageBoxA(nullptr, text.c_str(), application_.Title().c_str(), MB_OK | MB_TASKMODAL);
 }
 
@@ -108,11 +113,11 @@ StartResult Win32Host::StartElevated(const std::string& program, const std::stri
 uint32_t Win32Host::WaitWhileInstallerBusy(const std::string& title, const std::string& text) {
   uint32_t seconds = 0;
   for (; WindowsInstallerBusy(); ++seconds) {
-    if (seconds == 0 && !text.empty()) messages_->ShowNotice(title, text);
+    if (seconds == 0 && !text.empty() && !unattended_) messages_->ShowNotice(title, text);
     WaitResponsively(nullptr, 1000);
   }
   if (seconds > 0) {
-    messages_->HideNotice();
+    if (!unattended_) messages_->HideNotice();
     AfterWait();
   }
   return seconds;
@@ -124,7 +129,9 @@ std::optional<std::string> Win32Host::FindProgram(const std::string& name) {
 
 std::string Win32Host::LastErrorText() { return SystemErrorText(lastStartError_); }
 
-void Win32Host::ForceForeground() { ForceForegroundWindow(application_.Window()); }
+void Win32Host::ForceForeground() {
+  if (!unattended_) ForceForegroundWindow(application_.Window());
+}
 
 void Win32Host::CloseMainWindow() {
   if (mainWindow_.close) mainWindow_.close();

@@ -26,6 +26,9 @@ class Win32Host : public LauncherHost {
   // to `log`, when there is one.
   Win32Host(Application& application, MainWindowCalls mainWindow, LogSink* log = nullptr);
   void AttachMessages(MessageWindows& messages) { messages_ = &messages; }
+  // Unattended, nothing is shown: no message window, box or notice, and the
+  // launcher never comes to the front. (What is not shown is logged.)
+  void SetUnattended(bool unattended) { unattended_ = unattended; }
 
   std::string CurrentDirectory() override;
   uint32_t ThreadLocale() override { return locale_; }
@@ -48,7 +51,9 @@ class Win32Host : public LauncherHost {
   Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
                                const std::string& awaitedFile) override;
   void ShowMessage(const std::string& text) override;
-  void ShowError(const std::string& text) override { application_.ShowError(text); }
+  void ShowError(const std::string& text) override {
+    if (!unattended_) application_.ShowError(text);
+  }
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
 
   StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) override;
@@ -78,6 +83,7 @@ class Win32Host : public LauncherHost {
   MessageWindows* messages_ = nullptr;
   uint32_t locale_;
   uint32_t lastStartError_ = 0;
+  bool unattended_ = false;
 };
 
 }  // namespace launcher

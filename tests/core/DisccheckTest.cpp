@@ -258,6 +258,15 @@ TEST(DisccheckSimulate, ShowsTheWaitsForEveryProgramAndTheRepeatsWhenWindowsInst
       << busy.out;
 }
 
+TEST(DisccheckSimulate, TheUnattendedRunPrintsWhatItStartsAndItsExitCode) {
+  Output o = RunDisccheck({"simulate", test::Fixture("e2e/quiet"), "--quiet", "--button", "1", "--exit", "2=3010"});
+  EXPECT_EQ(o.out,
+            "start: probe.exe 0 1500 record.txt\noutcome: First: succeeded\n"
+            "start: probe.exe 3010 1500 record.txt\noutcome: Second: succeeded, restart needed (code 3010)\n"
+            "start: probe.exe 0 1500 record.txt\noutcome: Third: succeeded\nexit code: 3010\n");
+  EXPECT_EQ(RunDisccheck({"simulate", test::Fixture("e2e/quiet"), "--quiet", "--run", "Action9"}).out, "exit code: 87\n");
+}
+
 TEST(DisccheckCheck, ACleanDiscIsClean) {
   Output o = RunDisccheck({"check", test::Fixture("e2e/gaps")});
   // The gaps disc carries no pictures and a tool tip for a hidden button.

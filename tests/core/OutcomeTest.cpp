@@ -192,15 +192,5 @@ TEST_F(PlainResultsDiscTest, WithoutTheKeysNothingIsAdded) {
   EXPECT_EQ(host.events, Lines{"start: probe.exe 1603 record.txt"});
 }
 
-TEST(Outcome, TheLogIsNamedOnTheCommandLine) {
-  EXPECT_EQ(LogFileOf(""), std::nullopt);
-  EXPECT_EQ(LogFileOf("/log C:\\setup.log"), "C:\\setup.log");
-  EXPECT_EQ(LogFileOf("  /log   \"C:\\My Logs\\setup.log\"  extra"), "C:\\My Logs\\setup.log");
-  EXPECT_EQ(LogFileOf("something /log x.log"), "x.log");
-  EXPECT_EQ(LogFileOf("/log"), std::nullopt);
-  EXPECT_EQ(LogFileOf("/logx y"), std::nullopt);
-  EXPECT_EQ(LogFileOf("/log \"\""), std::nullopt);
-}
-
 }  // namespace
 }  // namespace launcher

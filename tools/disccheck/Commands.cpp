@@ -7,6 +7,7 @@
 #include "Disc.h"
 #include "Report.h"
 #include "Simulation.h"
+#include "core/QuietRun.h"
 #include "archive/ZipWriter.h"
 #include "core/Platform.h"
 #include "core/Selection.h"
@@ -90,11 +91,15 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
 int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
              const SimulateScript& script, bool json, std::ostream& out, std::ostream& err) {
   std::unique_ptr<Disc> disc = LoadDisc(folder, language, 6, discs);
-  if (!Started(*disc, err)) return 2;
+  if (!Started(*disc, err)) {
+    if (script.quiet) out << "exit code: " << kExitFailure << "\n";
+    return 2;
+  }
   Simulation simulation(*disc);
   simulation.SetAnswers(std::deque<bool>(script.answers.begin(), script.answers.end()));
   disc->host->exitCodes = script.exitCodes;
-  for (const SimulateStep& step : script.steps) {
+  if (script.quiet) simulation.RunQuietly(script.unattended);
+  for (const SimulateStep& step : script.quiet ? std::vector<SimulateStep>{} : script.steps) {
     if (step.kind == SimulateStep::kClick && !simulation.Click(step.number)) break;
     if (step.kind == SimulateStep::kUncheck) simulation.Uncheck(step.number);
     if (step.kind == SimulateStep::kInstall) simulation.Install();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Arguments.h"
+
 namespace launcher::disccheck {
 
 int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& out, std::ostream& err);
@@ -19,6 +21,8 @@ struct SimulateScript {
   std::vector<SimulateStep> steps;
   std::vector<bool> answers;
   std::map<int, int32_t> exitCodes;  // by the order of the starts, from 1; 0 for the others
+  bool quiet = false;                // the unattended run instead of the steps
+  LauncherArguments unattended;      // its /button or /run
 };
 int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
              const SimulateScript& script, bool json, std::ostream& out, std::ostream& err);

@@ -88,6 +88,12 @@ Options Parse(const std::vector<std::string>& args) {
     } else if (arg == "--click" || arg == "--uncheck") {
       const SimulateStep::Kind kind = arg == "--click" ? SimulateStep::kClick : SimulateStep::kUncheck;
       options.script.steps.push_back({kind, static_cast<int>(Number(arg, value()))});
+    } else if (arg == "--quiet") {
+      options.script.quiet = true;
+    } else if (arg == "--button") {
+      options.script.unattended.button = value();
+    } else if (arg == "--run") {
+      options.script.unattended.runList = value();
     } else if (arg == "--install") {
       options.script.steps.push_back({SimulateStep::kInstall, 0});
     } else if (arg == "--answer") {

@@ -42,6 +42,12 @@ void Simulation::ExamineProgram(const std::string& commandLine, Outcome& outcome
   }
 }
 
+void Simulation::RunQuietly(const LauncherArguments& arguments) {
+  const int code = disc_.session->RunQuietly(arguments);
+  TakeEvents();
+  Note("exit code: " + std::to_string(code));
+}
+
 void Simulation::TakeEvents() {
   const std::vector<HostEvent>& log = disc_.host->log;
   for (; eventsTaken_ < log.size(); ++eventsTaken_) {

@@ -38,6 +38,8 @@ class Simulation {
   bool Click(int button);
   void Uncheck(int row);
   void Install();
+  // The unattended run, ending with its exit code's line.
+  void RunQuietly(const LauncherArguments& arguments);
   void SetAnswers(std::deque<bool> answers) { disc_.host->answers = std::move(answers); }
   // The events so far, in UTF-8.
   const std::vector<std::string>& Events() const { return lines_; }

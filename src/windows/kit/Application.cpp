@@ -39,7 +39,7 @@ HWND Application::Window() {
   window_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
                             nullptr, GetModuleHandleA(nullptr), nullptr);
-  ShowWindow(window_, SW_SHOWNOACTIVATE);
+  if (!hidden_) ShowWindow(window_, SW_SHOWNOACTIVATE);
   return window_;
 }
 

@@ -20,7 +20,8 @@ inline constexpr UINT kPreTranslateKey = WM_APP + 0x100;
 
 class Application {
  public:
-  explicit Application(std::string title) : title_(std::move(title)) {}
+  // A hidden application shows no taskbar button: nothing of it is seen.
+  explicit Application(std::string title, bool hidden = false) : title_(std::move(title)), hidden_(hidden) {}
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -59,6 +60,7 @@ class Application {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   std::string title_;
+  bool hidden_;
   bool terminated_ = false;
   HWND window_ = nullptr;
 };
