@@ -1,6 +1,7 @@
 #include "core/Config.h"
 
 #include "core/Properties.h"
+#include "core/Startup.h"
 
 namespace launcher {
 
@@ -22,6 +23,26 @@ std::string ReturnCurrentDirectory(LauncherHost& host) {
   // A folder whose last character's second byte has the code of "\" keeps it.
   if (EndsWithChar(dir, '\\', host.CodePageLeadBytes())) dir.pop_back();
   return dir;
+}
+
+std::vector<std::string> KeysTheLauncherReads(int32_t actionTotal) {
+  std::vector<std::string> keys = {"ActionTotal", "LauncherTitle", "LauncherPartner", "InstallDialiogInstallButton",
+                                   "InstallDialiogCancelButton", "InstallDialiogTitle", "InstallDialiogComponentInfo",
+                                   "InstallProgressMessage", "InstallCompleteMessage", "InstallFailedMessage",
+                                   "InstallRestartMessage", "RegKey",
+                                   "AdditionalActionTitle", "InstallInsertMsg1", "InstallInsertMsg2",
+                                   "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle",
+                                   "WaitForWindowsInstaller", "InstallBusyMessage"};
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    for (const char* part : {"Text", "ToolTip", "Action", "WaitForAll"}) keys.push_back("Button" + std::to_string(n) + part);
+  }
+  for (int32_t n = 1; n <= actionTotal; ++n) {
+    for (const char* part :
+         {"Action", "Text", "Description", "Assist", "AssistText", "Type", "SuccessCodes", "WaitForAll"}) {
+      keys.push_back(part + std::to_string(n));
+    }
+  }
+  return keys;
 }
 
 std::string MenuBackgroundMember(const std::string& partnerCode) {

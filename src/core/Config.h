@@ -68,6 +68,10 @@ std::string ReturnCurrentDirectory(LauncherHost& host);
 void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config);
 
 // The background members for a partner code.
+// Every key the launcher reads, spelled as it reads it, for a disc with
+// `actionTotal` numbered actions.
+std::vector<std::string> KeysTheLauncherReads(int32_t actionTotal);
+
 std::string MenuBackgroundMember(const std::string& partnerCode);
 std::string SelectionBackgroundMember(const std::string& partnerCode);
 

@@ -12,15 +12,12 @@
 namespace launcher {
 namespace {
 
-constexpr std::string_view kExit = "$EXIT$";
-constexpr std::string_view kDialog = "[DIALOG]";
-constexpr std::string_view kDiskChange = "[DISKCHANGE:";
 
 // The title between the prefix and the first "]": from the 13th character,
 // wherever the prefix was found; empty without a "]" after it.
 std::string RequestedDiscOf(const std::string& text, const LeadBytes& lead) {
   const size_t close = FindText(text, "]", lead);
-  const size_t start = CharacterOffset(text, kDiskChange.size(), lead);
+  const size_t start = CharacterOffset(text, kDiscChangePrefix.size(), lead);
   if (close == std::string::npos || close <= start) return {};
   return text.substr(start, close - start);
 }
@@ -71,7 +68,7 @@ class Runner {
 
 bool Runner::RunOnce() {
   std::string text = sender_.ButtonAction;
-  if (text == kExit) {
+  if (IsExitAction(text)) {
     host_.CloseMainWindow();
     result_.outcome = ActionOutcome::kClosing;
     return false;
@@ -87,8 +84,8 @@ bool Runner::RunOnce() {
   }
   state_.JavaExecutable = state_.RegisteredPath + "\\jdk1.4\\bin\\javaw.exe";
 
-  if (Contains(text, kDialog)) {
-    const std::string message = Breaks(ReplaceIgnoringCase(text, kDialog, "", upper_, lead_));
+  if (IsMessageAction(text, lead_)) {
+    const std::string message = Breaks(ReplaceIgnoringCase(text, kMessageMark, "", upper_, lead_));
     if (state_.Quiet) {
       host_.Log("message not shown (unattended): " + OneLine(message));
       return false;
@@ -98,7 +95,7 @@ bool Runner::RunOnce() {
     return false;
   }
 
-  if (Contains(text, kDiskChange) && !AskForDisc(text)) return false;
+  if (Contains(text, kDiscChangePrefix) && !AskForDisc(text)) return false;
 
   text = WithTokens(text);
   const std::string fileToCheck = FileToCheckOf(text);
@@ -112,9 +109,9 @@ bool Runner::RunOnce() {
 
 std::string Runner::WithTokens(const std::string& text) const {
   if (!Contains(text, "$")) return text;
-  std::string out = replaceTokens(text, "$IE", "explorer", lead_);
-  out = replaceTokens(out, "$PWD", ReturnCurrentDirectory(host_), lead_);
-  return replaceTokens(out, "$JAVA", state_.JavaExecutable, lead_);
+  std::string out = replaceTokens(text, kIeToken, "explorer", lead_);
+  out = replaceTokens(out, kPwdToken, ReturnCurrentDirectory(host_), lead_);
+  return replaceTokens(out, kJavaToken, state_.JavaExecutable, lead_);
 }
 
 std::string Runner::FileToCheckOf(const std::string& text) const {
@@ -233,6 +230,10 @@ bool Runner::AskToRetry(const std::string& fileToCheck) {
 }
 
 }  // namespace
+
+bool IsExitAction(const std::string& text) { return text == kExitAction; }
+
+bool IsMessageAction(const std::string& text, const LeadBytes& lead) { return ContainsText(text, kMessageMark, lead); }
 
 ActionResult SingleAction(LauncherHost& host, ActionState& state, const ConfigLookup& config,
                           const ActionRequest& sender, const std::vector<int32_t>& successCodes) {

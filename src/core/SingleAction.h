@@ -65,6 +65,15 @@ struct ActionResult {
 };
 
 inline constexpr int16_t kShowNormal = 1;
+
+// The forms of an action text, as the action runner tells them apart:
+// the exit action is the whole text, letter case counting; a message action
+// contains the mark; a disc-change prefix names the disc to ask for.
+inline constexpr std::string_view kExitAction = "$EXIT$";
+inline constexpr std::string_view kMessageMark = "[DIALOG]";
+inline constexpr std::string_view kDiscChangePrefix = "[DISKCHANGE:";
+bool IsExitAction(const std::string& text);
+bool IsMessageAction(const std::string& text, const LeadBytes& lead);
 // Windows Installer's "another installation is already in progress", and
 // how often a program that ends with it is started again.
 inline constexpr int32_t kInstallerBusyCode = 1618;

@@ -15,6 +15,18 @@ namespace launcher {
 // "<br>" in any letter case becomes LF CR, the launcher's line break.
 std::string WithLineBreaks(std::string_view text, const UpperCaseFn& upperCase, const LeadBytes& lead = kSingleByte);
 
+// The configuration texts the launcher shows with "<br>" as a line break
+// (message actions break theirs too); every other text shows it as written.
+inline constexpr const char* kLineBreakingKeys[] = {
+    "InstallCompleteMessage", "InstallFailedMessage", "InstallRestartMessage",
+    "InstallInsertMsg1",      "InstallInsertMsg2",    "FileNotFoundDiskText",
+};
+
+// The action language's tokens, replaced in this order, letter case counting.
+inline constexpr std::string_view kIeToken = "$IE";
+inline constexpr std::string_view kPwdToken = "$PWD";
+inline constexpr std::string_view kJavaToken = "$JAVA";
+
 // PathMod: every "/" before the first blank becomes "\"; the rest stays.
 std::string PathMod(std::string_view text, const LeadBytes& lead = kSingleByte);
 

@@ -244,6 +244,18 @@ TEST(DisccheckCheck, SaysWhatIsWrongWithHowADiscAsksTheLauncherToWait) {
   EXPECT_EQ(o.status, 2);
 }
 
+// The launcher breaks the lines of its failure and restart texts too:
+// disccheck takes the keys from the launcher's own list.
+TEST(DisccheckCheck, LineBreaksInTheFailureAndRestartTextsAreNoMistake) {
+  Output o = RunDisccheck({"check", test::Fixture("disccheck/waits")});
+  EXPECT_EQ(o.out.find("'<br>'"), std::string::npos) << o.out;
+  Output simulated = RunDisccheck(
+      {"simulate", test::Fixture("disccheck/waits"), "--click", "1", "--install", "--exit", "1=1603", "--exit", "2=3010"});
+  EXPECT_NE(simulated.out.find("Not\\n\\rinstalled:\\n\\rPackage\\n\\r\\n\\rPlease\\n\\rrestart."),
+            std::string::npos)
+      << simulated.out;
+}
+
 // What the launcher does with the keys, from its own session.
 TEST(DisccheckSimulate, ShowsTheWaitsForEveryProgramAndTheRepeatsWhenWindowsInstallerWasBusy) {
   Output o = RunDisccheck({"simulate", test::Fixture("disccheck/waits"), "--click", "1", "--install"});

@@ -76,7 +76,8 @@ TEST(Properties, LoadsLargeTextsInLinearTime) {
   const UpperCaseFn upper = [](std::string_view s) { return UpperCaseInCodePage(1252, s); };
   auto fastest = [&](const std::string& properties, size_t keys) {
     auto best = std::chrono::steady_clock::duration::max();
-    for (int run = 0; run < 3; ++run) {
+    // The best of several runs: one run can be slowed by the machine.
+    for (int run = 0; run < 7; ++run) {
       const auto start = std::chrono::steady_clock::now();
       EXPECT_EQ(ReadPropertiesSection(properties, "ENT", upper).size(), keys);
       best = std::min(best, std::chrono::steady_clock::now() - start);

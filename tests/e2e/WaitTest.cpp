@@ -164,6 +164,21 @@ TEST_F(WaitTest, ACloseWhileAProgramRunsIsHeldUntilItEndsThenTheLauncherEnds) {
   EXPECT_NE(again.MainWindow(), nullptr);
 }
 
+// The taskbar button's Close reaches the application window, which hands
+// it to the main window: held all the same.
+TEST_F(WaitTest, ACloseFromTheTaskbarIsHeldTheSameWay) {
+  HWND application = GetWindow(window_, GW_OWNER);
+  ASSERT_NE(application, nullptr);
+  ClickMenu(3);
+  ASSERT_TRUE(Started("record-slow.txt"));
+  PostMessageA(application, WM_CLOSE, 0, 0);
+  Sleep(1000);
+  EXPECT_TRUE(IsWindowVisible(window_));
+  EXPECT_EQ(launcher_->WaitForExit(10000), 0u);
+  const auto events = LoggedEvents(log_);
+  EXPECT_LT(Where(events, "close: held until the running program has ended"), Where(events, "exit code: 0"));
+}
+
 TEST_F(WaitTest, ACloseDuringAnInstallRunStartsNoFurtherComponentAndSaysWhatWasNotInstalled) {
   ClickMenu(7);
   launcher_->ClickAt(window_, kInstall.x, kInstall.y);

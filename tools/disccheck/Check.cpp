@@ -1,5 +1,6 @@
 #include "Check.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -13,35 +14,11 @@
 #include "core/Selection.h"
 #include "core/Verdict.h"
 #include "core/Texts.h"
+#include "core/Tokens.h"
 #include "image/Jpeg.h"
 
 namespace launcher::disccheck {
 namespace {
-
-// The keys whose "<br>" the launcher turns into a line break.
-const std::set<std::string> kBreakingKeys = {"InstallCompleteMessage", "InstallInsertMsg1", "InstallInsertMsg2",
-                                             "FileNotFoundDiskText"};
-
-// Every key the launcher reads, spelled as it reads it.
-std::vector<std::string> KnownKeys(int32_t actionTotal) {
-  std::vector<std::string> keys = {"ActionTotal", "LauncherTitle", "LauncherPartner", "InstallDialiogInstallButton",
-                                   "InstallDialiogCancelButton", "InstallDialiogTitle", "InstallDialiogComponentInfo",
-                                   "InstallProgressMessage", "InstallCompleteMessage", "InstallFailedMessage",
-                                   "InstallRestartMessage", "RegKey",
-                                   "AdditionalActionTitle", "InstallInsertMsg1", "InstallInsertMsg2",
-                                   "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle",
-                                   "WaitForWindowsInstaller", "InstallBusyMessage"};
-  for (int n = 1; n <= kMenuButtonCount; ++n) {
-    for (const char* part : {"Text", "ToolTip", "Action", "WaitForAll"}) keys.push_back("Button" + std::to_string(n) + part);
-  }
-  for (int32_t n = 1; n <= actionTotal; ++n) {
-    for (const char* part :
-         {"Action", "Text", "Description", "Assist", "AssistText", "Type", "SuccessCodes", "WaitForAll"}) {
-      keys.push_back(part + std::to_string(n));
-    }
-  }
-  return keys;
-}
 
 // What is said once for all the languages a check loads.
 struct SaidOnce {
@@ -99,7 +76,7 @@ void DiscChecker::Run() {
 
 void DiscChecker::CheckKeySpelling() {
   std::map<std::string, std::string> byUpperCase;
-  for (const std::string& key : KnownKeys(disc_.session->ActionTotal)) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
+  for (const std::string& key : KeysTheLauncherReads(disc_.session->ActionTotal)) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
   for (const PropertyEntry& entry : disc_.entries) {
     auto found = byUpperCase.find(disc_.host->UpperCase(entry.key));
     if (found != byUpperCase.end() && found->second != entry.key) {
@@ -169,13 +146,13 @@ void DiscChecker::CheckCompound(int button, const std::string& list) {
 
 void DiscChecker::CheckAction(const std::string& key, const std::string& action, bool assist,
                               const std::string& assistText) {
-  if (action == "$EXIT$" || action.find("[DIALOG]") != std::string::npos) return;
-  if (action.find("$JAVA") != std::string::npos) {
+  if (IsExitAction(action) || IsMessageAction(action, disc_.Lead())) return;
+  if (ContainsText(action, kJavaToken, disc_.Lead())) {
     Warn(key, key + " starts the Java runtime named by the registry (RegKey '" + Text(disc_.Value("RegKey")) +
                   "', value PathName): not checked here");
     return;
   }
-  if (action.find("$PWD") != std::string::npos) usesCurrentDirectory_ = true;
+  if (ContainsText(action, kPwdToken, disc_.Lead())) usesCurrentDirectory_ = true;
   Simulation simulation(disc_);
   const Simulation::Outcome outcome = simulation.Probe(action, assist, assistText);
   if (!outcome.unknownDisc.empty()) {
@@ -228,14 +205,18 @@ void DiscChecker::CheckBackgrounds() {
 }
 
 void DiscChecker::CheckLineBreaks() {
+  std::string breaking;
+  for (const char* key : kLineBreakingKeys) breaking += std::string(key) + ", ";
   for (const PropertyEntry& entry : disc_.entries) {
     const bool action = ContainsText(entry.key, "Action", disc_.Lead());
-    if (action || kBreakingKeys.count(entry.key)) continue;
+    const bool breaks = std::find_if(std::begin(kLineBreakingKeys), std::end(kLineBreakingKeys),
+                                     [&](const char* key) { return entry.key == key; }) != std::end(kLineBreakingKeys);
+    if (action || breaks) continue;
     if (ContainsText(disc_.host->UpperCase(entry.value), "<BR>", disc_.Lead())) {
       report_.Warn(file_, entry.line,
-                   "'<br>' in " + Text(entry.key) + " is shown as it stands: the launcher breaks lines only in "
-                   "InstallCompleteMessage, InstallInsertMsg1 and 2, FileNotFoundDiskText and [DIALOG] actions" +
-                   (entry.key.rfind("Description", 0) == 0 ? std::string(" (descriptions use \\n)") : std::string()));
+                   "'<br>' in " + Text(entry.key) + " is shown as it stands: the launcher breaks lines only in " +
+                       breaking + "and " + std::string(kMessageMark) + " actions" +
+                       (entry.key.rfind("Description", 0) == 0 ? std::string(" (descriptions use \\n)") : std::string()));
     }
   }
 }

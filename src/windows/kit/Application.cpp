@@ -65,7 +65,20 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
     });
   }
   if (message == WM_CLOSE) {
-    PostQuitMessage(0);
+    // Closing the taskbar button closes the application's front window,
+    // which decides what a close means (a question cancels; the main window
+    // holds a close while a program runs).
+    HWND front = nullptr;
+    VisitOwnedWindows(window, [&](HWND owned) {
+      if (!IsWindowEnabled(owned)) return false;
+      front = owned;
+      return true;
+    });
+    if (front) {
+      SendMessageA(front, WM_CLOSE, 0, 0);
+    } else {
+      PostQuitMessage(0);
+    }
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

@@ -5,6 +5,9 @@
 namespace launcher {
 namespace {
 
+// How long a screen reader's call or a close may wait for the launcher.
+constexpr DWORD kSliceMs = 100;
+
 // The window through which COM delivers calls from other apartments and
 // processes to this thread's apartment; null until the apartment has one.
 HWND ApartmentWindow() {
@@ -61,11 +64,14 @@ bool WaitResponsively(HANDLE handle, DWORD timeoutMs) {
     if (timeoutMs != INFINITE && passed >= timeoutMs) return false;
     const DWORD left = timeoutMs == INFINITE ? INFINITE : timeoutMs - passed;
     // What is pending already is handled first: the wait wakes only for
-    // what arrives after the queue was last looked at.
+    // what arrives after the queue was last looked at. Posted messages (the
+    // apartment's calls, a close) are looked for every slice: waking for
+    // them would also wake for every click, and under Wine a wake for a
+    // posted message that stays in the queue keeps painting from waking it.
     DispatchWhatMayRunDuringAWait();
     const DWORD count = handle ? 1 : 0;
-    const DWORD result =
-        MsgWaitForMultipleObjects(count, handle ? &handle : nullptr, FALSE, left, QS_PAINT | QS_SENDMESSAGE | QS_POSTMESSAGE);
+    const DWORD result = MsgWaitForMultipleObjects(count, handle ? &handle : nullptr, FALSE, std::min(left, kSliceMs),
+                                                   QS_PAINT | QS_SENDMESSAGE);
     if (result == WAIT_FAILED) return false;
     if (handle && result == WAIT_OBJECT_0) return true;
   }
