@@ -1,10 +1,10 @@
 #include "core/Texts.h"
 
+#include "core/CodePageText.h"
+
 namespace launcher {
 
 namespace {
-
-bool IsShiftJisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 unsigned char UpperCase1252(unsigned char c) {
   if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
@@ -44,11 +44,12 @@ std::string AsDrawnLineBreaks(const std::string& text) {
 }
 
 std::string UpperCaseInCodePage(unsigned codePage, std::string_view text) {
+  const LeadBytes lead = LeadBytes::ForCodePage(codePage);
   std::string out(text);
   for (size_t i = 0; i < out.size(); ++i) {
     auto c = static_cast<unsigned char>(out[i]);
     if (codePage == 932) {
-      if (IsShiftJisLeadByte(c)) {
+      if (lead.IsLead(c)) {
         ++i;
       } else if (c >= 'a' && c <= 'z') {
         out[i] = static_cast<char>(c - 32);
