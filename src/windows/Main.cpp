@@ -101,7 +101,7 @@ void TInstallWindows::SetMenuButton(int number, const std::string& caption, cons
   button.FitWidthToText(widestText);
   button.SetCaption(caption);
   button.SetHint(hint);
-  button.SetButtonAction(action);
+  ButtonAction[static_cast<size_t>(number)] = action;
   if (button.Caption().empty()) button.SetVisible(false);
 }
 

@@ -64,7 +64,7 @@ class TInstallWindows : private LauncherView {
   void CreatePages();
   void setCharset(uint8_t charset);
   // The event handlers, forwarded to the session.
-  void InstallButtonClick(TInstallButton& sender);
+  void InstallButtonClick(int number);
   void InstallChecksMouseMove(int x, int y);
   // The keyboard: moves the focus between the front page's stops and
   // clicks the focused button; true when the key was for that. A key held
@@ -128,6 +128,7 @@ class TInstallWindows : private LauncherView {
   std::unique_ptr<TPanel> Page1;
   std::unique_ptr<TPanel> Page2;
   std::array<std::unique_ptr<TInstallButton>, kMenuButtonCount + 1> InstallButton;  // 1 to 11
+  std::array<std::string, kMenuButtonCount + 1> ButtonAction;  // what each menu button runs
   std::unique_ptr<TInstallButton> btnInstall;
   std::unique_ptr<TInstallButton> btnCancel;
   std::unique_ptr<TImage> bgImage1;

@@ -50,8 +50,6 @@ std::unique_ptr<TInstallButton> AddButton(TPanel& page, int left, int top, int w
   button->SetBounds(left, top, width, height);
   button->SetParent(&page);
   button->SetFont(MenuFont());
-  button->SetColor(GetSysColor(COLOR_BTNFACE));
-  button->SetButtonAssist(false);
   button->SetMaxWidth(0);
   return button;
 }
@@ -102,7 +100,7 @@ void TInstallWindows::CreatePages() {
   InstallChecks = std::make_unique<TCheckListBox>(application_, Page2->Handle(), 18, 163, 321, 202, mainFont_.Get());
 
   for (int n = 1; n <= kMenuButtonCount; ++n) {
-    InstallButton[n]->OnClick = [this](TInstallButton& sender) { Guarded([&] { InstallButtonClick(sender); }); };
+    InstallButton[n]->OnClick = [this, n](TInstallButton&) { Guarded([&] { InstallButtonClick(n); }); };
   }
   btnInstall->OnClick = [this](TInstallButton&) { Guarded([&] { session_.btnInstallClick(); }); };
   btnCancel->OnClick = [this](TInstallButton&) { Guarded([&] { session_.btnCancelClick(); }); };

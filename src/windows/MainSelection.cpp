@@ -4,17 +4,12 @@
 
 namespace launcher {
 
-void TInstallWindows::InstallButtonClick(TInstallButton& sender) {
+void TInstallWindows::InstallButtonClick(int number) {
+  TInstallButton& sender = *InstallButton[static_cast<size_t>(number)];
   menuOpener_ = &sender;
-  int number = 0;
-  for (int n = 1; n <= kMenuButtonCount; ++n) {
-    if (InstallButton[static_cast<size_t>(n)].get() == &sender) number = n;
-  }
-  const ActionRequest request = session_.MenuButtonRequest(number, sender.ButtonAction());
+  const ActionRequest request = session_.MenuButtonRequest(number, ButtonAction[static_cast<size_t>(number)]);
   // After the exit action the button must not react to its own release.
-  if (session_.InstallButtonClick(request, sender.Caption()).outcome == ActionOutcome::kClosing) {
-    sender.SetClosing(true);
-  }
+  if (session_.InstallButtonClick(request, sender.Caption()).outcome == ActionOutcome::kClosing) sender.Freeze();
 }
 
 void TInstallWindows::InstallChecksMouseMove(int x, int y) {

@@ -42,7 +42,6 @@ class InstallButtonTest : public testing::Test {
     button.SetParent(&panel_);
     button.SetFont(MenuFont());
     button.OnClick = [this](TInstallButton&) { ++clicks_; };
-    button.OnTracking = [this](TInstallButton&) { ++trackings_; };
     return button;
   }
 
@@ -111,7 +110,6 @@ class InstallButtonTest : public testing::Test {
   TPanel panel_;
   std::vector<std::unique_ptr<TInstallButton>> buttons_;
   int clicks_ = 0;
-  int trackings_ = 0;
 };
 
 TEST_F(InstallButtonTest, ValuesAtConstruction) {
@@ -124,8 +122,7 @@ TEST_F(InstallButtonTest, ValuesAtConstruction) {
   EXPECT_EQ(button.Align(), TAlign::alLeft);
   EXPECT_TRUE(button.Visible());
   EXPECT_TRUE(button.Enabled());
-  EXPECT_TRUE(button.ParentShowHint());
-  EXPECT_FALSE(button.ButtonAssist() || button.Closing() || button.Hovered() || button.Tracking() || button.Pressed());
+  EXPECT_FALSE(button.ShowHint() || button.Frozen() || button.Hovered() || button.Tracking() || button.Pressed());
   EXPECT_TRUE(IsRectEmpty(&button.TextRect()));
 }
 
@@ -135,12 +132,10 @@ TEST_F(InstallButtonTest, ParentlessButtonMeasuresAndPaintsNothing) {
   carrier.SetFont(MenuFont());
   carrier.SetTextMargin(9);
   carrier.SetHint("Design models");
-  carrier.SetButtonAction("setup\\DemoSetup.exe components\\modeler.cmp");
   EXPECT_EQ(carrier.Width(), 39);
   EXPECT_EQ(carrier.Height(), 27);
   EXPECT_EQ(carrier.Caption(), "Modeler");
   EXPECT_EQ(carrier.TextMargin(), 9);
-  EXPECT_EQ(carrier.ButtonAction(), "setup\\DemoSetup.exe components\\modeler.cmp");
 }
 
 TEST_F(InstallButtonTest, LaysOutFromItsCaption) {
@@ -349,11 +344,11 @@ TEST_F(InstallButtonTest, LosingTheMouseCaptureEndsThePress) {
   EXPECT_EQ(clicks_, 0);
 }
 
-TEST_F(InstallButtonTest, ClosingMakesTheReleaseDoNothing) {
+TEST_F(InstallButtonTest, FreezingInTheClickMakesTheReleaseDoNothing) {
   TInstallButton& button = AddMenuButton("Exit");
   button.OnClick = [this](TInstallButton& sender) {
     ++clicks_;
-    sender.SetClosing(true);  // what the exit action does
+    sender.Freeze();  // what the launcher does when the click closed it
   };
   Send(WM_LBUTTONDOWN, 30, 25);
   Send(WM_LBUTTONUP, 30, 25);
@@ -362,20 +357,19 @@ TEST_F(InstallButtonTest, ClosingMakesTheReleaseDoNothing) {
   EXPECT_TRUE(button.Tracking());
 }
 
-TEST_F(InstallButtonTest, EnterAndLeaveFireTrackingOnceEachEvenWhenDisabled) {
+TEST_F(InstallButtonTest, EnterAndLeaveLightTheButtonEvenWhenDisabled) {
   TInstallButton& button = AddMenuButton("Install");
   button.SetEnabled(false);
   Send(WM_MOUSEMOVE, 30, 25);
   EXPECT_TRUE(button.Hovered());
   Send(WM_MOUSEMOVE, 31, 25);
-  EXPECT_EQ(trackings_, 1);
+  EXPECT_TRUE(button.Hovered());
   Send(WM_LBUTTONDOWN, 31, 25);
   EXPECT_FALSE(button.Tracking());
   Send(WM_LBUTTONUP, 31, 25);
   EXPECT_EQ(clicks_, 0);
   Send(WM_MOUSEMOVE, 300, 300);
   EXPECT_FALSE(button.Hovered());
-  EXPECT_EQ(trackings_, 2);
 }
 
 // The text and the rectangle the tooltip control holds for the button.
@@ -393,10 +387,9 @@ std::pair<std::string, RECT> ToolOf(TPanel& panel, TInstallButton& button) {
 TEST_F(InstallButtonTest, TooltipShowsTheHintOnlyWhenShowHint) {
   TInstallButton& button = AddButton(20, 20, 164, 23);
   button.SetHint("Choose the components");
-  EXPECT_EQ(button.TooltipText(), "");  // follows the panel, which shows none
+  EXPECT_EQ(button.TooltipText(), "");  // none until asked for
   EXPECT_EQ(ToolOf(panel_, button).first, "");
   button.SetShowHint(true);
-  EXPECT_FALSE(button.ParentShowHint());
   EXPECT_EQ(button.TooltipText(), "Choose the components");
   EXPECT_EQ(ToolOf(panel_, button).first, "Choose the components");
   button.SetMaxWidth(120);

@@ -45,8 +45,6 @@ class TControl {
   // Painting in the control's own coordinates; the panel clips to its
   // rectangle.
   virtual void Paint(HDC dc) = 0;
-  // Whether the control covers every pixel of its rectangle.
-  virtual bool Opaque() const { return false; }
   // The tooltip text, empty for none.
   virtual std::string TooltipText() const { return {}; }
   // What screen readers read of the control; a role of 0 keeps it out of

@@ -12,19 +12,9 @@ void TInstallButton::SetHint(const std::string& hint) {
   if (Parent()) Parent()->UpdateTooltip(this);
 }
 
-bool TInstallButton::ShowHint() const { return parentShowHint_ && Parent() ? Parent()->ShowHint() : showHint_; }
-
 void TInstallButton::SetShowHint(bool showHint) {
   showHint_ = showHint;
-  parentShowHint_ = false;
   if (Parent()) Parent()->UpdateTooltip(this);
-}
-
-COLORREF TInstallButton::Color() const { return parentColor_ && Parent() ? Parent()->Color() : color_; }
-
-void TInstallButton::SetColor(COLORREF color) {
-  color_ = color;
-  parentColor_ = false;
 }
 
 const FontSpec& TInstallButton::Font() const { return parentFont_ && Parent() ? Parent()->Font() : font_; }
@@ -131,13 +121,11 @@ AccessibleItem TInstallButton::Accessibility() const {
 void TInstallButton::MouseEnter() {
   hovered_ = true;
   Repaint();
-  if (OnTracking) OnTracking(*this);
 }
 
 void TInstallButton::MouseLeave() {
   hovered_ = false;
   Repaint();
-  if (OnTracking) OnTracking(*this);
 }
 
 void TInstallButton::MouseDown(MouseButton, int, int) {
@@ -157,8 +145,7 @@ void TInstallButton::MouseMove(int x, int y) {
 }
 
 void TInstallButton::MouseUp(MouseButton, int, int) {
-  // A click that closed the launcher leaves its button alone.
-  if (closing_) return;
+  if (frozen_) return;
   pressed_ = false;
   tracking_ = false;
   UpdateLayout(true);

@@ -1,7 +1,7 @@
 // TInstallButton: the launcher's own text button. A black box with a white
 // edge and a one-line caption that lights up under the pointer, shifts one
-// pixel while pressed, and sizes itself from its caption. It also carries
-// the action a click runs.
+// pixel while pressed, and sizes itself from its caption. What a click does
+// is its owner's: the button only reports the click.
 #pragma once
 
 #include <functional>
@@ -30,30 +30,21 @@ class TInstallButton : public TControl {
   void SetCaption(const std::string& caption);
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
-  bool ShowHint() const;
+  bool ShowHint() const { return showHint_; }
   void SetShowHint(bool showHint);
-  bool ParentShowHint() const { return parentShowHint_; }
-  void SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
-  const std::string& ButtonAction() const { return buttonAction_; }
-  void SetButtonAction(const std::string& action) { buttonAction_ = action; }
-  bool ButtonAssist() const { return buttonAssist_; }
-  void SetButtonAssist(bool assist) { buttonAssist_ = assist; }
-  // A menu button has no assisted-start arguments; numbered actions carry theirs.
-  const std::string& ButtonAssistText() const { return buttonAssistText_; }
   int MaxWidth() const { return maxWidth_; }
   void SetMaxWidth(int maxWidth) { maxWidth_ = maxWidth; }
-  COLORREF Color() const;
-  void SetColor(COLORREF color);
   COLORREF HighlightColor() const { return kDefaultHighlight; }
   const FontSpec& Font() const;
   void SetFont(const FontSpec& font);
   int TextMargin() const { return textMargin_; }
   void SetTextMargin(int margin);
-  bool Closing() const { return closing_; }
-  void SetClosing(bool closing) { closing_ = closing; }
+  // A frozen button keeps the look it has and ignores the release that
+  // follows: its owner freezes it when the click took the window away.
+  bool Frozen() const { return frozen_; }
+  void Freeze() { frozen_ = true; }
 
   Event OnClick;
-  Event OnTracking;
 
   const RECT& TextRect() const { return textRect_; }
   bool Hovered() const { return hovered_; }
@@ -67,7 +58,6 @@ class TInstallButton : public TControl {
   void FitWidthToText(const std::string& text);
 
   void Paint(HDC dc) override;
-  bool Opaque() const override { return true; }
   std::string TooltipText() const override { return ShowHint() ? hint_ : std::string(); }
   AccessibleItem Accessibility() const override;
   void MouseEnter() override;
@@ -88,18 +78,12 @@ class TInstallButton : public TControl {
   std::string caption_;
   std::string hint_;
   bool showHint_ = false;
-  bool parentShowHint_ = true;
-  std::string buttonAction_;
-  bool buttonAssist_ = false;
-  std::string buttonAssistText_;
   int maxWidth_ = 5;
-  COLORREF color_ = GetSysColor(COLOR_BTNFACE);
-  bool parentColor_ = true;
   FontSpec font_;
   bool parentFont_ = true;
   launcher::Font fontHandle_;
   int textMargin_ = 4;
-  bool closing_ = false;
+  bool frozen_ = false;
   RECT textRect_{0, 0, 0, 0};
   bool hovered_ = false;
   bool tracking_ = false;

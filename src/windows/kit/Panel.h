@@ -34,8 +34,6 @@ class TPanel : private AccessibleItems {
 
   // What the hosted controls follow while their Parent* properties are true.
   const FontSpec& Font() const { return font_; }
-  bool ShowHint() const { return showHint_; }
-  void SetShowHint(bool showHint) { showHint_ = showHint; }
   COLORREF Color() const { return GetSysColor(COLOR_BTNFACE); }
 
   void BringToFront();
@@ -106,7 +104,6 @@ class TPanel : private AccessibleItems {
   HWND tooltip_ = nullptr;
   MemoryDc measuringDc_{nullptr};
   FontSpec font_;
-  bool showHint_ = false;
   std::vector<TControl*> controls_;  // creation order: later ones on top
   TControl* hovered_ = nullptr;
   TControl* captured_ = nullptr;
