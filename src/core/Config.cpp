@@ -73,17 +73,17 @@ void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
   const std::string text = member ? std::string(member->begin(), member->end()) : std::string();
 
   const LeadBytes lead = host.CodePageLeadBytes();
-  const auto entries = ReadPropertiesSection(
+  auto entries = ReadPropertiesSection(
       text, config.ConfigSection, [&host](std::string_view s) { return host.UpperCase(s); }, lead);
   config.ConfigStrings = std::make_unique<THashMap>(kConfigBuckets);
   for (const PropertyEntry& entry : entries) {
     config.ConfigStrings->Put(entry.key, host.ToWide(entry.value));
-    config.EntryKeys.push_back(entry.key);
     const bool namesButtonText = ContainsText(entry.key, "Button", lead) && ContainsText(entry.key, "Text", lead);
     if (namesButtonText && entry.value.size() > config.LongestButtonText.size()) {
       config.LongestButtonText = entry.value;
     }
   }
+  config.Entries = std::move(entries);
 }
 
 }  // namespace launcher

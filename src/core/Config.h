@@ -12,6 +12,7 @@
 #include "archive/ZipArchive.h"
 #include "core/HashMap.h"
 #include "core/LauncherHost.h"
+#include "core/Properties.h"
 
 namespace launcher {
 
@@ -50,7 +51,7 @@ struct Configuration {
   uint8_t Charset = kDefaultCharset;
   std::string LongestButtonText;
   std::unique_ptr<THashMap> ConfigStrings;  // null until the properties text is read
-  std::vector<std::string> EntryKeys;       // the keys put into ConfigStrings, in order
+  std::vector<PropertyEntry> Entries;       // what was put into ConfigStrings, in order, with its lines
 };
 
 // The primary language number: the low 10 bits of the locale, 9 (English)

@@ -3,12 +3,20 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace launcher {
 
 class LauncherError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  // `key`: the configuration key whose value stopped start-up, when one did.
+  explicit LauncherError(const std::string& message, std::string key = {})
+      : std::runtime_error(message), key_(std::move(key)) {}
+  const std::string& Key() const { return key_; }
+
+ private:
+  std::string key_;
 };
 
 }  // namespace launcher

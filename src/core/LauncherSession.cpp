@@ -79,7 +79,7 @@ void LauncherSession::ClearActionExecArray() {
 void LauncherSession::LogStartup() {
   host_.Log("start-up: directory " + ReturnCurrentDirectory(host_) + ", language " +
             std::to_string(PrimaryLanguage(host_.ThreadLocale())) + ", section " + Settings.ConfigSection + ", " +
-            Settings.PropertiesMember + " with " + std::to_string(Settings.EntryKeys.size()) + " keys");
+            Settings.PropertiesMember + " with " + std::to_string(Settings.Entries.size()) + " keys");
 }
 
 ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, const std::string& caption) {

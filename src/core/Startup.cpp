@@ -77,10 +77,26 @@ bool IsBooleanText(const std::string& text) {
   }
 }
 
-int32_t ReadActionTotal(const ConfigLookup& config) { return StrToInt(config("ActionTotal")); }
+namespace {
+
+// A value that stops start-up names its key, for disc authors' tools.
+template <typename Read>
+auto ReadingKey(const std::string& key, Read read) -> decltype(read()) {
+  try {
+    return read();
+  } catch (const LauncherError& error) {
+    throw LauncherError(error.what(), key);
+  }
+}
+
+}  // namespace
+
+int32_t ReadActionTotal(const ConfigLookup& config) {
+  return ReadingKey("ActionTotal", [&] { return StrToInt(config("ActionTotal")); });
+}
 
 size_t TableSize(int32_t actionTotal) {
-  if (actionTotal < 0) throw LauncherError("Range check error");
+  if (actionTotal < 0) throw LauncherError("Range check error", "ActionTotal");
   return static_cast<size_t>(actionTotal);
 }
 
@@ -91,7 +107,7 @@ void FillActionTable(const ConfigLookup& config, std::vector<Actions>& table) {
     entry.Action = config("Action" + n);
     entry.Text = config("Text" + n);
     entry.Description = config("Description" + n);
-    entry.Assist = StrToBool(config("Assist" + n));
+    entry.Assist = ReadingKey("Assist" + n, [&] { return StrToBool(config("Assist" + n)); });
     entry.AssistText = config("AssistText" + n);
     entry.WaitForAll = OptionalSwitch(config("WaitForAll" + n));
   }

@@ -46,7 +46,7 @@ TEST(Config, LoadsTheEnglishDefaultSection) {
   EXPECT_EQ(l.Get("Button2Action"), u"$IE $PWD\\docs\\index.htm");
   EXPECT_EQ(l.Get("LauncherPartner"), u"");
   EXPECT_EQ(l.config.LongestButtonText, "Documentation");
-  EXPECT_EQ(l.config.EntryKeys.size(), 8u);
+  EXPECT_EQ(l.config.Entries.size(), 8u);
 }
 
 TEST(Config, AutorunChoosesTheSectionWhateverItsCase) {
@@ -116,16 +116,16 @@ TEST(Config, MissingPropertiesMemberGivesAnEmptyMap) {
   Loaded l = Load("no-properties");
   ASSERT_EQ(l.error, "");
   ASSERT_NE(l.config.ConfigStrings, nullptr);
-  EXPECT_TRUE(l.config.EntryKeys.empty());
+  EXPECT_TRUE(l.config.Entries.empty());
   EXPECT_EQ(l.Get("ActionTotal"), u"");
 }
 
-TEST(Config, LoadsAMegabyteOfPropertiesQuickly) {
+TEST(Config, LoadsAMegabyteOfPropertiesInUnder100msInReleaseBuilds) {
   const auto start = std::chrono::steady_clock::now();
   Loaded l = Load("large-properties");
   const auto elapsed = std::chrono::steady_clock::now() - start;
   ASSERT_EQ(l.error, "");
-  EXPECT_EQ(l.config.EntryKeys.size(), 20000u);
+  EXPECT_EQ(l.config.Entries.size(), 20000u);
   EXPECT_EQ(l.Get("Key19999"), std::u16string(40, u'v'));
 #ifdef NDEBUG  // the sanitized debug build is several times slower
   EXPECT_LT(elapsed, std::chrono::milliseconds(100));

@@ -82,8 +82,9 @@ TEST_F(SingleActionTest, StartsWhatIsLeftOnceItsLastWordIsFound) {
   files = {"components\\a.cmp"};
   EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp"), Events{"start: setup\\DemoSetup.exe components\\a.cmp"});
   EXPECT_EQ(checked.back(), "components\\a.cmp");
-  host.startResult = 3;  // other exit codes are ignored
-  EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp").size(), 1u);
+  host.startResult = 3;  // other exit codes are ignored: no message, no question
+  EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp"), Events{"start: setup\\DemoSetup.exe components\\a.cmp"});
+  EXPECT_EQ(outcome, ActionOutcome::kDone);
   host.startResult = std::nullopt;  // not started
   EXPECT_EQ(Run("setup\\DemoSetup.exe components\\a.cmp"),
             (Events{"start: setup\\DemoSetup.exe components\\a.cmp",

@@ -17,6 +17,16 @@ std::string ErrorOf(const std::function<void()>& action) {
   return "<no error>";
 }
 
+// The key an error says stopped start-up.
+std::string StoppingKeyOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const LauncherError& e) {
+    return e.Key();
+  }
+  return "<no error>";
+}
+
 ConfigLookup From(std::map<std::string, std::string> values) {
   return [values](const std::string& key) {
     auto found = values.find(key);
@@ -36,6 +46,9 @@ TEST(Startup, ActionTotalIsADecimalInteger) {
   EXPECT_EQ(ErrorOf([] { ReadActionTotal(From({})); }), "'' is not a valid integer value");
   EXPECT_EQ(ErrorOf([] { TableSize(-1); }), "Range check error");
   EXPECT_EQ(TableSize(0), 0u);
+  EXPECT_EQ(StoppingKeyOf([] { ReadActionTotal(From({{"ActionTotal", "x"}})); }), "ActionTotal");
+  EXPECT_EQ(StoppingKeyOf([] { TableSize(-1); }), "ActionTotal");
+  EXPECT_EQ(StoppingKeyOf([] { StrToBool("x"); }), "");  // a value alone belongs to no key
 }
 
 TEST(Startup, AssistIsABoolean) {
@@ -51,6 +64,7 @@ TEST(Startup, ActionTableFillsUpToTheFirstBadAssist) {
   auto config = From({{"Action1", "setup.exe"}, {"Text1", "Core"}, {"Description1", "d"}, {"Assist1", "False"},
                       {"AssistText1", "-q"}, {"Action2", "tools.exe"}, {"Assist2", "maybe"}, {"Assist3", "1"}});
   EXPECT_EQ(ErrorOf([&] { FillActionTable(config, table); }), "'maybe' is not a valid boolean value");
+  EXPECT_EQ(StoppingKeyOf([&] { FillActionTable(config, table); }), "Assist2");
   EXPECT_EQ(table[0].Action, "setup.exe");
   EXPECT_EQ(table[0].AssistText, "-q");
   EXPECT_EQ(table[1].Action, "tools.exe");  // read before its Assist failed
@@ -80,10 +94,10 @@ TEST(Texts, FullStopOnlyAfterCharactersAboveIt) {
   EXPECT_EQ(WithFinalFullStop(""), "");
 }
 
-TEST(Texts, PlacementIsFiftyPixelsOffCentreWhereThereIsRoom) {
+TEST(Texts, PlacementIsFiftyPixelsOffCentreEvenPastTheScreensEdge) {
   EXPECT_EQ(PlacementOrigin(1024, 606), 159);
   EXPECT_EQ(PlacementOrigin(640, 606), 17);
-  EXPECT_EQ(PlacementOrigin(656, 606), 25 - 50);
+  EXPECT_EQ(PlacementOrigin(656, 606), 25 - 50);  // room for the window, yet not for the offset
   EXPECT_EQ(PlacementOrigin(400, 606), -103);  // truncating toward zero
 }
 

@@ -77,7 +77,7 @@ void DiscChecker::Run() {
 void DiscChecker::CheckKeySpelling() {
   std::map<std::string, std::string> byUpperCase;
   for (const std::string& key : KeysTheLauncherReads(disc_.session->ActionTotal)) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
-  for (const PropertyEntry& entry : disc_.entries) {
+  for (const PropertyEntry& entry : disc_.Entries()) {
     auto found = byUpperCase.find(disc_.host->UpperCase(entry.key));
     if (found != byUpperCase.end() && found->second != entry.key) {
       report_.Warn(file_, entry.line,
@@ -207,7 +207,7 @@ void DiscChecker::CheckBackgrounds() {
 void DiscChecker::CheckLineBreaks() {
   std::string breaking;
   for (const char* key : kLineBreakingKeys) breaking += std::string(key) + ", ";
-  for (const PropertyEntry& entry : disc_.entries) {
+  for (const PropertyEntry& entry : disc_.Entries()) {
     const bool action = ContainsText(entry.key, "Action", disc_.Lead());
     const bool breaks = std::find_if(std::begin(kLineBreakingKeys), std::end(kLineBreakingKeys),
                                      [&](const char* key) { return entry.key == key; }) != std::end(kLineBreakingKeys);
@@ -275,8 +275,8 @@ void DiscChecker::CheckWaits() {
 
 void CheckLanguageKeys(const Disc& english, const Disc& other, Report& report) {
   std::set<std::string> keys;
-  for (const PropertyEntry& entry : other.entries) keys.insert(entry.key);
-  for (const PropertyEntry& entry : english.entries) {
+  for (const PropertyEntry& entry : other.Entries()) keys.insert(entry.key);
+  for (const PropertyEntry& entry : english.Entries()) {
     if (!entry.key.empty() && !keys.count(entry.key)) {
       report.Warn("install.jar/" + other.Settings().PropertiesMember, 0,
                   "lacks " + Utf8(english, entry.key) + ", which the English text has (line " +

@@ -4,33 +4,9 @@
 #include "core/Utf8.h"
 
 namespace launcher::disccheck {
-namespace {
-
-// Which key stopped start-up: "ActionTotal", or the first "Assist" N that is
-// no boolean.
-std::string KeyThatStoppedStartup(const Disc& disc) {
-  const ConfigLookup lookup = disc.Lookup();
-  int32_t total = 0;
-  try {
-    total = ReadActionTotal(lookup);
-    TableSize(total);
-  } catch (const LauncherError&) {
-    return "ActionTotal";
-  }
-  for (int32_t n = 1; n <= total; ++n) {
-    try {
-      StrToBool(lookup("Assist" + std::to_string(n)));
-    } catch (const LauncherError&) {
-      return "Assist" + std::to_string(n);
-    }
-  }
-  return {};
-}
-
-}  // namespace
 
 size_t Disc::LineOf(const std::string& key) const {
-  for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+  for (auto it = Entries().rbegin(); it != Entries().rend(); ++it) {
     if (it->key == key) return it->line;
   }
   return 0;
@@ -66,16 +42,14 @@ std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uin
   disc->session = std::make_unique<LauncherSession>(*disc->host, *disc->view);
   try {
     disc->session->FormCreate();
+  } catch (const LauncherError& error) {
+    disc->startupError = error.what();
+    disc->startupErrorKey = error.Key();
   } catch (const std::exception& error) {
     disc->startupError = error.what();
-    disc->startupErrorKey = disc->Settings().ConfigStrings ? KeyThatStoppedStartup(*disc) : std::string();
   }
   try {
     disc->archive.Open(OpenPlatformFile(DiscFolderHost::SystemPath(folder + "\\install.jar")));
-    if (auto text = disc->archive.Extract(disc->Settings().PropertiesMember)) {
-      disc->entries = ReadPropertiesSection(std::string(text->begin(), text->end()), disc->Settings().ConfigSection,
-                                            disc->Upper(), disc->Lead());
-    }
   } catch (const ArchiveError&) {
     // start-up says what is wrong with the archive
   }

@@ -1,8 +1,7 @@
 // A disc folder started the way the launcher starts: the launcher's own
 // session, run over a scripted host whose drive D: is the folder and a
 // recording view, with what the disc author's checks need besides: the
-// properties entries with their lines, and the start-up error the launcher
-// would show.
+// start-up error the launcher would show, and the key that caused it.
 #pragma once
 
 #include <cstdint>
@@ -28,7 +27,6 @@ struct Disc {
   std::unique_ptr<RecordingView> view;
   std::unique_ptr<LauncherSession> session;
   ZipArchive archive;                  // install.jar, open for the checks
-  std::vector<PropertyEntry> entries;  // the active section, with lines
   std::string startupError;            // what the launcher would show, empty when it starts
   std::string startupErrorKey;         // the key that caused it, when one did
   // What the last file lookup searched: another disc of the set by title,
@@ -37,6 +35,8 @@ struct Disc {
   std::string unknownDisc;
 
   const Configuration& Settings() const { return session->Settings; }
+  // The active section's entries, with their lines.
+  const std::vector<PropertyEntry>& Entries() const { return Settings().Entries; }
   const std::vector<Actions>& Table() const { return session->ActionTable; }
   // A configuration value as 8-bit text.
   std::string Value(const std::string& key) const { return session->ConfigText(key); }

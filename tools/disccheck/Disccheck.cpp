@@ -148,9 +148,9 @@ int Config(const Options& options, std::ostream& out, std::ostream& err) {
       << "charset: " << static_cast<int>(disc->host->Charset()) << "\n"
       << "shell-launcher: " << utf8(config.ShellLauncher) << "\n"
       << "longest-button-text: " << utf8(config.LongestButtonText) << "\n"
-      << "entries: " << config.EntryKeys.size() << "\n";
-  for (const std::string& key : config.EntryKeys) {
-    out << Escaped(utf8(key)) << "=" << Escaped(ToUtf8(config.ConfigStrings->Get(key))) << "\n";
+      << "entries: " << config.Entries.size() << "\n";
+  for (const PropertyEntry& entry : config.Entries) {
+    out << Escaped(utf8(entry.key)) << "=" << Escaped(ToUtf8(config.ConfigStrings->Get(entry.key))) << "\n";
   }
   return kClean;
 }
