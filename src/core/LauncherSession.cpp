@@ -180,7 +180,8 @@ void LauncherSession::CompoundAction(const std::string& compoundList) {
   for (size_t row = 0; row < ActionExecArray.size(); ++row) {
     if (ActionExecArray[row].Action.empty()) continue;
     const std::string number = RowEntryNumber(row);
-    rows.push_back({ConfigText("Text" + number), DescriptionText(ConfigText("Description" + number), lead)});
+    rows.push_back({ConfigText("Text" + number), DescriptionText(ConfigText("Description" + number), lead),
+                    ActionExecArray[row].Action});
   }
   view_.FillRows(rows);
   view_.ShowPage(LauncherPage::kSelection);

@@ -16,6 +16,7 @@ enum class LauncherPage { kMenu, kSelection };
 struct ChecklistRow {
   std::string text;
   std::string description;
+  std::string entry;  // the checklist entry it stands for: "Action" N
 };
 
 class LauncherView {

@@ -19,9 +19,11 @@ void RecordingView::ShowPage(LauncherPage shown) {
 void RecordingView::FillRows(const std::vector<ChecklistRow>& filled) {
   rows.clear();
   rowDescriptions.clear();
+  rowEntries.clear();
   for (const ChecklistRow& row : filled) {
     rows.push_back(row.text);
     rowDescriptions.push_back(row.description);
+    rowEntries.push_back(row.entry);
   }
   checked.assign(rows.size(), true);
   selectedRow = -1;

@@ -46,6 +46,7 @@ class RecordingView : public LauncherView {
   LauncherPage page = LauncherPage::kSelection;  // the selection page is created last
   std::vector<std::string> rows;
   std::vector<std::string> rowDescriptions;
+  std::vector<std::string> rowEntries;  // "Action" N of each row
   std::vector<bool> checked;
   int selectedRow = -1;
   std::array<bool, kStageCount> litStages{true, true, true, true, true, true};

@@ -74,14 +74,13 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
                     Utf8(*disc, shown.action) + (checklist ? "" : ProgramNote(*disc, shown.action, false, "")));
     if (!checklist) continue;
     disc->session->CompoundAction(shown.action);
-    int row = 0;
-    for (const LaunchAct& entry : disc->session->ActionExecArray) {
-      if (entry.Action.empty()) continue;
-      const std::string number = EntryNumberOf(entry.Action, upper, disc->Lead());
-      lines.push_back("  row " + std::to_string(++row) + ": " + Utf8(*disc, disc->Value("Text" + number)) + " [" +
+    const RecordingView& view = *disc->view;
+    for (size_t row = 0; row < view.rows.size(); ++row) {
+      const std::string& entry = view.rowEntries[row];
+      const std::string number = EntryNumberOf(entry, upper, disc->Lead());
+      lines.push_back("  row " + std::to_string(row + 1) + ": " + Utf8(*disc, view.rows[row]) + " [" +
                       Utf8(*disc, disc->Value("Type" + number)) + "] " +
-                      OneLine(Utf8(*disc, DescriptionText(disc->Value("Description" + number), disc->Lead()))) +
-                      RowProgramNote(*disc, entry.Action));
+                      OneLine(Utf8(*disc, view.rowDescriptions[row])) + RowProgramNote(*disc, entry));
     }
   }
   PrintLines(lines, json, "menu", out);

@@ -75,12 +75,11 @@ bool Simulation::Click(int button) {
   TakeEvents();
   if (IsChecklistAction(shown.action, disc_.Lead())) {
     const UpperCaseFn upper = [this](std::string_view s) { return disc_.host->UpperCase(s); };
-    int row = 0;
-    for (const LaunchAct& entry : disc_.session->ActionExecArray) {
-      if (entry.Action.empty()) continue;
-      const std::string number = EntryNumberOf(entry.Action, upper, disc_.Lead());
-      Note("  row " + std::to_string(++row) + " [x] " + disc_.Value("Text" + number) + " (" + entry.Action + ", " +
-           disc_.Value("Type" + number) + ")");
+    const RecordingView& view = *disc_.view;
+    for (size_t row = 0; row < view.rows.size(); ++row) {
+      const std::string& entry = view.rowEntries[row];
+      Note("  row " + std::to_string(row + 1) + " [x] " + view.rows[row] + " (" + entry + ", " +
+           disc_.Value("Type" + EntryNumberOf(entry, upper, disc_.Lead())) + ")");
     }
     return true;
   }
@@ -90,8 +89,7 @@ bool Simulation::Click(int button) {
 }
 
 void Simulation::Uncheck(int row) {
-  const std::vector<LaunchAct>& entries = disc_.session->ActionExecArray;
-  if (row < 1 || static_cast<size_t>(row) > entries.size() || entries[static_cast<size_t>(row - 1)].Action.empty()) {
+  if (row < 1 || static_cast<size_t>(row) > disc_.view->rows.size()) {
     Note("uncheck row " + std::to_string(row) + ": there is no such row");
     return;
   }
