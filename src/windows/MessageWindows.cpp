@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/Config.h"
 #include "windows/system/SystemQueries.h"
 #include "windows/system/Waiting.h"
 
@@ -23,10 +24,21 @@ Answer Asked(TMessageForm& form, const std::string& awaitedFile, int yes, bool e
 }  // namespace
 
 MessageWindows::MessageWindows(Application& application, HWND owner)
-    : Info(application, owner),
-      OKCancel(application, owner),
-      RetryCancel(application, owner),
-      Delay(application, owner) {}
+    // The four windows as designed: class, first title, the text's place,
+    // whether it wraps, and the buttons in tab order.
+    : Info(application, owner,
+           {"TDialogInfoForm", "DialogInfoForm", 3, 80, 444, 193, false, {{"OK", 188, IDOK}}}),
+      OKCancel(application, owner,
+               {"TDialogOKCancelForm", "DialogOKCancelForm", 3, 70, 444, 193, false,
+                {{"OK", 151, IDOK}, {"Cancel", 227, IDCANCEL}}}),
+      RetryCancel(application, owner,
+                  {"TDialogRetryCancelForm", "DialogRetryCancelForm", 3, 80, 444, 193, false,
+                   {{"Retry", 151, IDRETRY}, {"Cancel", 227, IDCANCEL}}}),
+      Delay(application, owner, {"TDialogDelayForm", "DialogDelayForm", 3, 80, 444, 222, true, {}}) {
+  // The Retry/Cancel window takes the system language's character set when
+  // it is made; the others wait for start-up's.
+  RetryCancel.SetMessageCharset(CharsetFor(PrimaryLanguage(static_cast<uint32_t>(GetThreadLocale()))));
+}
 
 void MessageWindows::ShowInfoDialog(const std::string& title, const std::string& text) {
   Info.Prepare(title, text);

@@ -6,10 +6,7 @@
 
 #include "core/LauncherHost.h"
 
-#include "windows/DialogDelay.h"
-#include "windows/DialogInfo.h"
-#include "windows/DialogOkCancel.h"
-#include "windows/DialogRetryCancel.h"
+#include "windows/MessageForm.h"
 
 namespace launcher {
 
@@ -34,10 +31,10 @@ class MessageWindows {
 
   void SetMessageCharset(BYTE charset);
 
-  TDialogInfoForm Info;
-  TDialogOKCancelForm OKCancel;
-  TDialogRetryCancelForm RetryCancel;
-  TDialogDelayForm Delay;
+  TMessageForm Info;
+  TMessageForm OKCancel;
+  TMessageForm RetryCancel;
+  TMessageForm Delay;  // the timed notice: no buttons, long lines wrapped
 };
 
 }  // namespace launcher

@@ -8,24 +8,19 @@
 namespace launcher {
 namespace {
 
-std::string ErrorOf(const std::function<void()>& action) {
+// What `action` threw: the error's text and the key it names.
+std::pair<std::string, std::string> Thrown(const std::function<void()>& action) {
   try {
     action();
   } catch (const LauncherError& e) {
-    return e.what();
+    return {e.what(), e.Key()};
   }
-  return "<no error>";
+  return {"<no error>", "<no error>"};
 }
 
+std::string ErrorOf(const std::function<void()>& action) { return Thrown(action).first; }
 // The key an error says stopped start-up.
-std::string StoppingKeyOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const LauncherError& e) {
-    return e.Key();
-  }
-  return "<no error>";
-}
+std::string StoppingKeyOf(const std::function<void()>& action) { return Thrown(action).second; }
 
 ConfigLookup From(std::map<std::string, std::string> values) {
   return [values](const std::string& key) {

@@ -1,4 +1,4 @@
-#include "windows/kit/MessageForm.h"
+#include "windows/MessageForm.h"
 
 #include <dbt.h>
 
