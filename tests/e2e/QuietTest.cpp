@@ -10,24 +10,9 @@ namespace {
 
 const std::string kQuiet = "fixtures/e2e/quiet";
 
-struct WindowSearch {
-  DWORD processId;
-  bool found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->processId && IsWindowVisible(window)) search->found = true;
-  return !search->found;
-}
-
 // Whether the process shows any window now.
 bool ShowsAWindow(DWORD processId) {
-  WindowSearch search{processId, false};
-  EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return VisibleWindowOf(processId, [](HWND) { return true; }) != nullptr;
 }
 
 struct QuietRunSeen {

@@ -17,18 +17,16 @@ std::string WindowText(HWND window) {
 namespace {
 
 struct Search {
-  const char* className;
   DWORD processId;
+  const std::function<bool(HWND)>& matches;
   HWND found;
 };
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
   auto* search = reinterpret_cast<Search*>(lParam);
-  char name[256];
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process == search->processId && IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) &&
-      lstrcmpA(name, search->className) == 0) {
+  if (process == search->processId && IsWindowVisible(window) && search->matches(window)) {
     search->found = window;
     return FALSE;
   }
@@ -37,12 +35,20 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
 
 }  // namespace
 
+HWND VisibleWindowOf(DWORD processId, const std::function<bool(HWND)>& matches) {
+  Search search{processId, matches, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs, DWORD processId) {
+  const auto ofClass = [className](HWND window) {
+    char name[256];
+    return GetClassNameA(window, name, sizeof name) && lstrcmpA(name, className) == 0;
+  };
   const DWORD start = GetTickCount();
   do {
-    Search search{className, processId, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+    if (HWND found = VisibleWindowOf(processId, ofClass)) return found;
     Sleep(20);
   } while (GetTickCount() - start < timeoutMs);
   return nullptr;

@@ -17,6 +17,8 @@ std::string WindowText(HWND window);
 
 // Waits up to `timeoutMs` for a visible top-level window of a process (this
 // one by default) with the class name; null when none appears.
+// A visible top-level window of the process that `matches` accepts.
+HWND VisibleWindowOf(DWORD processId, const std::function<bool(HWND)>& matches);
 HWND WaitForVisibleWindow(const char* className, DWORD timeoutMs = 5000, DWORD processId = GetCurrentProcessId());
 
 // Waits up to `timeoutMs` until the window and its children have nothing
