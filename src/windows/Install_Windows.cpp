@@ -9,8 +9,10 @@
 #include "core/Arguments.h"
 #include "core/DiscFolder.h"
 #include "core/QuietRun.h"
+#include "core/Texts.h"
 #include "windows/kit/Application.h"
 #include "windows/Main.h"
+#include "windows/TopLevel.h"
 #include "windows/system/Environment.h"
 #include "windows/system/FileLog.h"
 #include "windows/system/SystemQueries.h"
@@ -79,7 +81,7 @@ int RunUnattended(const launcher::LauncherArguments& arguments) {
     return end(launcher::kExitBusy);
   }
   EnterTheDisc(log ? &*log : nullptr);
-  launcher::Application application("Install_Windows", true);
+  launcher::Application application("Install_Windows", true, launcher::LauncherIcon(), launcher::WithFinalFullStop);
   launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr, true);
   return end(mainWindow.RunQuietly(arguments));
 }
@@ -101,7 +103,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   std::optional<launcher::FileLog> log;
   OpenLog(log, arguments);
   EnterTheDisc(log ? &*log : nullptr);
-  launcher::Application application("Install_Windows");
+  launcher::Application application("Install_Windows", false, launcher::LauncherIcon(), launcher::WithFinalFullStop);
   launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr);
   mainWindow.Place();
   mainWindow.Show();

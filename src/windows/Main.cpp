@@ -5,6 +5,7 @@
 #include "core/FocusOrder.h"
 #include "core/QuietRun.h"
 #include "image/Jpeg.h"
+#include "windows/TopLevel.h"
 #include "windows/kit/WindowClass.h"
 
 namespace launcher {
@@ -26,7 +27,8 @@ TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool un
       session_(logged_, *this) {
   host_.SetUnattended(unattended);
   mainFont_ = CreateFontFrom(mainFontSpec_);
-  RegisterWindowClass(kMainWindowClass, BoundWindowProc<TInstallWindows>, GetSysColorBrush(COLOR_BTNFACE));
+  RegisterWindowClass(kMainWindowClass, BoundWindowProc<TInstallWindows>, GetSysColorBrush(COLOR_BTNFACE), 0,
+                      LauncherIcon());
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
   // Created at its designed place; start-up moves it.

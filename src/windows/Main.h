@@ -13,6 +13,7 @@
 
 #include "core/LauncherSession.h"
 #include "core/LauncherView.h"
+#include "core/Texts.h"
 #include "core/LoggedHost.h"
 #include "core/Selection.h"
 #include "windows/MessageWindows.h"
@@ -93,8 +94,10 @@ class TInstallWindows : private LauncherView {
   void SetTitle(const std::string& title) override;
   void SetInstallCaption(const std::string& caption) override { SetFittedCaption(*btnInstall, caption); }
   void SetCancelCaption(const std::string& caption) override { SetFittedCaption(*btnCancel, caption); }
-  void SetDialogTitle(const std::string& caption) override { lbDialogTitle->SetCaption(caption); }
-  void SetComponentInfo(const std::string& caption) override { lbCompInfo->SetCaption(caption); }
+  // The labels draw, and screen readers read, the disc's line breaks as
+  // Windows draws them.
+  void SetDialogTitle(const std::string& caption) override { lbDialogTitle->SetCaption(AsDrawnLineBreaks(caption)); }
+  void SetComponentInfo(const std::string& caption) override { lbCompInfo->SetCaption(AsDrawnLineBreaks(caption)); }
   void SetMenuButton(int number, const std::string& caption, const std::string& hint, const std::string& action,
                      const std::string& widestText) override;
   void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) override;
@@ -102,7 +105,7 @@ class TInstallWindows : private LauncherView {
   void FillRows(const std::vector<ChecklistRow>& rows) override;
   int SelectedRow() override { return InstallChecks->ItemIndex(); }
   void SelectRow(int row) override { InstallChecks->SetItemIndex(row); }
-  void SetInfoText(const std::string& text) override { InfoText->SetCaption(text); }
+  void SetInfoText(const std::string& text) override { InfoText->SetCaption(AsDrawnLineBreaks(text)); }
   void SetStageLit(int index, bool lit) override;
   static void SetFittedCaption(TInstallButton& button, const std::string& caption);
 

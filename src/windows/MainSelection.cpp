@@ -19,7 +19,7 @@ void TInstallWindows::InstallChecksMouseMove(int x, int y) {
 
 void TInstallWindows::FillRows(const std::vector<ChecklistRow>& rows) {
   InstallChecks->Clear();
-  for (const ChecklistRow& row : rows) InstallChecks->AddItem(row.text, true, row.description);
+  for (const ChecklistRow& row : rows) InstallChecks->AddItem(row.text, true, AsDrawnLineBreaks(row.description));
 }
 
 }  // namespace launcher

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/Texts.h"
+#include "windows/TopLevel.h"
 #include "windows/kit/WindowClass.h"
 #include "windows/resources/resource.h"
 
@@ -31,7 +32,8 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
     : application_(application),
       layout_(std::move(layout)),
       queryCancelAutoPlay_(RegisterWindowMessageA("QueryCancelAutoPlay") & 0xFFFF) {
-  RegisterWindowClass(layout_.className, BoundWindowProc<TMessageForm>, GetSysColorBrush(COLOR_BTNFACE));
+  RegisterWindowClass(layout_.className, BoundWindowProc<TMessageForm>, GetSysColorBrush(COLOR_BTNFACE), 0,
+                      LauncherIcon());
   RegisterWindowClass(kMessageTextClass, TextProc);
   // One picture for all four windows, decoded when first shown.
   static const SharedPicture artwork = Picture::FromResource(IDR_DIALOG_ART);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 
 #include "core/Startup.h"
 #include "core/Texts.h"
@@ -81,12 +82,11 @@ TEST(Startup, MenuButtonWithoutTextGetsNoHintAndNoAction) {
 }
 
 TEST(Texts, FullStopOnlyAfterCharactersAboveIt) {
-  EXPECT_EQ(WithFinalFullStop("Range check error"), "Range check error.");
-  EXPECT_EQ(WithFinalFullStop("Invalid data type for 'PathName'"), "Invalid data type for 'PathName'");
-  EXPECT_EQ(WithFinalFullStop("Done."), "Done.");
-  EXPECT_EQ(WithFinalFullStop("x-"), "x-");
-  EXPECT_EQ(WithFinalFullStop("x/"), "x/.");
-  EXPECT_EQ(WithFinalFullStop(""), "");
+  const std::pair<const char*, const char*> cases[] = {
+      {"Range check error", "Range check error."},
+      {"Invalid data type for 'PathName'", "Invalid data type for 'PathName'"},
+      {"Done.", "Done."}, {"x-", "x-"}, {"x/", "x/."}, {"", ""}};
+  for (const auto& [text, shown] : cases) EXPECT_EQ(WithFinalFullStop(text), shown) << text;
 }
 
 TEST(Texts, PlacementIsFiftyPixelsOffCentreEvenPastTheScreensEdge) {

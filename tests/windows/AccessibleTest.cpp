@@ -64,7 +64,7 @@ TEST_F(AccessibleTest, APageListsWhatItShowsInReadingOrder) {
   stage.SetAccessibleName("TEST");
   stage.SetSelected(true);
   TLabel& label = Add(std::make_unique<TLabel>(FontSpec{}, true, true), 300, 30, 100, 40);
-  label.SetCaption("Two\n\rlines");
+  label.SetCaption("Two\r\nlines");  // a label reads as it draws
 
   AccessibleTree tree(panel_->Handle());
   ASSERT_TRUE(tree.Valid());

@@ -1,6 +1,5 @@
 #include "windows/kit/Application.h"
 
-#include "core/Texts.h"
 #include "windows/kit/WindowClass.h"
 
 namespace launcher {
@@ -34,7 +33,7 @@ void Application::SetTitle(std::string title) {
 
 HWND Application::Window() {
   if (window_) return window_;
-  RegisterWindowClass(kApplicationClass, WindowProc);
+  RegisterWindowClass(kApplicationClass, WindowProc, nullptr, 0, icon_);
   // Shown but without size, like the window a taskbar button stands for.
   window_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
@@ -114,7 +113,8 @@ void Application::Run() {
 }
 
 void Application::ShowError(const std::string& message) const {
-  MessageBoxA(nullptr, WithFinalFullStop(message).c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  const std::string text = wording_ ? wording_(message) : message;
+  MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 }  // namespace launcher

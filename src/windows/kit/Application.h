@@ -21,7 +21,11 @@ inline constexpr UINT kPreTranslateKey = WM_APP + 0x100;
 class Application {
  public:
   // A hidden application shows no taskbar button: nothing of it is seen.
-  explicit Application(std::string title, bool hidden = false) : title_(std::move(title)), hidden_(hidden) {}
+  // How the error box words a failure's text.
+  using ErrorWording = std::string (*)(const std::string& message);
+  // `icon`: what the taskbar button shows.
+  explicit Application(std::string title, bool hidden = false, HICON icon = nullptr, ErrorWording wording = nullptr)
+      : title_(std::move(title)), hidden_(hidden), icon_(icon), wording_(wording) {}
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -63,6 +67,8 @@ class Application {
   bool hidden_;
   bool terminated_ = false;
   HWND window_ = nullptr;
+  HICON icon_ = nullptr;
+  ErrorWording wording_ = nullptr;
 };
 
 template <typename Work>

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "core/Texts.h"
 #include "windows/kit/Panel.h"
 
 namespace launcher {
@@ -41,7 +40,7 @@ void TCheckListBox::AddItem(const std::string& text, bool checked, const std::st
   const int row = ListBox_AddString(window_, text.c_str());
   ListBox_SetItemData(window_, row, checked ? 1 : 0);
   descriptions_.resize(static_cast<size_t>(row) + 1);
-  descriptions_[static_cast<size_t>(row)] = AsDrawnLineBreaks(description);
+  descriptions_[static_cast<size_t>(row)] = description;
 }
 
 int TCheckListBox::Count() const { return ListBox_GetCount(window_); }

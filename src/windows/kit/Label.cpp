@@ -1,7 +1,5 @@
 #include "windows/kit/Label.h"
 
-#include "core/Texts.h"
-
 namespace launcher {
 
 TLabel::TLabel(const FontSpec& font, bool transparent, bool wordWrap, COLORREF color)
@@ -17,7 +15,7 @@ void TLabel::SetCaption(const std::string& caption) {
 AccessibleItem TLabel::Accessibility() const {
   AccessibleItem item;
   item.role = ROLE_SYSTEM_STATICTEXT;
-  item.name = AsDrawnLineBreaks(caption_);
+  item.name = caption_;
   item.state = STATE_SYSTEM_READONLY;
   return item;
 }
@@ -34,11 +32,10 @@ void TLabel::Paint(HDC dc) {
     Brush background(CreateSolidBrush(color_));
     FillRect(dc, &area, background.Get());
   }
-  const std::string text = AsDrawnLineBreaks(caption_);
   Selection selectFont(dc, fontHandle_.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, font_.color);
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
+  DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
             DT_LEFT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
 }
 

@@ -1,21 +1,8 @@
 #include "windows/kit/WindowClass.h"
 
-#include "windows/resources/resource.h"
-
-#include "core/Texts.h"
-
 namespace launcher {
 
-void PlaceOnScreen(HWND window) {
-  RECT frame;
-  GetWindowRect(window, &frame);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  SetWindowPos(window, nullptr, PlacementOrigin(GetSystemMetrics(SM_CXSCREEN), width),
-               PlacementOrigin(GetSystemMetrics(SM_CYSCREEN), height), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background, UINT style) {
+void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background, UINT style, HICON icon) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -24,7 +11,7 @@ void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background,
   windowClass.style = style;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_LAUNCHER));
+  windowClass.hIcon = icon;
   windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = name;

@@ -30,11 +30,8 @@ LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
-// Moves a top-level window 50 pixels up and left of the screen's centre,
-// where the screen leaves room for that.
-void PlaceOnScreen(HWND window);
-
 // Registers a window class of this program once; later calls find it.
-void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background = nullptr, UINT style = 0);
+void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background = nullptr, UINT style = 0,
+                         HICON icon = nullptr);
 
 }  // namespace launcher

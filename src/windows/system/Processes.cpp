@@ -6,10 +6,13 @@
 #include <cstring>
 
 #include "core/CommandLine.h"
+#include "core/DiscFolder.h"
 #include "core/LauncherError.h"
+#include "windows/system/Environment.h"
 #include "windows/system/Handles.h"
 #include "windows/system/SystemLibrary.h"
 #include "windows/system/Waiting.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher {
 namespace {
@@ -168,11 +171,6 @@ ShellExecuteExFn ShellExecuteExEntry() {
   return entry;
 }
 
-std::string DirectoryOf(const std::string& path) {
-  const size_t slash = path.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 template <typename Fill>
 std::string SystemText(Fill fill) {
   char buffer[MAX_PATH];
@@ -181,8 +179,7 @@ std::string SystemText(Fill fill) {
 }
 
 std::optional<std::string> ExistingFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+  if (!FileExists(path)) return std::nullopt;
   char full[MAX_PATH];
   const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
   return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
@@ -222,7 +219,7 @@ std::optional<std::string> FindProgram(const std::string& name, const std::strin
   if (name.find_first_of("\\/:") != std::string::npos) return ExistingFile(name);
   const std::string windows = SystemText([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
   const std::string folders[] = {
-      DirectoryOf(SystemText([](char* b, DWORD n) { return GetModuleFileNameA(nullptr, b, n); })),
+      FolderOf(SystemModulePath(), SystemLeadBytes()),
       currentDirectory,
       SystemText([](char* b, UINT n) { return GetSystemDirectoryA(b, n); }),
       windows.empty() ? std::string() : windows + "\\System",
