@@ -9,7 +9,7 @@
 namespace launcher {
 
 std::string LauncherSession::ConfigText(const std::string& key) const {
-  return Settings.ConfigStrings ? host_.ToNarrow(Settings.ConfigStrings->Get(key)) : std::string();
+  return settings_.ConfigStrings ? host_.ToNarrow(settings_.ConfigStrings->Get(key)) : std::string();
 }
 
 ConfigLookup LauncherSession::Config() const {
@@ -23,25 +23,25 @@ void LauncherSession::FormCreate() {
     ZipArchive& archive;
     ~ArchiveCloser() { archive.Close(); }
   } closer{InstallJar};
-  GetConfig(host_, InstallJar, Settings);
+  GetConfig(host_, InstallJar, settings_);
   LogStartup();
   const ConfigLookup config = Config();
 
-  ActionTotal = ReadActionTotal(config);
-  const size_t entries = TableSize(ActionTotal);
-  ActionTable.assign(entries, Actions{});
-  ActionExecArray.assign(entries, LaunchAct{});
+  actionTotal_ = ReadActionTotal(config);
+  const size_t entries = TableSize(actionTotal_);
+  actionTable_.assign(entries, Actions{});
+  actionExecArray_.assign(entries, LaunchAct{});
   ClearActionExecArray();
 
-  State.DiskChangePending = false;
-  CurrentStage.clear();
+  state_.DiskChangePending = false;
+  currentStage_.clear();
   // The launcher's own disc is called by its title and " disc".
-  State.CurrentDiscTitle = host_.ToNarrow(Settings.ConfigStrings->Get("LauncherTitle") + u" disc");
-  State.LauncherDiscTitle = State.CurrentDiscTitle;
-  State.ShellLauncher = Settings.ShellLauncher;
-  State.WaitForWindowsInstaller = OptionalSwitch(config("WaitForWindowsInstaller"));
+  state_.CurrentDiscTitle = host_.ToNarrow(settings_.ConfigStrings->Get("LauncherTitle") + u" disc");
+  state_.LauncherDiscTitle = state_.CurrentDiscTitle;
+  state_.ShellLauncher = settings_.ShellLauncher;
+  state_.WaitForWindowsInstaller = OptionalSwitch(config("WaitForWindowsInstaller"));
   view_.SetTitle(config("LauncherTitle"));
-  PartnerCode = config("LauncherPartner");
+  partnerCode_ = config("LauncherPartner");
 
   view_.SetInstallCaption(config("InstallDialiogInstallButton"));
   view_.SetCancelCaption(config("InstallDialiogCancelButton"));
@@ -50,13 +50,13 @@ void LauncherSession::FormCreate() {
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const MenuButtonTexts texts = MenuButtonFor(config, n);
     ButtonWaitForAll[static_cast<size_t>(n)] = texts.waitForAll;
-    view_.SetMenuButton(n, texts.caption, texts.hint, texts.action, Settings.LongestButtonText);
+    view_.SetMenuButton(n, texts.caption, texts.hint, texts.action, settings_.LongestButtonText);
   }
 
-  FillActionTable(config, ActionTable);
+  FillActionTable(config, actionTable_);
 
-  ShowBackground(LauncherPage::kMenu, MenuBackgroundMember(PartnerCode));
-  ShowBackground(LauncherPage::kSelection, SelectionBackgroundMember(PartnerCode));
+  ShowBackground(LauncherPage::kMenu, MenuBackgroundMember(partnerCode_));
+  ShowBackground(LauncherPage::kSelection, SelectionBackgroundMember(partnerCode_));
   InstallJar.Close();  // before the rest of start-up, as the launcher always has
 
   for (int k = 0; k < kStageCount; ++k) view_.SetStageLit(k, false);
@@ -73,13 +73,13 @@ void LauncherSession::ShowBackground(LauncherPage page, const std::string& membe
 }
 
 void LauncherSession::ClearActionExecArray() {
-  for (LaunchAct& entry : ActionExecArray) entry = LaunchAct{};
+  for (LaunchAct& entry : actionExecArray_) entry = LaunchAct{};
 }
 
 void LauncherSession::LogStartup() {
   host_.Log("start-up: directory " + ReturnCurrentDirectory(host_) + ", language " +
-            std::to_string(PrimaryLanguage(host_.ThreadLocale())) + ", section " + Settings.ConfigSection + ", " +
-            Settings.PropertiesMember + " with " + std::to_string(Settings.Entries.size()) + " keys");
+            std::to_string(PrimaryLanguage(host_.ThreadLocale())) + ", section " + settings_.ConfigSection + ", " +
+            settings_.PropertiesMember + " with " + std::to_string(settings_.Entries.size()) + " keys");
 }
 
 ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, const std::string& caption) {
@@ -88,13 +88,27 @@ ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, co
     CompoundAction(sender.ButtonAction);
     return ActionResult{};
   }
-  const ActionResult result = SingleAction(host_, State, Config(), sender);
+  const ActionResult result = SingleAction(host_, state_, Config(), sender);
   // Messages and the exit action have nothing to report unless they failed.
   if (!result.commandLine.empty() || result.verdict != Verdict::kSucceeded) {
     host_.Outcome(caption, result.verdict, result.code);
   }
   ReportSingleAction(result, caption);
   return result;
+}
+
+ActionResult LauncherSession::TryAction(const ActionRequest& request) {
+  const ActionState saved = state_;
+  // The disc state changes while the action runs (a disc asked for is the
+  // one in the drive), and goes back whatever the action ended with.
+  try {
+    const ActionResult result = SingleAction(host_, state_, Config(), request);
+    state_ = saved;
+    return result;
+  } catch (...) {
+    state_ = saved;
+    throw;
+  }
 }
 
 ActionRequest LauncherSession::MenuButtonRequest(int number, const std::string& action) const {
@@ -115,14 +129,14 @@ bool LauncherSession::IsRunnableList(const std::string& list) {
   bool any = false;
   for (const std::string& item : SplitCompoundList(list, lead)) {
     if (item.empty()) continue;  // left out, as the checklist leaves them out
-    if (!ActionNumberOf(item, ActionTable.size(), upper, lead)) return false;
+    if (!ActionNumberOf(item, actionTable_.size(), upper, lead)) return false;
     any = true;
   }
   return any;
 }
 
 int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
-  State.Quiet = true;
+  state_.Quiet = true;
   if (arguments.button.has_value() == arguments.runList.has_value()) {
     return BadArguments("give either /button N or /run LIST");
   }
@@ -140,7 +154,7 @@ int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
     if (IsChecklistAction(texts.action, host_.CodePageLeadBytes())) {
       list = texts.action;
     } else {
-      const ActionResult result = SingleAction(host_, State, Config(), MenuButtonRequest(number, texts.action));
+      const ActionResult result = SingleAction(host_, state_, Config(), MenuButtonRequest(number, texts.action));
       entries.push_back({texts.caption, result.verdict, result.code, result.ran});
       host_.Outcome(texts.caption, result.verdict, result.code);
     }
@@ -151,8 +165,8 @@ int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
   if (!list.empty()) {
     if (!IsRunnableList(list)) return BadArguments("'" + list + "' is no list of the disc's actions");
     ClearActionExecArray();
-    FillExecutionList(list, ActionExecArray, host_.CodePageLeadBytes());
-    entries = RunSelection(host_, State, Config(), ActionTable, ActionExecArray).entries;
+    FillExecutionList(list, actionExecArray_, host_.CodePageLeadBytes());
+    entries = RunSelection(host_, state_, Config(), actionTable_, actionExecArray_).entries;
   }
   const int code = QuietExitCode(entries);
   host_.Log("unattended: exit code " + std::to_string(code));
@@ -173,15 +187,15 @@ void LauncherSession::ReportSingleAction(const ActionResult& result, const std::
 
 void LauncherSession::CompoundAction(const std::string& compoundList) {
   ClearActionExecArray();
-  CompoundActionList = compoundList;
+  compoundActionList_ = compoundList;
   const LeadBytes lead = host_.CodePageLeadBytes();
-  FillExecutionList(CompoundActionList, ActionExecArray, lead);
+  FillExecutionList(compoundActionList_, actionExecArray_, lead);
   std::vector<ChecklistRow> rows;
-  for (size_t row = 0; row < ActionExecArray.size(); ++row) {
-    if (ActionExecArray[row].Action.empty()) continue;
+  for (size_t row = 0; row < actionExecArray_.size(); ++row) {
+    if (actionExecArray_[row].Action.empty()) continue;
     const std::string number = RowEntryNumber(row);
     rows.push_back({ConfigText("Text" + number), DescriptionText(ConfigText("Description" + number), lead),
-                    ActionExecArray[row].Action});
+                    actionExecArray_[row].Action});
   }
   view_.FillRows(rows);
   view_.ShowPage(LauncherPage::kSelection);
@@ -189,29 +203,29 @@ void LauncherSession::CompoundAction(const std::string& compoundList) {
 }
 
 std::string LauncherSession::RowEntryNumber(size_t row) {
-  return EntryNumberOf(ActionExecArray[row].Action, [this](std::string_view s) { return host_.UpperCase(s); },
+  return EntryNumberOf(actionExecArray_[row].Action, [this](std::string_view s) { return host_.UpperCase(s); },
                        host_.CodePageLeadBytes());
 }
 
 void LauncherSession::InstallChecksMouseMove(int row) {
   if (row >= 0 && row != view_.SelectedRow()) view_.SelectRow(row);
   const int selected = view_.SelectedRow();
-  if (selected < 0 || static_cast<size_t>(selected) >= ActionExecArray.size()) return;
+  if (selected < 0 || static_cast<size_t>(selected) >= actionExecArray_.size()) return;
   const std::string number = RowEntryNumber(static_cast<size_t>(selected));
   view_.SetInfoText(DescriptionText(ConfigText("Description" + number), host_.CodePageLeadBytes()));
   setNeon(ConfigText("Type" + number));
 }
 
 void LauncherSession::setNeon(const std::string& stage) {
-  if (stage == CurrentStage) return;
+  if (stage == currentStage_) return;
   const int target = StageIndexFor(stage);
   for (int k = 0; k < kStageCount; ++k) view_.SetStageLit(k, k == target);
-  CurrentStage = stage;
+  currentStage_ = stage;
 }
 
 void LauncherSession::InstallChecksClickCheck(int row, bool checked) {
-  if (row >= 0 && static_cast<size_t>(row) < ActionExecArray.size()) {
-    ActionExecArray[static_cast<size_t>(row)].Selected = checked;
+  if (row >= 0 && static_cast<size_t>(row) < actionExecArray_.size()) {
+    actionExecArray_[static_cast<size_t>(row)].Selected = checked;
   }
 }
 
@@ -223,7 +237,7 @@ void LauncherSession::btnCancelClick() {
 void LauncherSession::btnInstallClick() {
   host_.Log("click: install");
   view_.ShowPage(LauncherPage::kMenu);
-  RunSelection(host_, State, Config(), ActionTable, ActionExecArray);
+  RunSelection(host_, state_, Config(), actionTable_, actionExecArray_);
 }
 
 }  // namespace launcher

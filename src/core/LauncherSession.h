@@ -64,17 +64,16 @@ class LauncherSession {
   // Whether install.jar is still open; after start-up it never is.
   bool ArchiveOpen() const { return InstallJar.IsOpen(); }
 
+  // Runs an action as a click would, then puts the disc state back: how a
+  // disc author's tool sees what an action does without doing it twice.
+  ActionResult TryAction(const ActionRequest& request);
+
   // The state start-up sets up, for the actions and the selection page.
-  Configuration Settings;  // ConfigStrings, LongestButtonText, ShellLauncher, ...
-  int32_t ActionTotal = 0;
-  std::vector<Actions> ActionTable;
-  std::vector<LaunchAct> ActionExecArray;
-  std::string PartnerCode;
-  // DiskChangePending, RequestedDisc, CurrentDiscTitle, LauncherDiscTitle and
-  // what the registry said.
-  ActionState State;
-  std::string CompoundActionList;
-  std::string CurrentStage;
+  const Configuration& Settings() const { return settings_; }
+  int32_t ActionTotal() const { return actionTotal_; }
+  const std::vector<Actions>& ActionTable() const { return actionTable_; }
+  const std::vector<LaunchAct>& ActionExecArray() const { return actionExecArray_; }
+  const ActionState& State() const { return state_; }
 
  private:
   // The entry number of the action on checklist row `row`.
@@ -91,6 +90,16 @@ class LauncherSession {
 
   LauncherHost& host_;
   LauncherView& view_;
+  Configuration settings_;  // ConfigStrings, LongestButtonText, ShellLauncher, ...
+  int32_t actionTotal_ = 0;
+  std::vector<Actions> actionTable_;
+  std::vector<LaunchAct> actionExecArray_;
+  std::string partnerCode_;
+  // DiskChangePending, RequestedDisc, CurrentDiscTitle, LauncherDiscTitle and
+  // what the registry said.
+  ActionState state_;
+  std::string compoundActionList_;
+  std::string currentStage_;
   ZipArchive InstallJar;
   // "Button" N "WaitForAll", by button number.
   std::array<bool, kMenuButtonCount + 1> ButtonWaitForAll{};

@@ -199,20 +199,29 @@ LRESULT CALLBACK TMessageForm::TextProc(HWND window, UINT message, WPARAM wParam
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
   }
   auto* self = reinterpret_cast<TMessageForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self && message == WM_PAINT) {
-    return self->application_.Guarded(
-        [&] {
-          self->PaintMessageText();
-          return LRESULT{0};
-        },
-        LRESULT{0});
-  }
-  if (message == WM_ERASEBKGND) return 1;
-  if (message == WM_SETTEXT) InvalidateRect(window, nullptr, FALSE);
-  if (self && message == WM_GETOBJECT && self->messageAccessible_) {
-    if (const LRESULT answer = self->messageAccessible_->Answer(wParam, lParam)) return answer;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  // No failure crosses back into the system, whatever the message.
+  return self->application_.Guarded(
+      [&]() -> LRESULT {
+        switch (message) {
+          case WM_PAINT:
+            self->PaintMessageText();
+            return 0;
+          case WM_ERASEBKGND:
+            return 1;
+          case WM_SETTEXT:
+            InvalidateRect(window, nullptr, FALSE);
+            break;
+          case WM_GETOBJECT:
+            if (!self->messageAccessible_) break;
+            if (const LRESULT answer = self->messageAccessible_->Answer(wParam, lParam)) return answer;
+            break;
+          default:
+            break;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+      },
+      LRESULT{0});
 }
 
 LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -48,9 +48,18 @@ TEST_F(LauncherSessionTest, StartUpSetsTheMenuUpFromTheDisc) {
   EXPECT_EQ(view.page, LauncherPage::kMenu);
   EXPECT_EQ(Lit(), Events{});
   EXPECT_EQ(host.events, Events{"page: menu"});
-  EXPECT_EQ(session.State.CurrentDiscTitle, "Actions disc");
-  EXPECT_EQ(session.ActionTable.size(), 3u);
+  EXPECT_EQ(session.State().CurrentDiscTitle, "Actions disc");
+  EXPECT_EQ(session.ActionTable().size(), 3u);
   EXPECT_EQ(host.Charset(), kDefaultCharset);
+}
+
+TEST_F(LauncherSessionTest, TryingADiscChangeLeavesTheDiscStateAsItWas) {
+  session.FormCreate();
+  host.answers = {true};
+  const ActionResult tried = session.TryAction({"[DISKCHANGE:Actions disc 2]probe.exe", false, ""});
+  EXPECT_EQ(tried.fileTested, "probe.exe");  // it ran: the file was looked for on the disc asked for
+  EXPECT_FALSE(session.State().DiskChangePending);
+  EXPECT_EQ(session.State().CurrentDiscTitle, "Actions disc");
 }
 
 TEST_F(LauncherSessionTest, AChecklistButtonFillsTheRowsAndPointingLightsTheirStages) {
@@ -96,7 +105,7 @@ TEST_F(LauncherSessionTest, InstallingRunsTheCheckedRowsWithTheirNoticesThenComp
                                  "foreground"}));
   // Cancel on a new checklist returns to the menu with every row checked again.
   session.InstallButtonClick(MenuButton(6));
-  EXPECT_TRUE(session.ActionExecArray[0].Selected);
+  EXPECT_TRUE(session.ActionExecArray()[0].Selected);
   session.btnCancelClick();
   EXPECT_EQ(view.page, LauncherPage::kMenu);
 }
@@ -116,7 +125,7 @@ TEST_F(BrokenDiscSessionTest, AStartUpErrorLeavesWhatWasSetBeforeIt) {
   EXPECT_THROW(session.FormCreate(), LauncherError);
   EXPECT_EQ(view.title, "Error Disc");
   EXPECT_EQ(view.menuButtons[1].caption, "Still here");
-  EXPECT_TRUE(session.ActionTable[0].Assist);  // filled up to the entry that failed
+  EXPECT_TRUE(session.ActionTable()[0].Assist);  // filled up to the entry that failed
   // The menu page is not brought forward and the stages stay as designed.
   EXPECT_EQ(view.page, LauncherPage::kSelection);
   EXPECT_EQ(Lit().size(), 6u);

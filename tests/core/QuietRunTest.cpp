@@ -88,7 +88,7 @@ TEST_F(QuietRunTest, NothingIsAskedOrShown) {
   EXPECT_EQ(host.events, Lines{});
   EXPECT_EQ(Run("/quiet /button 3"), kExitSuccess);
   EXPECT_EQ(host.events, Lines{"start: probe.exe 0 record.txt"});
-  EXPECT_EQ(session.State.CurrentDiscTitle, "Quiet disc 2");
+  EXPECT_EQ(session.State().CurrentDiscTitle, "Quiet disc 2");
   EXPECT_EQ(Run("/quiet /button 4"), kExitFailure);
   EXPECT_EQ(host.events, Lines{});
   EXPECT_EQ(Outcomes().back(), "outcome: Missing: failed (code 2)");

@@ -76,7 +76,7 @@ void DiscChecker::Run() {
 
 void DiscChecker::CheckKeySpelling() {
   std::map<std::string, std::string> byUpperCase;
-  for (const std::string& key : KeysTheLauncherReads(disc_.session->ActionTotal)) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
+  for (const std::string& key : KeysTheLauncherReads(disc_.session->ActionTotal())) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
   for (const PropertyEntry& entry : disc_.Entries()) {
     auto found = byUpperCase.find(disc_.host->UpperCase(entry.key));
     if (found != byUpperCase.end() && found->second != entry.key) {
@@ -114,12 +114,12 @@ void DiscChecker::CheckCompound(int button, const std::string& list) {
   for (const std::string& item : SplitCompoundList(list, disc_.Lead())) {
     if (item.empty()) {
       ++empty;
-    } else if (++items <= static_cast<size_t>(disc_.session->ActionTotal)) {
+    } else if (++items <= static_cast<size_t>(disc_.session->ActionTotal())) {
       const std::string number = EntryNumberOf(item, disc_.Upper(), disc_.Lead());
       try {
         const int32_t n = StrToInt(number);
-        if (n < 1 || n > disc_.session->ActionTotal) {
-          Error(key, "'" + Text(item) + "' names no action: ActionTotal is " + std::to_string(disc_.session->ActionTotal));
+        if (n < 1 || n > disc_.session->ActionTotal()) {
+          Error(key, "'" + Text(item) + "' names no action: ActionTotal is " + std::to_string(disc_.session->ActionTotal()));
         } else if (checkedActions_.insert(n).second) {
           const Actions& record = disc_.Table()[static_cast<size_t>(n - 1)];
           CheckAction("Action" + std::to_string(n), record.Action, record.Assist, record.AssistText);
@@ -137,9 +137,9 @@ void DiscChecker::CheckCompound(int button, const std::string& list) {
     }
   }
   if (empty) Warn(key, key + " has " + std::to_string(empty) + " empty item(s); they are left out");
-  if (items > static_cast<size_t>(disc_.session->ActionTotal)) {
+  if (items > static_cast<size_t>(disc_.session->ActionTotal())) {
     Warn(key, key + " lists " + std::to_string(items) + " actions but ActionTotal is " +
-                  std::to_string(disc_.session->ActionTotal) + ": only the first " + std::to_string(disc_.session->ActionTotal) +
+                  std::to_string(disc_.session->ActionTotal()) + ": only the first " + std::to_string(disc_.session->ActionTotal()) +
                   " are shown");
   }
 }
@@ -223,7 +223,7 @@ void DiscChecker::CheckLineBreaks() {
 
 // What the disc tells its users about installers that did not succeed.
 void DiscChecker::CheckResultReporting() {
-  for (int32_t n = 1; n <= disc_.session->ActionTotal; ++n) {
+  for (int32_t n = 1; n <= disc_.session->ActionTotal(); ++n) {
     const std::string key = "SuccessCodes" + std::to_string(n);
     const std::string codes = disc_.Value(key);
     if (!codes.empty() && !ParseSuccessCodes(codes)) {
@@ -248,7 +248,7 @@ void DiscChecker::CheckResultReporting() {
 void DiscChecker::CheckWaits() {
   std::vector<std::string> switches = {"WaitForWindowsInstaller"};
   for (int n = 1; n <= kMenuButtonCount; ++n) switches.push_back("Button" + std::to_string(n) + "WaitForAll");
-  for (int32_t n = 1; n <= disc_.session->ActionTotal; ++n) switches.push_back("WaitForAll" + std::to_string(n));
+  for (int32_t n = 1; n <= disc_.session->ActionTotal(); ++n) switches.push_back("WaitForAll" + std::to_string(n));
   for (const std::string& key : switches) {
     const std::string value = disc_.Value(key);
     if (!value.empty() && !IsBooleanText(value)) {

@@ -13,7 +13,7 @@ size_t Disc::LineOf(const std::string& key) const {
 }
 
 std::optional<std::string> Disc::DiscPath(const std::string& name) {
-  const ActionState& state = session->State;
+  const ActionState& state = session->State();
   // The disc in the drive: the one asked for while a change is pending.
   const std::string title = state.DiskChangePending ? state.RequestedDisc : state.CurrentDiscTitle;
   std::string discFolder = folder;

@@ -34,10 +34,10 @@ struct Disc {
   std::string searchedDisc;
   std::string unknownDisc;
 
-  const Configuration& Settings() const { return session->Settings; }
+  const Configuration& Settings() const { return session->Settings(); }
   // The active section's entries, with their lines.
   const std::vector<PropertyEntry>& Entries() const { return Settings().Entries; }
-  const std::vector<Actions>& Table() const { return session->ActionTable; }
+  const std::vector<Actions>& Table() const { return session->ActionTable(); }
   // A configuration value as 8-bit text.
   std::string Value(const std::string& key) const { return session->ConfigText(key); }
   ConfigLookup Lookup() const { return session->Config(); }

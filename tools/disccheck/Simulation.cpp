@@ -8,10 +8,9 @@ namespace launcher::disccheck {
 
 Simulation::Outcome Simulation::Probe(const std::string& action, bool assist, const std::string& assistText) {
   ScriptedHost& host = *disc_.host;
-  const ActionState saved = disc_.session->State;
   host.answers = {true};
   disc_.unknownDisc.clear();
-  const ActionResult result = SingleAction(host, disc_.session->State, disc_.Lookup(), {action, assist, assistText});
+  const ActionResult result = disc_.session->TryAction({action, assist, assistText});
   Outcome outcome;
   outcome.fileFound = !result.fileMissing;
   outcome.fileTested = result.fileTested;
@@ -19,7 +18,6 @@ Simulation::Outcome Simulation::Probe(const std::string& action, bool assist, co
   outcome.unknownDisc = disc_.unknownDisc;
   outcome.tooLong = result.tooLong;
   if (outcome.fileFound && !result.commandLine.empty()) ExamineProgram(result.commandLine, outcome);
-  disc_.session->State = saved;
   host.log.clear();
   host.events.clear();
   eventsTaken_ = 0;
@@ -57,7 +55,7 @@ void Simulation::TakeEvents() {
 }
 
 void Simulation::NoteDiscChanges(const ActionState& before) {
-  const ActionState& state = disc_.session->State;
+  const ActionState& state = disc_.session->State();
   if (state.CurrentDiscTitle != before.CurrentDiscTitle) Note("disc in the drive: " + state.CurrentDiscTitle);
   if (state.DiskChangePending && !before.DiskChangePending) Note("disc change pending: " + state.RequestedDisc);
 }
@@ -70,7 +68,7 @@ bool Simulation::Click(int button) {
     Note("(the button is hidden: nothing happens)");
     return true;
   }
-  const ActionState before = disc_.session->State;
+  const ActionState before = disc_.session->State();
   disc_.session->InstallButtonClick(disc_.session->MenuButtonRequest(button, shown.action), shown.caption);
   TakeEvents();
   if (IsChecklistAction(shown.action, disc_.Lead())) {
@@ -100,7 +98,7 @@ void Simulation::Uncheck(int row) {
 void Simulation::Install() {
   if (ended_) return;
   Note("click install");
-  const ActionState before = disc_.session->State;
+  const ActionState before = disc_.session->State();
   try {
     disc_.session->btnInstallClick();
   } catch (const LauncherError& error) {

@@ -363,24 +363,20 @@ AccessibleWindow::AccessibleWindow(HWND window, AccessibleItems& items, long rol
     : window_(window), items_(items), role_(role) {}
 
 AccessibleWindow::~AccessibleWindow() {
-  if (object_) {
-    object_->Disconnect();
-    object_->Release();
-  }
-  if (apartment_) CoUninitialize();
+  if (object_.Get()) object_->Disconnect();
 }
 
 LRESULT AccessibleWindow::Answer(WPARAM wParam, LPARAM lParam) {
   if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
   static const auto fromObject = Oleacc<LresultFromObjectFn>("LresultFromObject");
   if (!fromObject) return 0;
-  if (!object_) {
+  if (!object_.Get()) {
     // Handing the object to another process goes through COM's apartment.
-    apartment_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    object_ = new (std::nothrow) Object(window_, items_, role_);
-    if (!object_) return 0;
+    if (!apartment_) apartment_.emplace();
+    *object_.Out() = new (std::nothrow) Object(window_, items_, role_);
+    if (!object_.Get()) return 0;
   }
-  return fromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object_));
+  return fromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object_.Get()));
 }
 
 void AccessibleWindow::Notify(DWORD event, int index) const {

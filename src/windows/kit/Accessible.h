@@ -11,7 +11,10 @@
 
 #include <oleacc.h>
 
+#include <optional>
 #include <string>
+
+#include "windows/system/Handles.h"
 
 namespace launcher {
 
@@ -72,8 +75,9 @@ class AccessibleWindow {
   HWND window_;
   AccessibleItems& items_;
   long role_;
-  Object* object_ = nullptr;  // made on the first question
-  bool apartment_ = false;    // whether this window entered COM's apartment
+  // Entered on the first question, and left after the object is let go.
+  std::optional<ComApartment> apartment_;
+  ComPtr<Object> object_;  // made on the first question
 };
 
 }  // namespace launcher
