@@ -66,7 +66,6 @@ void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
   const uint32_t language = PrimaryLanguage(host.ThreadLocale());
   config.LanguageSuffix = LanguageSuffixFor(language);
   config.Charset = CharsetFor(language);
-  host.SetCharset(config.Charset);
 
   config.PropertiesMember = kPropertiesPrefix + config.PlatformName + config.LanguageSuffix + ".properties";
   const std::optional<std::vector<uint8_t>> member = archive.Extract(config.PropertiesMember);

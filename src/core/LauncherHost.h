@@ -58,8 +58,6 @@ class LauncherHost {
   virtual std::string UpperCase(std::string_view text) = 0;
   // Which bytes start a two-byte character in the code page in use.
   virtual LeadBytes CodePageLeadBytes() = 0;
-  // setCharset: gives the font character set to the launcher's windows.
-  virtual void SetCharset(uint8_t charset) = 0;
 
   virtual void ShowInfoDialog(const std::string& title, const std::string& text) = 0;
   // The two questions of an action, with the file it tests next (empty when
@@ -109,8 +107,6 @@ class LauncherHost {
 
   // Brings the application window to the front.
   virtual void ForceForeground() = 0;
-  // Hides the main window and ends the launcher.
-  virtual void CloseMainWindow() = 0;
 };
 
 }  // namespace launcher

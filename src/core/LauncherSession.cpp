@@ -24,6 +24,7 @@ void LauncherSession::FormCreate() {
     ~ArchiveCloser() { archive.Close(); }
   } closer{InstallJar};
   GetConfig(host_, InstallJar, settings_);
+  view_.SetCharset(settings_.Charset);
   LogStartup();
   const ConfigLookup config = Config();
 
@@ -88,7 +89,7 @@ ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, co
     CompoundAction(sender.ButtonAction);
     return ActionResult{};
   }
-  const ActionResult result = SingleAction(host_, state_, Config(), sender);
+  const ActionResult result = RunAction(sender);
   // Messages and the exit action have nothing to report unless they failed.
   if (!result.commandLine.empty() || result.verdict != Verdict::kSucceeded) {
     host_.Outcome(caption, result.verdict, result.code);
@@ -102,13 +103,19 @@ ActionResult LauncherSession::TryAction(const ActionRequest& request) {
   // The disc state changes while the action runs (a disc asked for is the
   // one in the drive), and goes back whatever the action ended with.
   try {
-    const ActionResult result = SingleAction(host_, state_, Config(), request);
+    const ActionResult result = RunAction(request);
     state_ = saved;
     return result;
   } catch (...) {
     state_ = saved;
     throw;
   }
+}
+
+ActionResult LauncherSession::RunAction(const ActionRequest& request) {
+  const ActionResult result = SingleAction(host_, state_, Config(), request);
+  if (result.outcome == ActionOutcome::kClosing) view_.CloseMainWindow();
+  return result;
 }
 
 ActionRequest LauncherSession::MenuButtonRequest(int number, const std::string& action) const {
@@ -154,7 +161,7 @@ int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
     if (IsChecklistAction(texts.action, host_.CodePageLeadBytes())) {
       list = texts.action;
     } else {
-      const ActionResult result = SingleAction(host_, state_, Config(), MenuButtonRequest(number, texts.action));
+      const ActionResult result = RunAction(MenuButtonRequest(number, texts.action));
       entries.push_back({texts.caption, result.verdict, result.code, result.ran});
       host_.Outcome(texts.caption, result.verdict, result.code);
     }
@@ -166,7 +173,7 @@ int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
     if (!IsRunnableList(list)) return BadArguments("'" + list + "' is no list of the disc's actions");
     ClearActionExecArray();
     FillExecutionList(list, actionExecArray_, host_.CodePageLeadBytes());
-    entries = RunSelection(host_, state_, Config(), actionTable_, actionExecArray_).entries;
+    entries = RunSelection(host_, view_, state_, Config(), actionTable_, actionExecArray_).entries;
   }
   const int code = QuietExitCode(entries);
   host_.Log("unattended: exit code " + std::to_string(code));
@@ -237,7 +244,7 @@ void LauncherSession::btnCancelClick() {
 void LauncherSession::btnInstallClick() {
   host_.Log("click: install");
   view_.ShowPage(LauncherPage::kMenu);
-  RunSelection(host_, state_, Config(), actionTable_, actionExecArray_);
+  RunSelection(host_, view_, state_, Config(), actionTable_, actionExecArray_);
 }
 
 }  // namespace launcher

@@ -82,6 +82,8 @@ class LauncherSession {
   void LogStartup();
   // Tells the user about a menu action that failed or needs a restart, when
   // the disc has words for it.
+  // The action runner's run of `request`; the exit action closes the window.
+  ActionResult RunAction(const ActionRequest& request);
   void ReportSingleAction(const ActionResult& result, const std::string& caption);
   // 87, with the reason in the log.
   int BadArguments(const std::string& why);

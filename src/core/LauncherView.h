@@ -23,6 +23,8 @@ class LauncherView {
  public:
   virtual ~LauncherView() = default;
 
+  // The character set of the disc's language, for the windows' fonts.
+  virtual void SetCharset(uint8_t charset) = 0;
   // The application title and the main window's caption.
   virtual void SetTitle(const std::string& title) = 0;
   // The selection page's buttons, each sized to its caption, and its labels.
@@ -46,6 +48,8 @@ class LauncherView {
   virtual void SetInfoText(const std::string& text) = 0;
   // Shows or hides the lit picture of stage `index` (0 to 5).
   virtual void SetStageLit(int index, bool lit) = 0;
+  // Hides the main window and ends the launcher.
+  virtual void CloseMainWindow() = 0;
 };
 
 }  // namespace launcher

@@ -74,9 +74,4 @@ uint32_t LoggedHost::WaitWhileInstallerBusy(const std::string& title, const std:
   return seconds;
 }
 
-void LoggedHost::CloseMainWindow() {
-  Write(HostEvent::Of(HostEvent::Kind::kCloseMainWindow));
-  inner_.CloseMainWindow();
-}
-
 }  // namespace launcher

@@ -42,7 +42,6 @@ class LoggedHost : public LauncherHost {
   std::string ToNarrow(std::u16string_view text) override { return inner_.ToNarrow(text); }
   std::string UpperCase(std::string_view text) override { return inner_.UpperCase(text); }
   LeadBytes CodePageLeadBytes() override { return inner_.CodePageLeadBytes(); }
-  void SetCharset(uint8_t charset) override { inner_.SetCharset(charset); }
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
   Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
@@ -71,7 +70,6 @@ class LoggedHost : public LauncherHost {
     Write(HostEvent::Repeat(commandLine, repeat, repeats));
   }
   void ForceForeground() override { inner_.ForceForeground(); }
-  void CloseMainWindow() override;
 
  private:
   void Write(const std::string& line) {

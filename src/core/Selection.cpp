@@ -81,7 +81,7 @@ std::string CompletionText(const ConfigLookup& config, const std::vector<Install
   return text;
 }
 
-InstallRun RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
+InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& state, const ConfigLookup& config,
                         const std::vector<Actions>& table, const std::vector<LaunchAct>& entries) {
   const UpperCaseFn upper = [&host](std::string_view s) { return host.UpperCase(s); };
   const LeadBytes lead = host.CodePageLeadBytes();
@@ -119,6 +119,7 @@ InstallRun RunSelection(LauncherHost& host, ActionState& state, const ConfigLook
     const std::vector<int32_t> successCodes =
         ParseSuccessCodes(config("SuccessCodes" + std::to_string(number))).value_or(std::vector<int32_t>{});
     const ActionResult result = SingleAction(host, state, config, carrier, successCodes);
+    if (result.outcome == ActionOutcome::kClosing) view.CloseMainWindow();
     run.entries.push_back({record.Text, result.verdict, result.code, result.ran});
     host.Outcome(record.Text, result.verdict, result.code);
     // Unattended, the exit action ends the run.

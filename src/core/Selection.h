@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/CodePageText.h"
+#include "core/LauncherView.h"
 #include "core/UpperCase.h"
 #include "core/SingleAction.h"
 #include "core/Startup.h"
@@ -77,7 +78,7 @@ std::string CompletionText(const ConfigLookup& config, const std::vector<Install
 // list order after its notice, then the completion message when any entry
 // was taken up. An entry number that is no integer raises LauncherError
 // and ends the run; one outside the table is skipped with a message.
-InstallRun RunSelection(LauncherHost& host, ActionState& state, const ConfigLookup& config,
+InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& state, const ConfigLookup& config,
                         const std::vector<Actions>& table, const std::vector<LaunchAct>& entries);
 
 }  // namespace launcher

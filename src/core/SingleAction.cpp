@@ -69,7 +69,6 @@ class Runner {
 bool Runner::RunOnce() {
   std::string text = sender_.ButtonAction;
   if (IsExitAction(text)) {
-    host_.CloseMainWindow();
     result_.outcome = ActionOutcome::kClosing;
     return false;
   }

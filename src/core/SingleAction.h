@@ -43,7 +43,7 @@ struct ActionRequest {
 
 enum class ActionOutcome {
   kDone,
-  kClosing,  // the exit action closed the main window: the sender must not react to its release
+  kClosing,  // the exit action: the main window is to close, and the sender must not react to its release
 };
 
 enum class StartWay { kPlain, kAssisted, kElevated };

@@ -16,6 +16,10 @@ void RecordingView::ShowPage(LauncherPage shown) {
   if (record_) record_(HostEvent::Page(shown));
 }
 
+void RecordingView::CloseMainWindow() {
+  if (record_) record_(HostEvent::Of(HostEvent::Kind::kCloseMainWindow));
+}
+
 void RecordingView::FillRows(const std::vector<ChecklistRow>& filled) {
   rows.clear();
   rowDescriptions.clear();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Config.h"
 #include "core/LauncherView.h"
 #include "core/Selection.h"
 #include "core/Startup.h"
@@ -25,6 +26,7 @@ class RecordingView : public LauncherView {
 
   explicit RecordingView(std::function<void(HostEvent)> record = {}) : record_(std::move(record)) {}
 
+  void SetCharset(uint8_t given) override { charset = given; }
   void SetTitle(const std::string& text) override { title = text; }
   void SetInstallCaption(const std::string& caption) override { installCaption = caption; }
   void SetCancelCaption(const std::string& caption) override { cancelCaption = caption; }
@@ -39,7 +41,9 @@ class RecordingView : public LauncherView {
   void SelectRow(int row) override;
   void SetInfoText(const std::string& text) override { infoText = text; }
   void SetStageLit(int index, bool lit) override { litStages.at(static_cast<size_t>(index)) = lit; }
+  void CloseMainWindow() override;
 
+  uint8_t charset = kDefaultCharset;
   std::string title, installCaption, cancelCaption, dialogTitle, componentInfo, infoText;
   std::array<MenuButton, kMenuButtonCount + 1> menuButtons;  // 1 to 11
   std::vector<uint8_t> menuBackground, selectionBackground;

@@ -71,9 +71,6 @@ class ScriptedHost : public LauncherHost {
   std::string ToNarrow(std::u16string_view text) override;
   std::string UpperCase(std::string_view text) override;
   LeadBytes CodePageLeadBytes() override { return LeadBytes::ForCodePage(codePage); }
-  void SetCharset(uint8_t charset) override { charset_ = charset; }
-  // What start-up last gave the windows.
-  uint8_t Charset() const { return charset_; }
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
   Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
@@ -97,7 +94,6 @@ class ScriptedHost : public LauncherHost {
   uint32_t LastStartError() override { return lastStartError_; }
   std::string LastErrorText() override { return lastErrorText; }
   void ForceForeground() override { Record(HostEvent::Of(HostEvent::Kind::kForeground)); }
-  void CloseMainWindow() override { Record(HostEvent::Of(HostEvent::Kind::kCloseMainWindow)); }
 
  private:
   // The next scripted answer, recorded as the question's event.
@@ -108,7 +104,6 @@ class ScriptedHost : public LauncherHost {
 
   uint32_t lastStartError_ = 0;
   int starts_ = 0;
-  uint8_t charset_ = kDefaultCharset;
 };
 
 }  // namespace launcher

@@ -20,9 +20,7 @@ constexpr int kDesignedLeft = 493, kDesignedTop = 406;
 
 TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool unattended)
     : application_(application),
-      host_(application,
-            {[this](uint8_t charset) { setCharset(charset); }, [this] { Close(); }, [this] { return closeHeld_; }},
-            log),
+      host_(application, log),
       logged_(host_, log),
       session_(logged_, *this) {
   host_.SetUnattended(unattended);
@@ -265,9 +263,14 @@ void TInstallWindows::Close() {
   PostQuitMessage(0);
 }
 
+void TInstallWindows::CloseMainWindow() {
+  logged_.Log(Describe(HostEvent::Of(HostEvent::Kind::kCloseMainWindow)));
+  Close();
+}
+
 void TInstallWindows::CloseWhenIdle() {
-  if (handling_ > 0 || !closeHeld_) return;
-  closeHeld_ = false;
+  if (handling_ > 0 || !application_.CloseHeld()) return;
+  application_.SetCloseHeld(false);
   logged_.Log("close: carried out, the program has ended");
   Close();
 }
@@ -281,8 +284,8 @@ LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       // While a program runs the window stays, so that the user learns how
       // the installation ended; the launcher ends after it.
       if (handling_ > 0) {
-        if (!closeHeld_) logged_.Log("close: held until the running program has ended");
-        closeHeld_ = true;
+        if (!application_.CloseHeld()) logged_.Log("close: held until the running program has ended");
+        application_.SetCloseHeld(true);
         return 0;
       }
       Close();

@@ -91,6 +91,7 @@ class TInstallWindows : private LauncherView {
   void CloseWhenIdle();
 
   // What the session asks of the screen.
+  void SetCharset(uint8_t charset) override { setCharset(charset); }
   void SetTitle(const std::string& title) override;
   void SetInstallCaption(const std::string& caption) override { SetFittedCaption(*btnInstall, caption); }
   void SetCancelCaption(const std::string& caption) override { SetFittedCaption(*btnCancel, caption); }
@@ -107,6 +108,7 @@ class TInstallWindows : private LauncherView {
   void SelectRow(int row) override { InstallChecks->SetItemIndex(row); }
   void SetInfoText(const std::string& text) override { InfoText->SetCaption(AsDrawnLineBreaks(text)); }
   void SetStageLit(int index, bool lit) override;
+  void CloseMainWindow() override;
   static void SetFittedCaption(TInstallButton& button, const std::string& caption);
 
   Application& application_;
@@ -125,7 +127,6 @@ class TInstallWindows : private LauncherView {
   TInstallButton* menuOpener_ = nullptr;  // the menu button that opened the selection page
   bool startupFailed_ = false;
   int handling_ = 0;         // event handlers under way (a program may be running)
-  bool closeHeld_ = false;   // a close asked for while one was
 
   std::unique_ptr<MessageWindows> Messages;
   std::unique_ptr<TPanel> Page1;

@@ -12,9 +12,8 @@
 
 namespace launcher {
 
-Win32Host::Win32Host(Application& application, MainWindowCalls mainWindow, LogSink* log)
+Win32Host::Win32Host(Application& application, LogSink* log)
     : application_(application),
-      mainWindow_(std::move(mainWindow)),
       log_(log),
       locale_(static_cast<uint32_t>(GetThreadLocale())) {}
 
@@ -49,10 +48,6 @@ std::string Win32Host::UpperCase(std::string_view text) {
 }
 
 LeadBytes Win32Host::CodePageLeadBytes() { return SystemLeadBytes(); }
-
-void Win32Host::SetCharset(uint8_t charset) {
-  if (mainWindow_.setCharset) mainWindow_.setCharset(charset);
-}
 
 void Win32Host::ShowInfoDialog(const std::string& title, const std::string& text) {
   if (unattended_) return;
@@ -131,10 +126,6 @@ std::string Win32Host::LastErrorText() { return SystemErrorText(lastStartError_)
 
 void Win32Host::ForceForeground() {
   if (!unattended_) ForceForegroundWindow(application_.Window());
-}
-
-void Win32Host::CloseMainWindow() {
-  if (mainWindow_.close) mainWindow_.close();
 }
 
 }  // namespace launcher

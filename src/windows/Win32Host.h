@@ -2,8 +2,6 @@
 // services, its own message windows and the application window.
 #pragma once
 
-#include <functional>
-
 #include "core/LauncherHost.h"
 #include "core/LoggedHost.h"
 #include "windows/MessageWindows.h"
@@ -13,18 +11,10 @@ namespace launcher {
 
 class Win32Host : public LauncherHost {
  public:
-  // The main window's part: its fonts' character set, closing it, and
-  // whether a close is being held.
-  struct MainWindowCalls {
-    std::function<void(uint8_t)> setCharset;
-    std::function<void()> close;
-    std::function<bool()> closeRequested;
-  };
-
   // Takes the thread locale now: it is the one of program start. The
   // message windows are attached once they exist. What the waits see goes
   // to `log`, when there is one.
-  Win32Host(Application& application, MainWindowCalls mainWindow, LogSink* log = nullptr);
+  explicit Win32Host(Application& application, LogSink* log = nullptr);
   void AttachMessages(MessageWindows& messages) { messages_ = &messages; }
   // Unattended, nothing is shown: no message window, box or notice, and the
   // launcher never comes to the front. (What is not shown is logged.)
@@ -43,7 +33,6 @@ class Win32Host : public LauncherHost {
   std::string ToNarrow(std::u16string_view text) override;
   std::string UpperCase(std::string_view text) override;
   LeadBytes CodePageLeadBytes() override;
-  void SetCharset(uint8_t charset) override;
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
   Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
@@ -61,13 +50,12 @@ class Win32Host : public LauncherHost {
   StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show,
                             WaitScope scope) override;
   uint32_t WaitWhileInstallerBusy(const std::string& title, const std::string& text) override;
-  bool CloseRequested() override { return mainWindow_.closeRequested && mainWindow_.closeRequested(); }
+  bool CloseRequested() override { return application_.CloseHeld(); }
   std::optional<std::string> FindProgram(const std::string& name) override;
   uint32_t LastStartError() override { return lastStartError_; }
   std::string LastErrorText() override;
 
   void ForceForeground() override;
-  void CloseMainWindow() override;
 
  private:
   // After every wait: what the user clicked or typed meanwhile is dropped.
@@ -78,7 +66,6 @@ class Win32Host : public LauncherHost {
   }
 
   Application& application_;
-  MainWindowCalls mainWindow_;
   LogSink* log_;
   MessageWindows* messages_ = nullptr;
   uint32_t locale_;

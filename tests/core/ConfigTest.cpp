@@ -14,7 +14,6 @@ using test::Fixture;
 
 struct Loaded {
   Configuration config;
-  uint8_t charsetGiven = 0;
   std::string error;
   std::u16string Get(const std::string& key) const { return config.ConfigStrings->Get(key); }
 };
@@ -22,7 +21,6 @@ struct Loaded {
 Loaded Load(const std::string& disc, uint32_t locale = 0x0409, uint32_t osMajor = 6,
             const std::string& systemRoot = "C:\\WINDOWS") {
   DiscFolderHost host(Fixture("discs/" + disc), locale, osMajor, systemRoot);
-  host.SetCharset(0);
   ZipArchive archive;
   Loaded loaded;
   try {
@@ -30,7 +28,6 @@ Loaded Load(const std::string& disc, uint32_t locale = 0x0409, uint32_t osMajor 
   } catch (const ArchiveError& e) {
     loaded.error = e.what();
   }
-  loaded.charsetGiven = host.Charset();
   return loaded;
 }
 
@@ -41,7 +38,7 @@ TEST(Config, LoadsTheEnglishDefaultSection) {
   EXPECT_EQ(l.config.PropertiesMember, "com/vestrel/integration/tools/launcher/launcher_windows.properties");
   EXPECT_EQ(l.config.PathDelimiter, "\\");
   EXPECT_EQ(l.config.ShellLauncher, "C:\\WINDOWS\\explorer.exe");
-  EXPECT_EQ(l.charsetGiven, kDefaultCharset);
+  EXPECT_EQ(l.config.Charset, kDefaultCharset);
   EXPECT_EQ(l.Get("ActionTotal"), u"2");
   EXPECT_EQ(l.Get("Button2Action"), u"$IE $PWD\\docs\\index.htm");
   EXPECT_EQ(l.Get("LauncherPartner"), u"");
@@ -72,7 +69,7 @@ TEST(Config, LanguageChoosesMemberSuffixAndCharset) {
                         Case{0x0411, "_ja", 128}}) {
     Loaded l = Load("basic", c.locale);
     EXPECT_EQ(l.config.LanguageSuffix, c.suffix) << std::hex << c.locale;
-    EXPECT_EQ(l.charsetGiven, c.charset) << std::hex << c.locale;
+    EXPECT_EQ(l.config.Charset, c.charset) << std::hex << c.locale;
     EXPECT_EQ(l.config.PropertiesMember,
               std::string("com/vestrel/integration/tools/launcher/launcher_windows") + c.suffix + ".properties");
   }
@@ -97,13 +94,13 @@ TEST(Config, ShellLauncherFollowsTheWindowsVersion) {
   EXPECT_EQ(Load("basic", 0x409, 6, "").config.ShellLauncher, "\\explorer.exe");
 }
 
-TEST(Config, MissingArchiveFailsAtExtractionAfterTheCharsetIsSet) {
-  Loaded l = Load("no-jar");
+TEST(Config, MissingArchiveFailsAtExtractionAfterTheCharsetIsChosen) {
+  Loaded l = Load("no-jar", 0x0411);
   EXPECT_EQ(l.error, kArchiveNotOpen);
   EXPECT_EQ(l.config.ConfigStrings, nullptr);
   EXPECT_EQ(l.config.LongestButtonText, "");
   EXPECT_EQ(l.config.ConfigSection, "ENT");
-  EXPECT_EQ(l.charsetGiven, kDefaultCharset);
+  EXPECT_EQ(l.config.Charset, kShiftJisCharset);
 }
 
 TEST(Config, ArchiveThatIsNoZipFailsWhenOpened) {

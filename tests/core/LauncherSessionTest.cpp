@@ -50,7 +50,7 @@ TEST_F(LauncherSessionTest, StartUpSetsTheMenuUpFromTheDisc) {
   EXPECT_EQ(host.events, Events{"page: menu"});
   EXPECT_EQ(session.State().CurrentDiscTitle, "Actions disc");
   EXPECT_EQ(session.ActionTable().size(), 3u);
-  EXPECT_EQ(host.Charset(), kDefaultCharset);
+  EXPECT_EQ(view.charset, kDefaultCharset);
 }
 
 TEST_F(LauncherSessionTest, TryingADiscChangeLeavesTheDiscStateAsItWas) {

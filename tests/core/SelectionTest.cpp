@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "sim/RecordingView.h"
 #include "sim/ScriptedHost.h"
 #include "core/Selection.h"
 #include "core/Texts.h"
@@ -64,7 +65,7 @@ class RunSelectionTest : public testing::Test {
 
   Events Run(std::vector<LaunchAct> entries) {
     host.events.clear();
-    RunSelection(host, state, host.config, table, entries);
+    RunSelection(host, view, state, host.config, table, entries);
     return host.events;
   }
 
@@ -76,6 +77,7 @@ class RunSelectionTest : public testing::Test {
                                                {"InstallProgressMessage", "Now installing:"},
                                                {"InstallCompleteMessage", "Done.<br>Thank you."}};
   ScriptedHost host;
+  RecordingView view{[this](HostEvent event) { host.Record(std::move(event)); }};
   ActionState state;
   std::vector<Actions> table;
 };
@@ -106,7 +108,7 @@ TEST_F(RunSelectionTest, FailedActionsStillCountAndAssistedEntriesStartAssisted)
 TEST_F(RunSelectionTest, AnEntryNumberThatIsNoIntegerEndsTheRun) {
   host.events.clear();
   try {
-    RunSelection(host, state, host.config, table, {{"Action1", true}, {"Actionx", true}, {"Action2", true}});
+    RunSelection(host, view, state, host.config, table, {{"Action1", true}, {"Actionx", true}, {"Action2", true}});
     FAIL() << "no error";
   } catch (const LauncherError& error) {
     EXPECT_STREQ(error.what(), "'x' is not a valid integer value");

@@ -51,9 +51,9 @@ class SingleActionTest : public testing::Test {
   ActionOutcome outcome = ActionOutcome::kDone;
 };
 
-TEST_F(SingleActionTest, ExitClosesTheWindowAndNothingElse) {
+TEST_F(SingleActionTest, ExitAsksForTheCloseAndDoesNothingElse) {
   host.registryError = "Invalid data type for 'PathName'";
-  EXPECT_EQ(Run("$EXIT$"), Events{"close main window"});
+  EXPECT_EQ(Run("$EXIT$"), Events{});
   EXPECT_EQ(outcome, ActionOutcome::kClosing);
   // With a blank it is no exit: the empty last word is looked for.
   host.registryError.reset();

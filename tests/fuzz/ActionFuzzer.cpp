@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "sim/RecordingView.h"
 #include "sim/ScriptedHost.h"
 #include "core/Selection.h"
 #include "core/SingleAction.h"
@@ -36,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<launcher::LaunchAct> entries(3);
   launcher::FillExecutionList(text, entries, host.CodePageLeadBytes());
   try {
-    launcher::RunSelection(host, state, host.config, table, entries);
+    launcher::RecordingView view;
+    launcher::RunSelection(host, view, state, host.config, table, entries);
   } catch (const launcher::LauncherError&) {
   }
   return 0;

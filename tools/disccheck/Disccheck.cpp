@@ -145,7 +145,7 @@ int Config(const Options& options, std::ostream& out, std::ostream& err) {
   auto utf8 = [&disc](const std::string& narrow) { return Utf8(*disc, narrow); };
   out << "section: " << utf8(config.ConfigSection) << "\n"
       << "properties: " << config.PropertiesMember << "\n"
-      << "charset: " << static_cast<int>(disc->host->Charset()) << "\n"
+      << "charset: " << static_cast<int>(config.Charset) << "\n"
       << "shell-launcher: " << utf8(config.ShellLauncher) << "\n"
       << "longest-button-text: " << utf8(config.LongestButtonText) << "\n"
       << "entries: " << config.Entries.size() << "\n";

@@ -40,6 +40,10 @@ class Application {
 
   // True once the quit request has been taken from the queue.
   bool Terminated() const { return terminated_; }
+  // A close asked for while the application was busy, carried out once it
+  // is idle: whoever is busy may look, and stop early.
+  void SetCloseHeld(bool held) { closeHeld_ = held; }
+  bool CloseHeld() const { return closeHeld_; }
 
   // Handles one pending message; false when there was none.
   bool ProcessMessage();
@@ -66,6 +70,7 @@ class Application {
   std::string title_;
   bool hidden_;
   bool terminated_ = false;
+  bool closeHeld_ = false;
   HWND window_ = nullptr;
   HICON icon_ = nullptr;
   ErrorWording wording_ = nullptr;
