@@ -11,6 +11,10 @@ namespace launcher {
 
 enum class LauncherPage { kMenu, kSelection };
 
+// A page's size, the main window's client: a disc's background picture is
+// drawn for it.
+inline constexpr int kPageWidth = 600, kPageHeight = 400;
+
 // A checklist row: its text, and the description the pointer shows for it
 // (line breaks as LF CR), which a screen reader reads for the row.
 struct ChecklistRow {

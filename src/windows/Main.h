@@ -35,8 +35,8 @@ inline constexpr char kQueryCancelAutoPlay[] = "QueryCancelAutoPlay";
 
 class TInstallWindows : private LauncherView {
  public:
-  static constexpr int kClientWidth = 600;
-  static constexpr int kClientHeight = 400;
+  static constexpr int kClientWidth = kPageWidth;
+  static constexpr int kClientHeight = kPageHeight;
 
   // Creates the window hidden; its creation runs FormCreate. With a log,
   // everything the session does is written to it. An unattended launcher

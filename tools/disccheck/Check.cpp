@@ -130,9 +130,9 @@ void DiscChecker::CheckCompound(int button, const std::string& list) {
                                                  "it lights MANAGE");
           }
         }
-      } catch (const LauncherError&) {
-        Error(key, "'" + Text(item) + "' has no action number: installing stops there with \"'" + Text(number) +
-                       "' is not a valid integer value\"");
+      } catch (const LauncherError& error) {
+        Error(key, "'" + Text(item) + "' has no action number: installing stops there with \"" + Text(error.what()) +
+                       "\"");
       }
     }
   }
@@ -196,10 +196,11 @@ void DiscChecker::CheckBackgrounds() {
     const JpegResult picture = DecodeJpeg(bytes->data(), bytes->size());
     if (!picture.ok) {
       report_.Warn("install.jar/" + member, 0, picture.error + ": the designed background is shown");
-    } else if (picture.bitmap.width != 600 || picture.bitmap.height != 400) {
+    } else if (picture.bitmap.width != kPageWidth || picture.bitmap.height != kPageHeight) {
       report_.Warn("install.jar/" + member, 0,
                    "is " + std::to_string(picture.bitmap.width) + " x " + std::to_string(picture.bitmap.height) +
-                       ", not 600 x 400: it is shown unscaled from the top left");
+                       ", not " + std::to_string(kPageWidth) + " x " + std::to_string(kPageHeight) +
+                       ": it is shown unscaled from the top left");
     }
   }
 }
@@ -336,7 +337,7 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
   CheckLauncherPrograms(folder, report);
   if (!std::filesystem::is_regular_file(DiscFolderHost::SystemPath(folder + "\\install.jar"))) {
     report.Error("install.jar", 0,
-                 "missing: the launcher stops at start with \"Archive does not exist - Filename is blank.\"");
+                 "missing: the launcher stops at start with \"" + WithFinalFullStop(kArchiveNotOpen) + "\"");
     return;
   }
   std::vector<uint32_t> languages = options.languages;
