@@ -34,7 +34,7 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
       queryCancelAutoPlay_(RegisterWindowMessageA("QueryCancelAutoPlay") & 0xFFFF) {
   RegisterWindowClass(layout_.className, BoundWindowProc<TMessageForm>, GetSysColorBrush(COLOR_BTNFACE), 0,
                       LauncherIcon());
-  RegisterWindowClass(kMessageTextClass, TextProc);
+  RegisterWindowClass(kMessageTextClass, BoundWindowProc<TextWindow>);
   // One picture for all four windows, decoded when first shown.
   static const SharedPicture artwork = Picture::FromResource(IDR_DIALOG_ART);
   artwork_ = artwork;
@@ -46,11 +46,10 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
   CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, frame.right - frame.left,
                   frame.bottom - frame.top, owner, nullptr, GetModuleHandleA(nullptr), this);
   keptFocus_ = KeptFocus(window_);
-  messageText_ = CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, layout_.textLeft, layout_.textTop,
-                                 layout_.textWidth, layout_.textHeight, window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)),
-                                 GetModuleHandleA(nullptr), this);
-  messageAccessible_ = std::make_unique<AccessibleWindow>(messageText_, static_cast<AccessibleItems&>(*this),
+  CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, layout_.textLeft, layout_.textTop,
+                  layout_.textWidth, layout_.textHeight, window_,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)), GetModuleHandleA(nullptr), &text_);
+  messageAccessible_ = std::make_unique<AccessibleWindow>(text_.window_, static_cast<AccessibleItems&>(*this),
                                                           ROLE_SYSTEM_STATICTEXT);
   for (const MessageButton& button : layout_.buttons) {
     HWND handle = CreateWindowExA(0, "BUTTON", button.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
@@ -71,14 +70,14 @@ void TMessageForm::SetMessageCharset(BYTE charset) {
   messageFont_ = CreateSansSerif(-13, true, charset);
   buttonFont_ = CreateSansSerif(-11, false, charset);
   for (HWND button : buttons_) SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.Get()), TRUE);
-  InvalidateRect(messageText_, nullptr, FALSE);
+  InvalidateRect(text_.window_, nullptr, FALSE);
 }
 
 void TMessageForm::Prepare(const std::string& title, const std::string& text) {
   PlaceOnScreen(window_);
   SetWindowTextA(window_, title.c_str());
-  SetWindowTextA(messageText_, text.c_str());
-  InvalidateRect(messageText_, nullptr, FALSE);
+  SetWindowTextA(text_.window_, text.c_str());
+  InvalidateRect(text_.window_, nullptr, FALSE);
   messageAccessible_->Notify(EVENT_OBJECT_NAMECHANGE, -1);
 }
 
@@ -162,15 +161,15 @@ bool TMessageForm::PreTranslateKey(const MSG& msg) {
 }
 
 std::string TMessageForm::MessageTextAsDrawn() const {
-  std::string raw(static_cast<size_t>(std::max(GetWindowTextLengthA(messageText_), 0)) + 1, '\0');
-  raw.resize(static_cast<size_t>(std::max(GetWindowTextA(messageText_, raw.data(), static_cast<int>(raw.size())), 0)));
+  std::string raw(static_cast<size_t>(std::max(GetWindowTextLengthA(text_.window_), 0)) + 1, '\0');
+  raw.resize(static_cast<size_t>(std::max(GetWindowTextA(text_.window_, raw.data(), static_cast<int>(raw.size())), 0)));
   return AsDrawnLineBreaks(raw);
 }
 
 void TMessageForm::PaintMessageText() {
-  PaintScope paint(messageText_);
+  PaintScope paint(text_.window_);
   RECT client;
-  GetClientRect(messageText_, &client);
+  GetClientRect(text_.window_, &client);
   const int width = client.right, height = client.bottom;
   // Drawn off screen over the artwork behind the label, then copied.
   MemoryDc buffer(paint.Get());
@@ -192,36 +191,24 @@ void TMessageForm::PaintMessageText() {
   BitBlt(paint.Get(), 0, 0, width, height, buffer.Get(), 0, 0, SRCCOPY);
 }
 
-LRESULT CALLBACK TMessageForm::TextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // The label belongs to its form: the form's object comes with its creation.
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrA(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+LRESULT TMessageForm::HandleTextMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      PaintMessageText();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETTEXT:
+      InvalidateRect(text_.window_, nullptr, FALSE);
+      break;
+    case WM_GETOBJECT:
+      if (!messageAccessible_) break;
+      if (const LRESULT answer = messageAccessible_->Answer(wParam, lParam)) return answer;
+      break;
+    default:
+      break;
   }
-  auto* self = reinterpret_cast<TMessageForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  // No failure crosses back into the system, whatever the message.
-  return self->application_.Guarded(
-      [&]() -> LRESULT {
-        switch (message) {
-          case WM_PAINT:
-            self->PaintMessageText();
-            return 0;
-          case WM_ERASEBKGND:
-            return 1;
-          case WM_SETTEXT:
-            InvalidateRect(window, nullptr, FALSE);
-            break;
-          case WM_GETOBJECT:
-            if (!self->messageAccessible_) break;
-            if (const LRESULT answer = self->messageAccessible_->Answer(wParam, lParam)) return answer;
-            break;
-          default:
-            break;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-      },
-      LRESULT{0});
+  return DefWindowProcA(text_.window_, message, wParam, lParam);
 }
 
 LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

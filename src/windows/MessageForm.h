@@ -52,7 +52,7 @@ class TMessageForm : private AccessibleItems {
   TMessageForm& operator=(const TMessageForm&) = delete;
 
   HWND Handle() const { return window_; }
-  HWND MessageText() const { return messageText_; }
+  HWND MessageText() const { return text_.window_; }
 
   // The character set of the message's and the buttons' fonts.
   void SetMessageCharset(BYTE charset);
@@ -72,8 +72,17 @@ class TMessageForm : private AccessibleItems {
  private:
   template <typename T>
   friend LRESULT CALLBACK BoundWindowProc(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK TextProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The message text's own window; what it is sent, the form handles.
+  struct TextWindow {
+    Application& application_;
+    TMessageForm& form_;
+    HWND window_ = nullptr;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+      return form_.HandleTextMessage(message, wParam, lParam);
+    }
+  };
+  LRESULT HandleTextMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool PreTranslateKey(const MSG& msg);
   void PaintMessageText();
   std::string MessageTextAsDrawn() const;
@@ -87,7 +96,7 @@ class TMessageForm : private AccessibleItems {
   MessageLayout layout_;
   UINT queryCancelAutoPlay_;
   HWND window_ = nullptr;
-  HWND messageText_ = nullptr;
+  TextWindow text_{application_, *this};
   std::vector<HWND> buttons_;
   KeptFocus keptFocus_{nullptr};  // made for the window once it exists
   SharedPicture artwork_;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "windows/kit/Panel.h"
+#include "windows/kit/WindowClass.h"
 
 namespace launcher {
 
@@ -13,9 +14,7 @@ TCheckListBox::TCheckListBox(Application& application, HWND parent, int left, in
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                                 LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                             left, top, width, height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  listProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+  BindSubclass(*this);
   ListBox_SetItemHeight(window_, 0, kItemHeight);
   SetFont(font);
   accessible_ = std::make_unique<AccessibleWindow>(window_, static_cast<AccessibleItems&>(*this), ROLE_SYSTEM_LIST);
@@ -124,13 +123,8 @@ void TCheckListBox::DrawItem(const DRAWITEMSTRUCT& item) {
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &textArea);
 }
 
-LRESULT CALLBACK TCheckListBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TCheckListBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
-}
-
 LRESULT TCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC list = listProc_;
+  const WNDPROC list = baseProc_;
   const HWND window = window_;
   switch (message) {
     case WM_MOUSEMOVE:
@@ -158,10 +152,6 @@ LRESULT TCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kReflectedDrawItem:
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list));
-      window_ = nullptr;
-      break;
     default:
       break;
   }

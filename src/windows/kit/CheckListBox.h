@@ -46,7 +46,10 @@ class TCheckListBox : private AccessibleItems {
   void DrawItem(const DRAWITEMSTRUCT& item);
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename T>
+  friend LRESULT CALLBACK BoundSubclassProc(HWND, UINT, WPARAM, LPARAM);
+  template <typename T>
+  friend void BindSubclass(T&);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Toggle(int row);
   std::string ItemText(int row) const;
@@ -60,7 +63,7 @@ class TCheckListBox : private AccessibleItems {
 
   Application& application_;
   HWND window_ = nullptr;
-  WNDPROC listProc_ = nullptr;
+  WNDPROC baseProc_ = nullptr;  // the list box's own procedure
   std::vector<std::string> descriptions_;  // by row, line breaks as drawn
   std::unique_ptr<AccessibleWindow> accessible_;
 };

@@ -11,22 +11,6 @@ namespace {
 
 constexpr char kPanelClass[] = "TPanel";
 
-// The tool of a control: its text, which the tooltip copies, and its
-// rectangle while it is visible and has a text. A control without a text
-// gets an empty rectangle, so that a background picture under the buttons
-// does not take the pointer for itself.
-TOOLINFOA ToolFor(HWND panel, TControl* control, std::string& text) {
-  TOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;  // understood by every version of the control
-  tool.uFlags = TTF_SUBCLASS;
-  tool.hwnd = panel;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  text = control->TooltipText();
-  tool.lpszText = text.data();
-  if (control->Visible() && !text.empty()) tool.rect = control->BoundsRect();
-  return tool;
-}
-
 bool Intersects(const RECT& a, const RECT& b) {
   RECT overlap;
   return IntersectRect(&overlap, &a, &b) != 0;
@@ -41,15 +25,14 @@ TPanel::TPanel(Application& application, HWND parent, int left, int top, int wid
   RegisterWindowClass(kPanelClass, BoundWindowProc<TPanel>, nullptr, CS_DBLCLKS);
   CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                   left, top, width, height, parent, nullptr, GetModuleHandleA(nullptr), this);
-  accessible_ = std::make_unique<AccessibleWindow>(window_, static_cast<AccessibleItems&>(*this), ROLE_SYSTEM_CLIENT);
-  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                             0, window_, nullptr, GetModuleHandleA(nullptr), nullptr);
+  accessibility_ = std::make_unique<PanelAccessibility>(*this);
+  tooltips_ = std::make_unique<PanelTooltips>(window_);
 }
 
 TPanel::~TPanel() {
-  accessible_.reset();
+  accessibility_.reset();
   for (TControl* control : std::vector<TControl*>(controls_)) control->SetParent(nullptr);
-  if (tooltip_) DestroyWindow(tooltip_);
+  tooltips_.reset();
   if (window_) DestroyWindow(window_);
 }
 
@@ -73,7 +56,7 @@ void TPanel::FocusControl(TControl* control) {
 void TPanel::FocusedChanged() {
   if (!focused_) return;
   focused_->Invalidate();
-  if (GetFocus() == window_ && accessible_) accessible_->Notify(EVENT_OBJECT_FOCUS, AccessibleIndexOf(focused_));
+  if (GetFocus() == window_ && accessibility_) accessibility_->NotifyFocus(focused_);
 }
 
 bool TPanel::ShowsFocusCue(const TControl* control) const {
@@ -86,15 +69,12 @@ void TPanel::FocusCueChanged() const {
 }
 
 void TPanel::NotifyAccessible(const TControl* control, DWORD event) const {
-  const int index = accessible_ ? AccessibleIndexOf(control) : -1;
-  if (index >= 0) accessible_->Notify(event, index);
+  if (accessibility_) accessibility_->Notify(control, event);
 }
 
 void TPanel::Add(TControl* control) {
   controls_.push_back(control);
-  std::string text;
-  TOOLINFOA tool = ToolFor(window_, control, text);
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tooltips_->Add(control);
 }
 
 void TPanel::Remove(TControl* control) {
@@ -106,17 +86,10 @@ void TPanel::Remove(TControl* control) {
     captured_ = nullptr;
     if (GetCapture() == window_) ReleaseCapture();
   }
-  std::string text;
-  TOOLINFOA tool = ToolFor(window_, control, text);
-  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tooltips_->Remove(control);
 }
 
-void TPanel::UpdateTooltip(TControl* control) {
-  std::string text;
-  TOOLINFOA tool = ToolFor(window_, control, text);
-  SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-}
+void TPanel::UpdateTooltip(TControl* control) { tooltips_->Update(control); }
 
 void TPanel::InvalidateArea(const RECT& area) { InvalidateRect(window_, &area, FALSE); }
 
@@ -208,102 +181,6 @@ void TPanel::OnButtonUp(MouseButton button, int x, int y) {
   target->MouseUp(button, x - target->Left(), y - target->Top());
 }
 
-std::vector<TPanel::AccessibleEntry> TPanel::AccessibleEntries() const {
-  std::vector<AccessibleEntry> entries;
-  for (TControl* control : controls_) {
-    if (control->Visible() && control->Accessibility().role != 0) {
-      entries.push_back({control, nullptr, control->BoundsRect()});
-    }
-  }
-  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!IsWindowVisible(child)) continue;
-    RECT bounds;
-    GetWindowRect(child, &bounds);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
-    entries.push_back({nullptr, child, bounds});
-  }
-  // Reading order, not creation order (the menu's buttons are created from
-  // the bottom up, so that each is drawn above the one below): top to
-  // bottom, and left to right along a line, where a line is what overlaps
-  // its first item by at least half the height of the taller one (so that a
-  // tall text beside a column does not pull the column into its line).
-  auto byTop = [](const AccessibleEntry& a, const AccessibleEntry& b) { return a.bounds.top < b.bounds.top; };
-  std::stable_sort(entries.begin(), entries.end(), byTop);
-  for (auto line = entries.begin(); line != entries.end();) {
-    auto end = line + 1;
-    while (end != entries.end() && std::min(line->bounds.bottom, end->bounds.bottom) - end->bounds.top >=
-                                        std::max(line->bounds.bottom - line->bounds.top,
-                                                 end->bounds.bottom - end->bounds.top) / 2) {
-      ++end;
-    }
-    std::stable_sort(line, end, [](const AccessibleEntry& a, const AccessibleEntry& b) {
-      return a.bounds.left < b.bounds.left;
-    });
-    line = end;
-  }
-  return entries;
-}
-
-int TPanel::IndexIn(const std::vector<AccessibleEntry>& entries, const TControl* control) {
-  for (size_t k = 0; k < entries.size(); ++k) {
-    if (control && entries[k].control == control) return static_cast<int>(k);
-  }
-  return -1;
-}
-
-int TPanel::AccessibleIndexOf(const TControl* control) const { return IndexIn(AccessibleEntries(), control); }
-
-int TPanel::AccessibleItemCount() const { return static_cast<int>(AccessibleEntries().size()); }
-
-AccessibleItem TPanel::AccessibleItemAt(int index) const {
-  const std::vector<AccessibleEntry> entries = AccessibleEntries();
-  if (static_cast<size_t>(index) >= entries.size()) return {};
-  const AccessibleEntry& entry = entries[static_cast<size_t>(index)];
-  AccessibleItem item;
-  if (entry.control) {
-    item = entry.control->Accessibility();
-    if (entry.control == focused_ && GetFocus() == window_) item.state |= STATE_SYSTEM_FOCUSED;
-  }
-  item.window = entry.window;
-  item.bounds = entry.bounds;
-  return item;
-}
-
-int TPanel::AccessibleFocus() const { return AccessibleIndexOf(focused_); }
-
-int TPanel::AccessibleItemAtPoint(POINT point) const {
-  const std::vector<AccessibleEntry> entries = AccessibleEntries();
-  // Child windows lie above the controls the panel paints.
-  for (size_t k = 0; k < entries.size(); ++k) {
-    if (entries[k].window && PtInRect(&entries[k].bounds, point)) return static_cast<int>(k);
-  }
-  // The topmost control there that screen readers know; a picture drawn
-  // over another one for show is looked through.
-  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    const RECT bounds = (*it)->BoundsRect();
-    const int index = PtInRect(&bounds, point) ? IndexIn(entries, *it) : -1;
-    if (index >= 0) return index;
-  }
-  return -1;
-}
-
-void TPanel::AccessibleDefaultAction(int index) {
-  const std::vector<AccessibleEntry> entries = AccessibleEntries();
-  if (static_cast<size_t>(index) >= entries.size() || !entries[static_cast<size_t>(index)].control) return;
-  PostMessageA(window_, kAccessibleAction, 0, reinterpret_cast<LPARAM>(entries[static_cast<size_t>(index)].control));
-}
-
-void TPanel::AccessibleTakeFocus(int index) {
-  const std::vector<AccessibleEntry> entries = AccessibleEntries();
-  if (static_cast<size_t>(index) >= entries.size()) return;
-  const AccessibleEntry& entry = entries[static_cast<size_t>(index)];
-  if (entry.window) {
-    SetFocus(entry.window);
-  } else {
-    FocusControl(entry.control);
-  }
-}
-
 LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
   switch (message) {
@@ -357,7 +234,7 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (focused_) focused_->Invalidate();
       return 0;
     case WM_GETOBJECT:
-      if (const LRESULT answer = accessible_ ? accessible_->Answer(wParam, lParam) : 0) return answer;
+      if (const LRESULT answer = accessibility_ ? accessibility_->Answer(wParam, lParam) : 0) return answer;
       break;
     case kAccessibleAction: {
       // The control is clicked only if it is still there to be clicked.

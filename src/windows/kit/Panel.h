@@ -2,8 +2,8 @@
 // order into one off-screen buffer (no flicker), and routes the mouse to
 // them: hit-testing, pointer enter and leave, and capture while the left
 // button is held on a control. It holds the keyboard focus for the control
-// its owner gives it to, and shows screen readers its visible controls and
-// child windows as the children of its accessible object.
+// its owner gives it to; its tooltips and what screen readers see of it
+// have classes of their own.
 #pragma once
 
 #include <windows.h>
@@ -12,10 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "windows/kit/Accessible.h"
 #include "windows/kit/Application.h"
 #include "windows/kit/Control.h"
 #include "windows/kit/Gdi.h"
+#include "windows/kit/PanelAccessibility.h"
+#include "windows/kit/PanelTooltips.h"
 
 namespace launcher {
 
@@ -23,7 +24,7 @@ namespace launcher {
 // lParam points to the DRAWITEMSTRUCT.
 inline constexpr UINT kReflectedDrawItem = WM_APP + 0x101;
 
-class TPanel : private AccessibleItems {
+class TPanel {
  public:
   TPanel(Application& application, HWND parent, int left, int top, int width, int height);
   ~TPanel();
@@ -67,8 +68,10 @@ class TPanel : private AccessibleItems {
   // Paints everything into `dc` as the screen would show it (for tests).
   void PaintTo(HDC dc, const RECT& area);
 
-  HWND Tooltip() const { return tooltip_; }
+  HWND Tooltip() const { return tooltips_->Handle(); }
   TControl* Hovered() const { return hovered_; }
+  // The hosted controls in creation order: later ones on top.
+  const std::vector<TControl*>& Controls() const { return controls_; }
 
  private:
   template <typename T>
@@ -81,27 +84,8 @@ class TPanel : private AccessibleItems {
   void SetHovered(TControl* control);
   void FocusedChanged();
 
-  // The accessible children: the visible controls screen readers read and
-  // the visible child windows, in reading order.
-  struct AccessibleEntry {
-    TControl* control;
-    HWND window;
-    RECT bounds;
-  };
-  std::vector<AccessibleEntry> AccessibleEntries() const;
-  // Where a control stands among the entries; -1 when it is not there.
-  static int IndexIn(const std::vector<AccessibleEntry>& entries, const TControl* control);
-  int AccessibleItemCount() const override;
-  AccessibleItem AccessibleItemAt(int index) const override;
-  int AccessibleFocus() const override;
-  int AccessibleItemAtPoint(POINT point) const override;
-  void AccessibleDefaultAction(int index) override;
-  void AccessibleTakeFocus(int index) override;
-  int AccessibleIndexOf(const TControl* control) const;
-
   Application& application_;
   HWND window_ = nullptr;
-  HWND tooltip_ = nullptr;
   MemoryDc measuringDc_{nullptr};
   FontSpec font_;
   std::vector<TControl*> controls_;  // creation order: later ones on top
@@ -110,7 +94,8 @@ class TPanel : private AccessibleItems {
   TControl* clicked_ = nullptr;  // the left button went down on it
   TControl* focused_ = nullptr;
   bool trackingLeave_ = false;
-  std::unique_ptr<AccessibleWindow> accessible_;
+  std::unique_ptr<PanelTooltips> tooltips_;
+  std::unique_ptr<PanelAccessibility> accessibility_;
 };
 
 }  // namespace launcher

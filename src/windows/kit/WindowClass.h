@@ -30,6 +30,30 @@ LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
+// The same for a system control's window that its object subclasses: bound
+// at once, its messages go to T::HandleMessage, guarded, which passes what it
+// does not handle to the control's own procedure (`T::baseProc_`); at
+// WM_NCDESTROY that procedure is put back and the object unbound.
+template <typename T>
+LRESULT CALLBACK BoundSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    const WNDPROC base = self->baseProc_;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    return CallWindowProcA(base, window, message, wParam, lParam);
+  }
+  return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
+}
+
+template <typename T>
+void BindSubclass(T& self) {
+  SetWindowLongPtrA(self.window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&self));
+  self.baseProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(self.window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoundSubclassProc<T>)));
+}
+
 // Registers a window class of this program once; later calls find it.
 void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background = nullptr, UINT style = 0,
                          HICON icon = nullptr);
