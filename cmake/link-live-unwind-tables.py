@@ -61,6 +61,30 @@ def kept_comdat_functions(map_file):
     return kept
 
 
+def check_table_ends_last(map_file):
+    """0 when no unwind entry is placed after crtend.o's terminator."""
+    placed = []
+    with open(map_file) as lines:
+        for line in lines:
+            entry = re.match(r"^ \.eh_frame(\$\S+)?\s+0x([0-9a-f]+)\s+0x([0-9a-f]+)\s+(\S+)", line)
+            if entry and int(entry.group(3), 16):
+                placed.append(entry.group(4))
+            elif re.match(r"^ \.eh_frame\$\S+$", line):
+                placed.append(None)  # its object follows on the next line
+            elif placed and placed[-1] is None:
+                continued = re.match(r"^\s+0x[0-9a-f]+\s+0x([0-9a-f]+)\s+(\S+)", line)
+                if continued and int(continued.group(1), 16):
+                    placed[-1] = continued.group(2)
+                else:
+                    placed.pop()
+    ends = [k for k, source in enumerate(placed) if source and source.endswith("crtend.o")]
+    if ends and ends[-1] != len(placed) - 1:
+        sys.stderr.write("link-live-unwind-tables: %d unwind entries follow the table's end\n"
+                         % (len(placed) - 1 - ends[-1]))
+        return 1
+    return 0
+
+
 def main():
     command = sys.argv[1:]
     if "-Wl,--gc-sections" not in command:
@@ -69,8 +93,11 @@ def main():
     with tempfile.TemporaryDirectory() as scratch:
         kept = None
         for attempt in range(5):
-            entries = ["KEEP(*(.eh_frame))"]
+            # crtend.o's entry ends the table with a zero length: the
+            # unwinder stops reading there, so it must come last.
+            entries = ["KEEP(*(EXCLUDE_FILE(*crtend.o) .eh_frame))"]
             entries += ["*(.eh_frame$*)"] if kept is None else ["KEEP(*(.eh_frame$%s))" % name for name in sorted(kept)]
+            entries += ["KEEP(*crtend.o(.eh_frame))"]
             script_file = os.path.join(scratch, "pass%d.x" % attempt)
             map_file = os.path.join(scratch, "pass%d.map" % attempt)
             with open(script_file, "w") as out:
@@ -80,7 +107,7 @@ def main():
                 return linked.returncode
             now_kept = kept_comdat_functions(map_file)
             if now_kept == kept:
-                return 0
+                return check_table_ends_last(map_file)
             kept = now_kept
     sys.exit("link-live-unwind-tables: the kept functions did not settle")
 

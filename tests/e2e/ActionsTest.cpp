@@ -74,6 +74,28 @@ TEST_F(ActionsTest, AProgramThatCannotStartShowsTheSystemsMessage) {
   EXPECT_EQ(box.text, text);
 }
 
+// The registry read fails deep inside the host; the failure must travel
+// back to the click's handler through every frame and end in the error box,
+// with the launcher still there.
+TEST_F(ActionsTest, ARegistryValueOfTheWrongTypeEndsTheClickInTheErrorBox) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\DiscLauncherE2E", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  const DWORD number = 7;
+  RegSetValueExA(key, "PathName", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  ClickMenu(1);
+  MessageBoxSeen box = launcher_->AnswerMessageBox();
+  RegDeleteValueA(key, "PathName");
+  RegCloseKey(key);
+  ASSERT_TRUE(box.found);
+  EXPECT_EQ(box.text, "Invalid data type for 'PathName'");  // no full stop after a quote
+  EXPECT_EQ(Recorded("record-menu.txt").size(), 0u);
+  EXPECT_TRUE(IsWindow(window_));
+  ClickMenu(7);
+  EXPECT_EQ(launcher_->WaitForExit(), 0u);
+}
+
 TEST_F(ActionsTest, ExitEndsTheLauncherWithCodeZero) {
   ClickMenu(7);
   EXPECT_EQ(launcher_->WaitForExit(), 0u);
