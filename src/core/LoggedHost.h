@@ -62,20 +62,27 @@ class LoggedHost : public LauncherHost {
   uint32_t LastStartError() override { return inner_.LastStartError(); }
   std::string LastErrorText() override { return inner_.LastErrorText(); }
 
-  void Log(const std::string& note) override { Write(note); }
+  void Log(const std::string& note) override { Note(note); }
   void Outcome(const std::string& label, Verdict verdict, int64_t code) override {
-    Write(HostEvent::Outcome(label, verdict, code));
+    Event(HostEvent::Outcome(label, verdict, code));
   }
   void Repeating(const std::string& commandLine, int repeat, int repeats) override {
-    Write(HostEvent::Repeat(commandLine, repeat, repeats));
+    Event(HostEvent::Repeat(commandLine, repeat, repeats));
   }
-  void ForceForeground() override { inner_.ForceForeground(); }
+  void ForceForeground() override {
+    Event(HostEvent::Of(HostEvent::Kind::kForeground));
+    inner_.ForceForeground();
+  }
 
- private:
-  void Write(const std::string& line) {
+ protected:
+  // Where what the host saw goes: each event as its line, and each line of
+  // its own, to the sink. The scripted host keeps the events instead.
+  virtual void Event(const HostEvent& event) { Note(Describe(event)); }
+  virtual void Note(const std::string& line) {
     if (sink_) sink_->Write(line);
   }
-  void Write(const HostEvent& event) { Write(Describe(event)); }
+
+ private:
   // After a start: its exit code, or why it did not start.
   StartResult Ended(StartResult result);
 

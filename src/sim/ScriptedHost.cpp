@@ -10,95 +10,67 @@ void ScriptedHost::Record(HostEvent event) {
   log.push_back(std::move(event));
 }
 
-std::string ScriptedHost::EnvironmentVariable(const std::string& name) {
-  return UpperCaseInCodePage(1252, name) == "SYSTEMROOT" ? systemRoot : std::string();
+void ScriptedHost::Event(const HostEvent& event) {
+  if (event.kind == HostEvent::Kind::kOutcome) {
+    log.push_back(event);
+  } else {
+    Record(event);
+  }
 }
 
-std::string ScriptedHost::ReadProfileString(const std::string&, const std::string&, const std::string&,
-                                            const std::string& fallback) {
+std::string ScriptedHost::System::EnvironmentVariable(const std::string& name) {
+  return UpperCaseInCodePage(1252, name) == "SYSTEMROOT" ? script_.systemRoot : std::string();
+}
+
+std::string ScriptedHost::System::ReadProfileString(const std::string&, const std::string&, const std::string&,
+                                                    const std::string& fallback) {
   return fallback;
 }
 
-std::string ScriptedHost::GetRegistryValue(const std::string& keyPath, const std::string& valueName) {
-  if (registryError) throw LauncherError(*registryError);
-  auto found = registry.find(keyPath + "|" + valueName);
-  return found == registry.end() ? std::string() : found->second;
+std::string ScriptedHost::System::GetRegistryValue(const std::string& keyPath, const std::string& valueName) {
+  if (script_.registryError) throw LauncherError(*script_.registryError);
+  auto found = script_.registry.find(keyPath + "|" + valueName);
+  return found == script_.registry.end() ? std::string() : found->second;
 }
 
-std::u16string ScriptedHost::ToWide(std::string_view text) { return DecodeCodePage(codePage, text); }
+std::u16string ScriptedHost::System::ToWide(std::string_view text) { return DecodeCodePage(script_.codePage, text); }
 
-std::string ScriptedHost::ToNarrow(std::u16string_view text) { return EncodeCodePage(codePage, text); }
+std::string ScriptedHost::System::ToNarrow(std::u16string_view text) {
+  return EncodeCodePage(script_.codePage, text);
+}
 
-std::string ScriptedHost::UpperCase(std::string_view text) { return UpperCaseInCodePage(codePage, text); }
+std::string ScriptedHost::System::UpperCase(std::string_view text) {
+  return UpperCaseInCodePage(script_.codePage, text);
+}
 
-Answer ScriptedHost::Asked(HostEvent::Kind kind, const std::string& title, const std::string& text,
-                           const std::string& awaitedFile) {
-  awaitedFiles.push_back(awaitedFile);
+Answer ScriptedHost::System::Asked(const std::string& awaitedFile) {
+  script_.awaitedFiles.push_back(awaitedFile);
+  std::deque<bool>& answers = script_.answers;
   const bool yes = !answers.empty() && answers.front();
   if (!answers.empty()) answers.pop_front();
-  const Answer answer = yes ? Answer::kYes : Answer::kNo;
-  Record(HostEvent::Question(kind, title, text, answer));
-  return answer;
+  return yes ? Answer::kYes : Answer::kNo;
 }
 
-void ScriptedHost::ShowInfoDialog(const std::string& title, const std::string& text) {
-  Record(HostEvent::Dialog(HostEvent::Kind::kInfo, title, text));
+StartResult ScriptedHost::System::Started(uint32_t error) {
+  const auto scripted = script_.exitCodes.find(++starts_);
+  return Started(scripted == script_.exitCodes.end() ? script_.startResult : StartResult(scripted->second), error);
 }
 
-Answer ScriptedHost::ShowOKCancelDialog(const std::string& title, const std::string& text,
-                                        const std::string& awaitedFile) {
-  return Asked(HostEvent::Kind::kOkCancel, title, text, awaitedFile);
-}
-
-Answer ScriptedHost::ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                                           const std::string& awaitedFile) {
-  return Asked(HostEvent::Kind::kRetryCancel, title, text, awaitedFile);
-}
-
-void ScriptedHost::ShowMessage(const std::string& text) { Record(HostEvent::Dialog(HostEvent::Kind::kMessage, {}, text)); }
-
-void ScriptedHost::ShowError(const std::string& text) { Record(HostEvent::Dialog(HostEvent::Kind::kError, {}, text)); }
-
-void ScriptedHost::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {
-  Record(HostEvent::Notice(title, text, seconds));
-}
-
-StartResult ScriptedHost::Started(uint32_t error) {
-  const auto scripted = exitCodes.find(++starts_);
-  return Started(scripted == exitCodes.end() ? startResult : StartResult(scripted->second), error);
-}
-
-StartResult ScriptedHost::Started(StartResult result, uint32_t error) {
+StartResult ScriptedHost::System::Started(StartResult result, uint32_t error) {
   if (!result) lastStartError_ = error;
   return result;
 }
 
-StartResult ScriptedHost::RunWinProcess(const std::string& commandLine, int16_t, WaitScope scope) {
-  Record(HostEvent::Start(StartWay::kPlain, scope, commandLine));
-  return Started(startError);
-}
-
-StartResult ScriptedHost::WinExecAndWait32(const std::string& commandLine, int16_t, WaitScope scope) {
-  Record(HostEvent::Start(StartWay::kAssisted, scope, commandLine));
-  return Started(startError);
-}
-
-StartResult ScriptedHost::StartElevated(const std::string& program, const std::string& parameters, int16_t,
-                                        WaitScope scope) {
-  Record(HostEvent::Start(StartWay::kElevated, scope, program, parameters));
-  return Started(elevatedResult, elevatedError);
-}
-
-uint32_t ScriptedHost::WaitWhileInstallerBusy(const std::string&, const std::string&) {
-  if (installerBusySeconds.empty()) return 0;
-  const uint32_t seconds = installerBusySeconds.front();
-  installerBusySeconds.pop_front();
-  if (seconds > 0) Record(HostEvent::InstallerBusy(seconds));
+uint32_t ScriptedHost::System::WaitWhileInstallerBusy(const std::string&, const std::string&) {
+  std::deque<uint32_t>& busy = script_.installerBusySeconds;
+  if (busy.empty()) return 0;
+  const uint32_t seconds = busy.front();
+  busy.pop_front();
   return seconds;
 }
 
-std::optional<std::string> ScriptedHost::FindProgram(const std::string& name) {
-  return fileExists(name) ? std::optional<std::string>(name) : std::nullopt;
+std::optional<std::string> ScriptedHost::System::FindProgram(const std::string& name) {
+  return script_.fileExists(name) ? std::optional<std::string>(name) : std::nullopt;
 }
 
 }  // namespace launcher

@@ -2,8 +2,9 @@
 // files, program files and registry values are given, questions are
 // answered from a list (Cancel once it runs out), starts end with a given
 // result, and everything the launcher shows or starts is written down in
-// order, typed (log) and as lines (events). The tests check what it wrote;
-// disccheck's simulation prints it.
+// order, typed (log) and as lines (events), by the support log's own host:
+// the events are the ones the launcher's log writes. The tests check what
+// it wrote; disccheck's simulation prints it.
 #pragma once
 
 #include <deque>
@@ -14,14 +15,20 @@
 #include <vector>
 
 #include "core/Config.h"
-#include "core/LauncherHost.h"
-#include "core/Startup.h"
 #include "core/HostEvent.h"
+#include "core/LauncherHost.h"
+#include "core/LoggedHost.h"
+#include "core/Startup.h"
 
 namespace launcher {
 
-class ScriptedHost : public LauncherHost {
+class ScriptedHost : public LoggedHost {
  public:
+  ScriptedHost() : LoggedHost(system_, nullptr) {}
+  ScriptedHost(const ScriptedHost&) = delete;
+  ScriptedHost& operator=(const ScriptedHost&) = delete;
+
+  // What the scripted system is given:
   // The configuration that tests hand to the action runner directly.
   ConfigLookup config = [](const std::string&) { return std::string(); };
   std::function<bool(const std::string&)> fileExists = [](const std::string&) { return false; };
@@ -51,59 +58,77 @@ class ScriptedHost : public LauncherHost {
   // What the Nth start (from 1) ends with; others end with startResult.
   std::map<int, int32_t> exitCodes;
 
+
   std::vector<HostEvent> log;       // everything, what became of each action included
   std::vector<std::string> events;  // what it showed and started, one line an event (Describe)
   void Record(HostEvent event);
-  void Outcome(const std::string& label, Verdict verdict, int64_t code) override {
-    log.push_back(HostEvent::Outcome(label, verdict, code));
-  }
 
-  std::string CurrentDirectory() override { return currentDirectory; }
-  uint32_t ThreadLocale() override { return locale; }
-  uint32_t OsMajorVersion() override { return osMajorVersion; }
-  std::string EnvironmentVariable(const std::string& name) override;
-  std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
-                                const std::string& fallback) override;
-  std::unique_ptr<RandomAccessFile> OpenFile(const std::string&) override { return nullptr; }
-  bool IsFilePresent(const std::string& name) override { return fileExists(name); }
-  std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
-  std::u16string ToWide(std::string_view text) override;
-  std::string ToNarrow(std::u16string_view text) override;
-  std::string UpperCase(std::string_view text) override;
-  LeadBytes CodePageLeadBytes() override { return LeadBytes::ForCodePage(codePage); }
-
-  void ShowInfoDialog(const std::string& title, const std::string& text) override;
-  Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
-                            const std::string& awaitedFile) override;
-  Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                               const std::string& awaitedFile) override;
-  void ShowMessage(const std::string& text) override;
-  void ShowError(const std::string& text) override;
-  void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
-  StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) override;
-  StartResult WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) override;
-  StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show,
-                            WaitScope scope) override;
-  uint32_t WaitWhileInstallerBusy(const std::string& title, const std::string& text) override;
-  bool CloseRequested() override { return closeRequestedFromStart > 0 && starts_ >= closeRequestedFromStart; }
-  void Repeating(const std::string& commandLine, int repeat, int repeats) override {
-    Record(HostEvent::Repeat(commandLine, repeat, repeats));
-  }
-  // Programs are looked up like any other file.
-  std::optional<std::string> FindProgram(const std::string& name) override;
-  uint32_t LastStartError() override { return lastStartError_; }
-  std::string LastErrorText() override { return lastErrorText; }
-  void ForceForeground() override { Record(HostEvent::Of(HostEvent::Kind::kForeground)); }
+ protected:
+  // What became of an action goes into the log only; the support log's
+  // lines of its own are not kept.
+  void Event(const HostEvent& event) override;
+  void Note(const std::string&) override {}
 
  private:
-  // The next scripted answer, recorded as the question's event.
-  launcher::Answer Asked(HostEvent::Kind kind, const std::string& title, const std::string& text,
-                         const std::string& awaitedFile);
-  StartResult Started(uint32_t error);
-  StartResult Started(StartResult result, uint32_t error);
+  // The system the script stands for: it answers every call from the
+  // script and writes nothing down.
+  class System : public LauncherHost {
+   public:
+    explicit System(ScriptedHost& script) : script_(script) {}
 
-  uint32_t lastStartError_ = 0;
-  int starts_ = 0;
+    std::string CurrentDirectory() override { return script_.currentDirectory; }
+    uint32_t ThreadLocale() override { return script_.locale; }
+    uint32_t OsMajorVersion() override { return script_.osMajorVersion; }
+    std::string EnvironmentVariable(const std::string& name) override;
+    std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                  const std::string& fallback) override;
+    std::unique_ptr<RandomAccessFile> OpenFile(const std::string&) override { return nullptr; }
+    bool IsFilePresent(const std::string& name) override { return script_.fileExists(name); }
+    std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
+    std::u16string ToWide(std::string_view text) override;
+    std::string ToNarrow(std::u16string_view text) override;
+    std::string UpperCase(std::string_view text) override;
+    LeadBytes CodePageLeadBytes() override { return LeadBytes::ForCodePage(script_.codePage); }
+
+    void ShowInfoDialog(const std::string&, const std::string&) override {}
+    Answer ShowOKCancelDialog(const std::string&, const std::string&, const std::string& awaitedFile) override {
+      return Asked(awaitedFile);
+    }
+    Answer ShowRetryCancelDialog(const std::string&, const std::string&, const std::string& awaitedFile) override {
+      return Asked(awaitedFile);
+    }
+    void ShowMessage(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+    void ShowDelayDialog(const std::string&, const std::string&, int) override {}
+    StartResult RunWinProcess(const std::string&, int16_t, WaitScope) override { return Started(script_.startError); }
+    StartResult WinExecAndWait32(const std::string&, int16_t, WaitScope) override {
+      return Started(script_.startError);
+    }
+    StartResult StartElevated(const std::string&, const std::string&, int16_t, WaitScope) override {
+      return Started(script_.elevatedResult, script_.elevatedError);
+    }
+    uint32_t WaitWhileInstallerBusy(const std::string& title, const std::string& text) override;
+    bool CloseRequested() override {
+      return script_.closeRequestedFromStart > 0 && starts_ >= script_.closeRequestedFromStart;
+    }
+    // Programs are looked up like any other file.
+    std::optional<std::string> FindProgram(const std::string& name) override;
+    uint32_t LastStartError() override { return lastStartError_; }
+    std::string LastErrorText() override { return script_.lastErrorText; }
+    void ForceForeground() override {}
+
+   private:
+    // The next scripted answer.
+    Answer Asked(const std::string& awaitedFile);
+    StartResult Started(uint32_t error);
+    StartResult Started(StartResult result, uint32_t error);
+
+    ScriptedHost& script_;
+    uint32_t lastStartError_ = 0;
+    int starts_ = 0;
+  };
+
+  System system_{*this};
 };
 
 }  // namespace launcher
