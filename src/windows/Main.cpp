@@ -67,6 +67,7 @@ void TInstallWindows::FormCreate() {
   try {
     QueryCancelAutoPlayMsg = static_cast<uint16_t>(RegisterWindowMessageA(kQueryCancelAutoPlay));
     Messages = std::make_unique<MessageWindows>(application_, window_);
+    SetColours(SystemPalette());
     host_.AttachMessages(*Messages);
     session_.FormCreate();
   } catch (const std::exception& error) {
@@ -250,6 +251,12 @@ void TInstallWindows::setCharset(uint8_t charset) {
   Messages->SetMessageCharset(charset);
 }
 
+void TInstallWindows::SetColours(Palette palette) {
+  Page1->SetColours(palette);
+  Page2->SetColours(palette);
+  Messages->SetColours(palette);
+}
+
 void TInstallWindows::Place() { PlaceOnScreen(window_); }
 
 void TInstallWindows::Show() {
@@ -295,6 +302,11 @@ LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
           keptFocus_.OnActivate(wParam, (front_ == LauncherPage::kMenu ? Page1 : Page2)->Handle())) {
         return 0;
       }
+      break;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      // High contrast may have been switched on or off.
+      if (Messages) SetColours(SystemPalette());
       break;
     case WM_CHANGEUISTATE:
       // A top-level window takes the change for itself and its children.

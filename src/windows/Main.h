@@ -64,6 +64,8 @@ class TInstallWindows : private LauncherView {
   void FormCreate();
   void CreatePages();
   void setCharset(uint8_t charset);
+  // The colours of the pages and the message windows: the system's in high contrast.
+  void SetColours(Palette palette);
   // The event handlers, forwarded to the session.
   void InstallButtonClick(int number);
   void InstallChecksMouseMove(int x, int y);

@@ -65,6 +65,7 @@ void TInstallWindows::CreatePages() {
 
   Page1 = std::make_unique<TPanel>(application_, window_, 0, 0, kClientWidth, kClientHeight);
   bgImage1 = AddImage(*Page1, 0, 0, 600, 400, ResourcePicture(IDR_MENU_BACKGROUND));
+  bgImage1->SetBackdrop(true);
   for (int k : kStaticCreationOrder) {
     StaticImages[k] = AddImage(*Page1, kStageLeft[k], kStageTop, kStageSize, kStageSize, staticPictures[k]);
     StaticImages[k]->SetAccessibleName(kStageWords[k]);
@@ -76,6 +77,7 @@ void TInstallWindows::CreatePages() {
 
   Page2 = std::make_unique<TPanel>(application_, window_, 0, 0, kClientWidth, kClientHeight);
   bgImage2 = AddImage(*Page2, 0, 0, 600, 398, ResourcePicture(IDR_SELECTION_BACKGROUND));
+  bgImage2->SetBackdrop(true);
   for (int k = 0; k < kStageCount; ++k) {
     InactiveImages[k] = AddImage(*Page2, kStageLeft[k], kStageTop, kStageSize, kStageSize, staticPictures[k]);
     // Screen readers read the stages from these; the lit pictures above

@@ -160,6 +160,15 @@ bool TMessageForm::PreTranslateKey(const MSG& msg) {
   }
 }
 
+void TMessageForm::SetColours(Palette palette) {
+  if (palette == colours_) return;
+  colours_ = palette;
+  InvalidateRect(window_, nullptr, FALSE);
+  InvalidateRect(text_.window_, nullptr, FALSE);
+}
+
+HBITMAP TMessageForm::Artwork() const { return colours_ == Palette::kDesigned ? artwork_->Handle() : nullptr; }
+
 std::string TMessageForm::MessageTextAsDrawn() const {
   std::string raw(static_cast<size_t>(std::max(GetWindowTextLengthA(text_.window_), 0)) + 1, '\0');
   raw.resize(static_cast<size_t>(std::max(GetWindowTextA(text_.window_, raw.data(), static_cast<int>(raw.size())), 0)));
@@ -175,8 +184,10 @@ void TMessageForm::PaintMessageText() {
   MemoryDc buffer(paint.Get());
   BitmapHandle surface(CreateCompatibleBitmap(paint.Get(), width, height));
   Selection selectSurface(buffer.Get(), surface.Get());
-  FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-  DrawBitmap(buffer.Get(), artwork_->Handle(), 0, 0, width, height, layout_.textLeft, layout_.textTop);
+  FillRect(buffer.Get(), &client, GetSysColorBrush(BackgroundColour()));
+  if (HBITMAP artwork = Artwork()) {
+    DrawBitmap(buffer.Get(), artwork, 0, 0, width, height, layout_.textLeft, layout_.textTop);
+  }
 
   const std::string text = MessageTextAsDrawn();
   const UINT flags = DT_CENTER | DT_EXPANDTABS | (layout_.wrapText ? DT_WORDBREAK : 0);
@@ -219,10 +230,10 @@ LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_PAINT: {
       PaintScope paint(window_);
       RECT client{0, 0, kClientWidth, kClientHeight};
-      if (artwork_->Handle()) {
-        DrawBitmap(paint.Get(), artwork_->Handle(), 0, 0, kClientWidth, kClientHeight);
+      if (HBITMAP artwork = Artwork()) {
+        DrawBitmap(paint.Get(), artwork, 0, 0, kClientWidth, kClientHeight);
       } else {
-        FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(paint.Get(), &client, GetSysColorBrush(BackgroundColour()));
       }
       return 0;
     }

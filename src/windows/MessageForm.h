@@ -14,6 +14,7 @@
 #include "windows/kit/Application.h"
 #include "windows/kit/Gdi.h"
 #include "windows/kit/KeptFocus.h"
+#include "windows/kit/Palette.h"
 
 namespace launcher {
 
@@ -56,6 +57,8 @@ class TMessageForm : private AccessibleItems {
 
   // The character set of the message's and the buttons' fonts.
   void SetMessageCharset(BYTE charset);
+  // The colours it draws with; a change repaints.
+  void SetColours(Palette palette);
 
   // Places the form on the screen and gives it the title and the message.
   void Prepare(const std::string& title, const std::string& text);
@@ -85,6 +88,9 @@ class TMessageForm : private AccessibleItems {
   LRESULT HandleTextMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool PreTranslateKey(const MSG& msg);
   void PaintMessageText();
+  // The picture behind the form and its text; none in the system palette.
+  HBITMAP Artwork() const;
+  int BackgroundColour() const { return colours_ == Palette::kSystem ? COLOR_WINDOW : COLOR_BTNFACE; }
   std::string MessageTextAsDrawn() const;
   // Screen readers read the message as a static text with the message as its name.
   std::string AccessibleName() const override { return MessageTextAsDrawn(); }
@@ -103,6 +109,7 @@ class TMessageForm : private AccessibleItems {
   Font messageFont_;
   Font buttonFont_;
   std::unique_ptr<AccessibleWindow> messageAccessible_;
+  Palette colours_ = Palette::kDesigned;
   int modalResult_ = 0;
   bool modal_ = false;
   const SelfAnswer* selfAnswer_ = nullptr;

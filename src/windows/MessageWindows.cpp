@@ -78,4 +78,8 @@ void MessageWindows::SetMessageCharset(BYTE charset) {
   Delay.SetMessageCharset(charset);
 }
 
+void MessageWindows::SetColours(Palette palette) {
+  for (TMessageForm* form : {&Info, &OKCancel, &RetryCancel, &Delay}) form->SetColours(palette);
+}
+
 }  // namespace launcher

@@ -30,6 +30,7 @@ class MessageWindows {
   void HideNotice() { Delay.Hide(); }
 
   void SetMessageCharset(BYTE charset);
+  void SetColours(Palette palette);
 
   TMessageForm Info;
   TMessageForm OKCancel;

@@ -8,6 +8,7 @@
 
 #include "windows/kit/Image.h"
 #include "windows/kit/InstallButton.h"
+#include "windows/kit/Label.h"
 #include "windows/WindowTestSupport.h"
 
 namespace launcher {
@@ -229,6 +230,65 @@ TEST_F(InstallButtonTest, PaintsAWhiteEdgeABlackBoxAndTheCaption) {
   Picture hovered = PaintPanel();
   EXPECT_GT(hovered.Count(inner, kHighlight), 20);
   EXPECT_EQ(hovered.Count(inner, kWhite), 0);
+}
+
+// High contrast: a page with a backdrop picture under a text and a button
+// draws with the system's colours only; its picture is left out.
+TEST_F(InstallButtonTest, TheSystemPaletteDrawsOnlySystemColoursAndNoBackdrop) {
+  constexpr COLORREF kRed = RGB(255, 0, 0);
+  HDC screen = GetDC(nullptr);
+  BitmapHandle red(CreateCompatibleBitmap(screen, 600, 400));
+  ReleaseDC(nullptr, screen);
+  {
+    MemoryDc dc(nullptr);
+    Selection select(dc.Get(), red.Get());
+    RECT all{0, 0, 600, 400};
+    Brush brush(CreateSolidBrush(kRed));
+    FillRect(dc.Get(), &all, brush.Get());
+  }
+  TImage backdrop;
+  backdrop.SetBounds(0, 0, 600, 400);
+  backdrop.SetPicture(launcher::Picture::FromBitmap(std::move(red)));
+  backdrop.SetBackdrop(true);
+  backdrop.SetParent(&panel_);
+  FontSpec labelFont;
+  labelFont.height = -13;
+  TLabel label(labelFont, true, false);
+  const RECT labelArea{300, 100, 500, 120};
+  label.SetBounds(labelArea.left, labelArea.top, 200, 20);
+  label.SetCaption("Choose what to install");
+  label.SetParent(&panel_);
+  TInstallButton& button = AddMenuButton("Install");
+  const RECT face{21, 21, 20 + button.Width() - 2, 20 + button.Height() - 2};
+
+  EXPECT_GT(PaintPanel().Count(RECT{0, 0, 600, 400}, kRed), 100000);  // the designed look shows it
+
+  panel_.SetColours(Palette::kSystem);
+  const Picture p = PaintPanel();
+  const COLORREF window = GetSysColor(COLOR_WINDOW), windowText = GetSysColor(COLOR_WINDOWTEXT);
+  const COLORREF buttonFace = GetSysColor(COLOR_BTNFACE), buttonText = GetSysColor(COLOR_BTNTEXT);
+  EXPECT_EQ(p.Count(RECT{0, 0, 600, 400}, kRed), 0);
+  EXPECT_EQ(p.At(599, 399), window);
+  EXPECT_EQ(p.At(20, 20), windowText);  // the button's edge
+  EXPECT_EQ(p.At(22, 22), buttonFace);
+  EXPECT_GT(p.Count(face, buttonText), 20);
+  EXPECT_GT(p.Count(labelArea, windowText), 20);
+  // Outside the texts, where letters may be smoothed, nothing else is drawn.
+  int other = 0;
+  for (int y = 0; y < 400; ++y) {
+    for (int x = 0; x < 600; ++x) {
+      const POINT at{x, y};
+      const COLORREF c = p.At(x, y);
+      if (PtInRect(&face, at) || PtInRect(&labelArea, at)) continue;
+      other += c != window && c != windowText && c != buttonFace;
+    }
+  }
+  EXPECT_EQ(other, 0);
+
+  Send(WM_MOUSEMOVE, 25, 25);  // the hot button takes the highlight
+  const Picture hot = PaintPanel();
+  EXPECT_EQ(hot.At(22, 22), GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_GT(hot.Count(face, GetSysColor(COLOR_HIGHLIGHTTEXT)), 20);
 }
 
 TEST_F(InstallButtonTest, PressedCaptionShiftsOnePixel) {

@@ -291,6 +291,21 @@ TEST_F(MessageWindowsTest, ArtworkLiesUnderTheMessage) {
   ASSERT_TRUE(answer.Finish());
 }
 
+TEST_F(MessageWindowsTest, InHighContrastNoArtworkIsDrawnUnderTheMessage) {
+  windows_.SetColours(Palette::kSystem);
+  WindowAnswerer answer("TDialogInfoForm", kText, [](HWND form) {
+    EXPECT_TRUE(test::WaitUntilPainted(form));
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(test::ClientPixel(form, 300, 5), window);  // where the black band was
+    EXPECT_EQ(test::ClientPixel(form, 20, 300), window);
+    HWND text = GetDlgItem(form, kText);
+    EXPECT_EQ(test::ClientPixel(text, 1, 1), window);
+    Click(form, IDOK);
+  });
+  windows_.ShowInfoDialog("About this disc", "Orbit Studio 5 sample disc");
+  ASSERT_TRUE(answer.Finish());
+}
+
 TEST_F(MessageWindowsTest, KeepsAScreenshotOfEachWindow) {
   CreateDirectoryA("artifacts", nullptr);
   auto shoot = [](const char* file) {

@@ -14,6 +14,8 @@ class TImage : public TControl {
  public:
   void SetPicture(SharedPicture picture);
   void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+  // A backdrop lies under texts: in the system palette it is not drawn.
+  void SetBackdrop(bool backdrop) { backdrop_ = backdrop; }
   // Marks the picture as the selected one of its row.
   void SetSelected(bool selected);
   void Paint(HDC dc) override;
@@ -23,6 +25,7 @@ class TImage : public TControl {
   SharedPicture picture_;
   std::string accessibleName_;
   bool selected_ = false;
+  bool backdrop_ = false;
 };
 
 }  // namespace launcher

@@ -84,25 +84,38 @@ void TInstallButton::FitWidthToText(const std::string& text) {
   maxWidth_ = (measured.right - measured.left) + kFitMargin;
 }
 
+TInstallButton::Colours TInstallButton::ColoursNow() const {
+  if (Parent()->Colours() == Palette::kDesigned) {
+    // The focus cue's dotted pattern takes the DC's colours, which black and
+    // white make white dots on the black box whatever the text colour.
+    return {RGB(255, 255, 255), RGB(0, 0, 0), hovered_ ? kDefaultHighlight : Font().color, RGB(0, 0, 0),
+            RGB(255, 255, 255)};
+  }
+  const bool lit = Enabled() && (hovered_ || pressed_);
+  const COLORREF face = GetSysColor(lit ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+  const COLORREF text = GetSysColor(!Enabled() ? COLOR_GRAYTEXT : lit ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+  return {GetSysColor(COLOR_WINDOWTEXT), face, text, text, face};
+}
+
 void TInstallButton::Paint(HDC dc) {
   if (!Parent()) return;
+  const Colours colours = ColoursNow();
   RECT whole{0, 0, Width(), Height()};
   RECT inner{1, 1, Width() - 2, Height() - 2};
-  FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  Brush edge(CreateSolidBrush(colours.edge)), face(CreateSolidBrush(colours.face));
+  FillRect(dc, &whole, edge.Get());
   // An inverted rectangle would be filled mirrored by some GDIs; a button
   // too small for its edge is all edge.
-  if (!IsRectEmpty(&inner)) FillRect(dc, &inner, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  if (!IsRectEmpty(&inner)) FillRect(dc, &inner, face.Get());
   if (IsRectEmpty(&textRect_)) return;
   Selection selectFont(dc, fontHandle_.Get());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, hovered_ ? kDefaultHighlight : Font().color);
+  SetTextColor(dc, colours.text);
   TextOutA(dc, textRect_.left, textRect_.top, caption_.c_str(), static_cast<int>(caption_.size()));
   if (Parent()->ShowsFocusCue(this)) {
-    // Dotted and inverted: its pattern takes the DC's colours, which black
-    // and white make white dots on the black box whatever the text colour.
     RECT cue{3, 3, Width() - 4, Height() - 4};
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, colours.cueText);
+    SetBkColor(dc, colours.cueBack);
     if (!IsRectEmpty(&cue)) DrawFocusRect(dc, &cue);
   }
 }

@@ -73,6 +73,12 @@ class TInstallButton : public TControl {
 
  private:
   void FontChanged();
+  // What the button is drawn with now, in its page's palette: its edge,
+  // face and text, and the focus cue's two colours.
+  struct Colours {
+    COLORREF edge, face, text, cueText, cueBack;
+  };
+  Colours ColoursNow() const;
 
   TAlign align_ = TAlign::alLeft;
   std::string caption_;

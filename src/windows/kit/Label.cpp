@@ -1,5 +1,7 @@
 #include "windows/kit/Label.h"
 
+#include "windows/kit/Panel.h"
+
 namespace launcher {
 
 TLabel::TLabel(const FontSpec& font, bool transparent, bool wordWrap, COLORREF color)
@@ -28,13 +30,14 @@ void TLabel::SetCharset(BYTE charset) {
 
 void TLabel::Paint(HDC dc) {
   RECT area{0, 0, Width(), Height()};
+  const bool system = Parent() && Parent()->Colours() == Palette::kSystem;
   if (!transparent_) {
-    Brush background(CreateSolidBrush(color_));
+    Brush background(CreateSolidBrush(system ? GetSysColor(COLOR_WINDOW) : color_));
     FillRect(dc, &area, background.Get());
   }
   Selection selectFont(dc, fontHandle_.Get());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, font_.color);
+  SetTextColor(dc, !system ? font_.color : GetSysColor(Enabled() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
             DT_LEFT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
 }

@@ -60,8 +60,16 @@ void TPanel::FocusedChanged() {
 }
 
 bool TPanel::ShowsFocusCue(const TControl* control) const {
+  // In high contrast the cue is always shown.
   return control && control == focused_ && GetFocus() == window_ &&
-         !(SendMessageA(GetAncestor(window_, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+         (palette_ == Palette::kSystem ||
+          !(SendMessageA(GetAncestor(window_, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS));
+}
+
+void TPanel::SetColours(Palette palette) {
+  if (palette == palette_) return;
+  palette_ = palette;
+  InvalidateRect(window_, nullptr, FALSE);
 }
 
 void TPanel::FocusCueChanged() const {

@@ -17,6 +17,7 @@
 #include "windows/kit/Gdi.h"
 #include "windows/kit/PanelAccessibility.h"
 #include "windows/kit/PanelTooltips.h"
+#include "windows/kit/Palette.h"
 
 namespace launcher {
 
@@ -35,7 +36,10 @@ class TPanel {
 
   // What the hosted controls follow while their Parent* properties are true.
   const FontSpec& Font() const { return font_; }
-  COLORREF Color() const { return GetSysColor(COLOR_BTNFACE); }
+  COLORREF Color() const { return GetSysColor(palette_ == Palette::kSystem ? COLOR_WINDOW : COLOR_BTNFACE); }
+  // The colours the page and its controls draw with; a change repaints.
+  Palette Colours() const { return palette_; }
+  void SetColours(Palette palette);
 
   void BringToFront();
   // Takes the page out of sight, and so out of the screen reader's tree.
@@ -88,6 +92,7 @@ class TPanel {
   HWND window_ = nullptr;
   MemoryDc measuringDc_{nullptr};
   FontSpec font_;
+  Palette palette_ = Palette::kDesigned;
   std::vector<TControl*> controls_;  // creation order: later ones on top
   TControl* hovered_ = nullptr;
   TControl* captured_ = nullptr;
