@@ -45,9 +45,9 @@ std::string ScriptedHost::System::UpperCase(std::string_view text) {
 
 Answer ScriptedHost::System::Asked(const std::string& awaitedFile) {
   script_.awaitedFiles.push_back(awaitedFile);
-  std::deque<bool>& answers = script_.answers;
-  const bool yes = !answers.empty() && answers.front();
-  if (!answers.empty()) answers.pop_front();
+  std::deque<bool>& queued = script_.answers;
+  const bool yes = !queued.empty() && queued.front();
+  if (!queued.empty()) queued.pop_front();
   return yes ? Answer::kYes : Answer::kNo;
 }
 
