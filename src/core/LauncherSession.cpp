@@ -99,17 +99,14 @@ ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, co
 }
 
 ActionResult LauncherSession::TryAction(const ActionRequest& request) {
-  const ActionState saved = state_;
   // The disc state changes while the action runs (a disc asked for is the
   // one in the drive), and goes back whatever the action ended with.
-  try {
-    const ActionResult result = RunAction(request);
-    state_ = saved;
-    return result;
-  } catch (...) {
-    state_ = saved;
-    throw;
-  }
+  struct StateRestorer {
+    ActionState& state;
+    const ActionState saved;
+    ~StateRestorer() { state = saved; }
+  } restorer{state_, state_};
+  return RunAction(request);
 }
 
 ActionResult LauncherSession::RunAction(const ActionRequest& request) {

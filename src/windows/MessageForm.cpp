@@ -184,7 +184,7 @@ void TMessageForm::PaintMessageText() {
   MemoryDc buffer(paint.Get());
   BitmapHandle surface(CreateCompatibleBitmap(paint.Get(), width, height));
   Selection selectSurface(buffer.Get(), surface.Get());
-  FillRect(buffer.Get(), &client, GetSysColorBrush(BackgroundColour()));
+  FillRect(buffer.Get(), &client, GetSysColorBrush(PageColour(colours_)));
   if (HBITMAP artwork = Artwork()) {
     DrawBitmap(buffer.Get(), artwork, 0, 0, width, height, layout_.textLeft, layout_.textTop);
   }
@@ -233,7 +233,7 @@ LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (HBITMAP artwork = Artwork()) {
         DrawBitmap(paint.Get(), artwork, 0, 0, kClientWidth, kClientHeight);
       } else {
-        FillRect(paint.Get(), &client, GetSysColorBrush(BackgroundColour()));
+        FillRect(paint.Get(), &client, GetSysColorBrush(PageColour(colours_)));
       }
       return 0;
     }

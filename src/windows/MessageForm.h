@@ -90,7 +90,6 @@ class TMessageForm : private AccessibleItems {
   void PaintMessageText();
   // The picture behind the form and its text; none in the system palette.
   HBITMAP Artwork() const;
-  int BackgroundColour() const { return colours_ == Palette::kSystem ? COLOR_WINDOW : COLOR_BTNFACE; }
   std::string MessageTextAsDrawn() const;
   // Screen readers read the message as a static text with the message as its name.
   std::string AccessibleName() const override { return MessageTextAsDrawn(); }

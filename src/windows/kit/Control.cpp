@@ -4,6 +4,8 @@
 
 namespace launcher {
 
+Palette TControl::Colours() const { return parent_ ? parent_->Colours() : Palette::kDesigned; }
+
 TControl::~TControl() { SetParent(nullptr); }
 
 void TControl::SetParent(TPanel* parent) {

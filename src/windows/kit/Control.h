@@ -7,6 +7,7 @@
 #include <string>
 
 #include "windows/kit/Accessible.h"
+#include "windows/kit/Palette.h"
 
 namespace launcher {
 
@@ -25,6 +26,8 @@ class TControl {
   // off with null.
   void SetParent(TPanel* parent);
   TPanel* Parent() const { return parent_; }
+  // The colours it draws with: its page's (designed while it has none).
+  Palette Colours() const;
 
   int Left() const { return left_; }
   int Top() const { return top_; }

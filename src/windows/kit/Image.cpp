@@ -1,7 +1,5 @@
 #include "windows/kit/Image.h"
 
-#include "windows/kit/Panel.h"
-
 namespace launcher {
 
 void TImage::SetPicture(SharedPicture picture) {
@@ -25,7 +23,7 @@ AccessibleItem TImage::Accessibility() const {
 }
 
 void TImage::Paint(HDC dc) {
-  if (backdrop_ && Parent() && Parent()->Colours() == Palette::kSystem) return;
+  if (backdrop_ && Colours() == Palette::kSystem) return;
   if (picture_) DrawBitmap(dc, picture_->Handle(), 0, 0, Width(), Height());
 }
 

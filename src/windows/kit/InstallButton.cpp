@@ -84,8 +84,8 @@ void TInstallButton::FitWidthToText(const std::string& text) {
   maxWidth_ = (measured.right - measured.left) + kFitMargin;
 }
 
-TInstallButton::Colours TInstallButton::ColoursNow() const {
-  if (Parent()->Colours() == Palette::kDesigned) {
+TInstallButton::Look TInstallButton::LookNow() const {
+  if (Colours() == Palette::kDesigned) {
     // The focus cue's dotted pattern takes the DC's colours, which black and
     // white make white dots on the black box whatever the text colour.
     return {RGB(255, 255, 255), RGB(0, 0, 0), hovered_ ? kDefaultHighlight : Font().color, RGB(0, 0, 0),
@@ -99,7 +99,7 @@ TInstallButton::Colours TInstallButton::ColoursNow() const {
 
 void TInstallButton::Paint(HDC dc) {
   if (!Parent()) return;
-  const Colours colours = ColoursNow();
+  const Look colours = LookNow();
   RECT whole{0, 0, Width(), Height()};
   RECT inner{1, 1, Width() - 2, Height() - 2};
   Brush edge(CreateSolidBrush(colours.edge)), face(CreateSolidBrush(colours.face));

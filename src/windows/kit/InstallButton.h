@@ -75,10 +75,10 @@ class TInstallButton : public TControl {
   void FontChanged();
   // What the button is drawn with now, in its page's palette: its edge,
   // face and text, and the focus cue's two colours.
-  struct Colours {
+  struct Look {
     COLORREF edge, face, text, cueText, cueBack;
   };
-  Colours ColoursNow() const;
+  Look LookNow() const;
 
   TAlign align_ = TAlign::alLeft;
   std::string caption_;

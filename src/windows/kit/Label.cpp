@@ -1,7 +1,5 @@
 #include "windows/kit/Label.h"
 
-#include "windows/kit/Panel.h"
-
 namespace launcher {
 
 TLabel::TLabel(const FontSpec& font, bool transparent, bool wordWrap, COLORREF color)
@@ -30,7 +28,7 @@ void TLabel::SetCharset(BYTE charset) {
 
 void TLabel::Paint(HDC dc) {
   RECT area{0, 0, Width(), Height()};
-  const bool system = Parent() && Parent()->Colours() == Palette::kSystem;
+  const bool system = Colours() == Palette::kSystem;
   if (!transparent_) {
     Brush background(CreateSolidBrush(system ? GetSysColor(COLOR_WINDOW) : color_));
     FillRect(dc, &area, background.Get());

@@ -11,6 +11,9 @@ namespace launcher {
 
 enum class Palette { kDesigned, kSystem };
 
+// The system colour a page, or a message window, is filled with.
+inline int PageColour(Palette palette) { return palette == Palette::kSystem ? COLOR_WINDOW : COLOR_BTNFACE; }
+
 // The palette the user's settings ask for now.
 inline Palette SystemPalette() {
   HIGHCONTRASTA contrast{sizeof contrast, 0, nullptr};

@@ -36,7 +36,7 @@ class TPanel {
 
   // What the hosted controls follow while their Parent* properties are true.
   const FontSpec& Font() const { return font_; }
-  COLORREF Color() const { return GetSysColor(palette_ == Palette::kSystem ? COLOR_WINDOW : COLOR_BTNFACE); }
+  COLORREF Color() const { return GetSysColor(PageColour(palette_)); }
   // The colours the page and its controls draw with; a change repaints.
   Palette Colours() const { return palette_; }
   void SetColours(Palette palette);
