@@ -53,6 +53,11 @@ std::string SelectionBackgroundMember(const std::string& partnerCode) {
   return std::string(kImagePrefix) + partnerCode + "Pg2.jpg";
 }
 
+std::string HighResolutionMember(const std::string& member) {
+  const size_t extension = member.rfind('.');
+  return member.substr(0, extension) + "@2x" + member.substr(extension);
+}
+
 void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
   config.PathDelimiter = "\\";
   const std::string shellPart = host.OsMajorVersion() == 4 ? "\\system32\\cmd.exe /min /c start" : "\\explorer.exe";

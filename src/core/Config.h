@@ -68,12 +68,16 @@ std::string ReturnCurrentDirectory(LauncherHost& host);
 // Archive errors propagate as ArchiveError.
 void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config);
 
-// The background members for a partner code.
 // Every key the launcher reads, spelled as it reads it, for a disc with
 // `actionTotal` numbered actions.
 std::vector<std::string> KeysTheLauncherReads(int32_t actionTotal);
 
+// The background members for a partner code.
 std::string MenuBackgroundMember(const std::string& partnerCode);
 std::string SelectionBackgroundMember(const std::string& partnerCode);
+// A background's high-resolution member, drawn at twice the size for
+// scaled screens: "launcherX.jpg" becomes "launcherX@2x.jpg".
+std::string HighResolutionMember(const std::string& member);
+inline constexpr int kHighResolutionDensity = 2;
 
 }  // namespace launcher

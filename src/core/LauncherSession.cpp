@@ -64,13 +64,25 @@ void LauncherSession::FormCreate() {
   view_.ShowPage(LauncherPage::kMenu);
 }
 
-// A background that is missing or cannot be extracted leaves the designed
-// picture in place: the menu still works without it.
+// A scaled screen takes the disc's high-resolution background where it has
+// one that decodes, else the ordinary one. A background that is missing or
+// cannot be extracted leaves the designed picture in place: the menu still
+// works without it.
 void LauncherSession::ShowBackground(LauncherPage page, const std::string& member) {
+  if (view_.HighResolution() && ShowBackgroundMember(page, HighResolutionMember(member), kHighResolutionDensity)) {
+    return;
+  }
+  ShowBackgroundMember(page, member, 1);
+}
+
+bool LauncherSession::ShowBackgroundMember(LauncherPage page, const std::string& member, int density) {
   try {
-    if (const std::optional<std::vector<uint8_t>> bytes = InstallJar.Extract(member)) view_.SetBackground(page, *bytes);
+    if (const std::optional<std::vector<uint8_t>> bytes = InstallJar.Extract(member)) {
+      return view_.SetBackground(page, *bytes, density);
+    }
   } catch (const ArchiveError&) {
   }
+  return false;
 }
 
 void LauncherSession::ClearActionExecArray() {

@@ -79,6 +79,7 @@ class LauncherSession {
   // The entry number of the action on checklist row `row`.
   std::string RowEntryNumber(size_t row);
   void ShowBackground(LauncherPage page, const std::string& member);
+  bool ShowBackgroundMember(LauncherPage page, const std::string& member, int density);
   void LogStartup();
   // Tells the user about a menu action that failed or needs a restart, when
   // the disc has words for it.

@@ -40,9 +40,13 @@ class LauncherView {
   // button without a caption is hidden.
   virtual void SetMenuButton(int number, const std::string& caption, const std::string& hint,
                              const std::string& action, const std::string& widestText) = 0;
-  // A page's background picture from the disc (JPEG bytes); one that does
-  // not decode leaves the designed picture.
-  virtual void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) = 0;
+  // Whether the screen is scaled, so that a disc's high-resolution
+  // backgrounds are worth reading.
+  virtual bool HighResolution() const = 0;
+  // A page's background picture from the disc (JPEG bytes) drawn for
+  // `density` times the design scale; false, and the picture before it
+  // left in place, when it does not decode.
+  virtual bool SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg, int density) = 0;
 
   virtual void ShowPage(LauncherPage page) = 0;
   // The checklist: its rows replaced by these, each checked.

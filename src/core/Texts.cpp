@@ -25,9 +25,9 @@ std::string WithFinalFullStop(const std::string& message) {
   return message;
 }
 
-int PlacementOrigin(int screen, int size) {
+int PlacementOrigin(int screen, int size, int offset) {
   const int spare = screen - size;
-  return spare >= 50 ? spare / 2 - 50 : spare / 2;
+  return spare >= offset ? spare / 2 - offset : spare / 2;
 }
 std::string AsDrawnLineBreaks(const std::string& text) {
   std::string out;

@@ -10,10 +10,11 @@ namespace launcher {
 // when the last character has a higher code than ".".
 std::string WithFinalFullStop(const std::string& message);
 
-// Where a window of `size` pixels goes on a screen of `screen` pixels: 50
-// pixels before the centred position when the screen leaves room for that,
-// else centred (division truncating toward zero).
-int PlacementOrigin(int screen, int size);
+// Where a window of `size` pixels goes on a screen of `screen` pixels:
+// `offset` (50 logical pixels, at the screen's scale) before the centred
+// position when the screen leaves room for that, else centred (division
+// truncating toward zero).
+int PlacementOrigin(int screen, int size, int offset = 50);
 
 // The system's 8-bit upper-casing for code pages 1252 and 932 (in 932 only
 // single-byte ASCII letters change; the second byte of a double-byte

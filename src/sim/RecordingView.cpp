@@ -1,5 +1,7 @@
 #include "sim/RecordingView.h"
 
+#include "image/Jpeg.h"
+
 namespace launcher {
 
 void RecordingView::SetMenuButton(int number, const std::string& caption, const std::string& hint,
@@ -7,8 +9,13 @@ void RecordingView::SetMenuButton(int number, const std::string& caption, const 
   menuButtons.at(static_cast<size_t>(number)) = MenuButton{caption, hint, action, widestText, !caption.empty()};
 }
 
-void RecordingView::SetBackground(LauncherPage target, const std::vector<uint8_t>& jpeg) {
-  (target == LauncherPage::kMenu ? menuBackground : selectionBackground) = jpeg;
+bool RecordingView::SetBackground(LauncherPage target, const std::vector<uint8_t>& jpeg, int density) {
+  // As the launcher's window, it shows only a picture that decodes.
+  if (!DecodeJpeg(jpeg.data(), jpeg.size()).ok) return false;
+  const bool menu = target == LauncherPage::kMenu;
+  (menu ? menuBackground : selectionBackground) = jpeg;
+  (menu ? menuDensity : selectionDensity) = density;
+  return true;
 }
 
 void RecordingView::ShowPage(LauncherPage shown) {

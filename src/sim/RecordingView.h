@@ -34,7 +34,8 @@ class RecordingView : public LauncherView {
   void SetComponentInfo(const std::string& caption) override { componentInfo = caption; }
   void SetMenuButton(int number, const std::string& caption, const std::string& hint, const std::string& action,
                      const std::string& widestText) override;
-  void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) override;
+  bool HighResolution() const override { return highResolution; }
+  bool SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg, int density) override;
   void ShowPage(LauncherPage page) override;
   void FillRows(const std::vector<ChecklistRow>& rows) override;
   int SelectedRow() override { return selectedRow; }
@@ -46,7 +47,9 @@ class RecordingView : public LauncherView {
   uint8_t charset = kDefaultCharset;
   std::string title, installCaption, cancelCaption, dialogTitle, componentInfo, infoText;
   std::array<MenuButton, kMenuButtonCount + 1> menuButtons;  // 1 to 11
+  bool highResolution = false;  // the screen it stands for is scaled
   std::vector<uint8_t> menuBackground, selectionBackground;
+  int menuDensity = 0, selectionDensity = 0;  // 0 while the designed picture shows
   LauncherPage page = LauncherPage::kSelection;  // the selection page is created last
   std::vector<std::string> rows;
   std::vector<std::string> rowDescriptions;

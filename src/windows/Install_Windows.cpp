@@ -13,6 +13,7 @@
 #include "windows/kit/Application.h"
 #include "windows/Main.h"
 #include "windows/TopLevel.h"
+#include "windows/kit/Dpi.h"
 #include "windows/system/Environment.h"
 #include "windows/system/FileLog.h"
 #include "windows/system/SystemQueries.h"
@@ -90,6 +91,7 @@ int RunUnattended(const launcher::LauncherArguments& arguments) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   ProtectDllLoading();
+  launcher::BecomeDpiAware();
   const launcher::LauncherArguments arguments = launcher::ReadArguments(commandLine ? commandLine : "");
   if (arguments.quiet) return RunUnattended(arguments);
   if (arguments.usage) {

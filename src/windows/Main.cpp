@@ -6,6 +6,7 @@
 #include "core/QuietRun.h"
 #include "image/Jpeg.h"
 #include "windows/TopLevel.h"
+#include "windows/kit/Dpi.h"
 #include "windows/kit/WindowClass.h"
 
 namespace launcher {
@@ -35,6 +36,7 @@ TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool un
                   GetModuleHandleA(nullptr), this);
   keptFocus_ = KeptFocus(window_);
   CreatePages();
+  ApplyDpi(WindowDpi(window_), nullptr);
   // Focus cues stay hidden until the keyboard is used, unless the user asked
   // Windows to show them always.
   BOOL alwaysShowCues = FALSE;
@@ -67,6 +69,7 @@ void TInstallWindows::FormCreate() {
   try {
     QueryCancelAutoPlayMsg = static_cast<uint16_t>(RegisterWindowMessageA(kQueryCancelAutoPlay));
     Messages = std::make_unique<MessageWindows>(application_, window_);
+    Messages->SetDpi(dpi_);
     SetColours(SystemPalette());
     host_.AttachMessages(*Messages);
     session_.FormCreate();
@@ -106,11 +109,12 @@ void TInstallWindows::SetMenuButton(int number, const std::string& caption, cons
   if (button.Caption().empty()) button.SetVisible(false);
 }
 
-void TInstallWindows::SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) {
-  // A picture that does not decode leaves the designed one in place.
+bool TInstallWindows::SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg, int density) {
   const JpegResult picture = DecodeJpeg(jpeg.data(), jpeg.size());
-  if (!picture.ok) return;
-  (page == LauncherPage::kMenu ? bgImage1 : bgImage2)->SetPicture(Picture::FromBitmap(CreateDib(picture.bitmap)));
+  if (!picture.ok) return false;
+  (page == LauncherPage::kMenu ? bgImage1 : bgImage2)
+      ->SetPicture(Picture::FromBitmap(CreateDib(picture.bitmap), density));
+  return true;
 }
 
 void TInstallWindows::ShowPage(LauncherPage page) {
@@ -233,7 +237,7 @@ void TInstallWindows::SetStageLit(int index, bool lit) {
 
 void TInstallWindows::setCharset(uint8_t charset) {
   mainFontSpec_.charset = charset;
-  mainFont_ = CreateFontFrom(mainFontSpec_);
+  mainFont_ = CreateFontFrom(mainFontSpec_, dpi_);
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     FontSpec font = InstallButton[n]->Font();
     font.charset = charset;
@@ -257,7 +261,18 @@ void TInstallWindows::SetColours(Palette palette) {
   Messages->SetColours(palette);
 }
 
-void TInstallWindows::Place() { PlaceOnScreen(window_); }
+void TInstallWindows::ApplyDpi(int dpi, const RECT* suggestedFrame) {
+  dpi_ = dpi;
+  FitFrame(window_, Scaled(kClientWidth, dpi), Scaled(kClientHeight, dpi), suggestedFrame);
+  mainFont_ = CreateFontFrom(mainFontSpec_, dpi);
+  InstallChecks->SetDpi(dpi);
+  InstallChecks->SetFont(mainFont_.Get());
+  Page1->SetDpi(dpi);
+  Page2->SetDpi(dpi);
+  if (Messages) Messages->SetDpi(dpi);
+}
+
+void TInstallWindows::Place() { PlaceOnScreen(window_, dpi_); }
 
 void TInstallWindows::Show() {
   ShowWindow(window_, SW_SHOW);
@@ -303,6 +318,10 @@ LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return 0;
       }
       break;
+    case kDpiChanged:
+      // Moved to a monitor of another scale: the frame Windows suggests.
+      if (Page1 && Page2) ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
       // High contrast may have been switched on or off.

@@ -47,7 +47,7 @@ class TInstallWindows : private LauncherView {
   TInstallWindows& operator=(const TInstallWindows&) = delete;
 
   HWND Handle() const { return window_; }
-  // Places the window 50 pixels up and left of the screen's centre.
+  // Places the window 50 logical pixels up and left of the screen's centre.
   void Place();
   void Show();
   // Hides the window and asks the application to end.
@@ -66,6 +66,10 @@ class TInstallWindows : private LauncherView {
   void setCharset(uint8_t charset);
   // The colours of the pages and the message windows: the system's in high contrast.
   void SetColours(Palette palette);
+  // Draws everything at a scale: the fonts, the pages and the message
+  // windows, in the frame suggested, or in the client scaled where the
+  // window stands.
+  void ApplyDpi(int dpi, const RECT* suggestedFrame);
   // The event handlers, forwarded to the session.
   void InstallButtonClick(int number);
   void InstallChecksMouseMove(int x, int y);
@@ -103,7 +107,8 @@ class TInstallWindows : private LauncherView {
   void SetComponentInfo(const std::string& caption) override { lbCompInfo->SetCaption(AsDrawnLineBreaks(caption)); }
   void SetMenuButton(int number, const std::string& caption, const std::string& hint, const std::string& action,
                      const std::string& widestText) override;
-  void SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg) override;
+  bool HighResolution() const override { return dpi_ > kDesignDpi; }
+  bool SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg, int density) override;
   void ShowPage(LauncherPage page) override;
   void FillRows(const std::vector<ChecklistRow>& rows) override;
   int SelectedRow() override { return InstallChecks->ItemIndex(); }
@@ -120,6 +125,7 @@ class TInstallWindows : private LauncherView {
   LauncherSession session_;
   Font mainFont_;
   FontSpec mainFontSpec_;
+  int dpi_ = kDesignDpi;
   uint16_t QueryCancelAutoPlayMsg = 0;
   LauncherPage front_ = LauncherPage::kSelection;  // the selection page is created last
   KeptFocus keptFocus_{nullptr};  // made for the window once it exists

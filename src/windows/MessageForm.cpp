@@ -38,27 +38,47 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
   // One picture for all four windows, decoded when first shown.
   static const SharedPicture artwork = Picture::FromResource(IDR_DIALOG_ART);
   artwork_ = artwork;
-  messageFont_ = CreateSansSerif(-13, true, DEFAULT_CHARSET);
-  buttonFont_ = CreateSansSerif(-11, false, DEFAULT_CHARSET);
-
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
-  CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, frame.right - frame.left,
-                  frame.bottom - frame.top, owner, nullptr, GetModuleHandleA(nullptr), this);
+  CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, 0, 0, owner, nullptr,
+                  GetModuleHandleA(nullptr), this);
   keptFocus_ = KeptFocus(window_);
-  CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, layout_.textLeft, layout_.textTop,
-                  layout_.textWidth, layout_.textHeight, window_,
+  CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)), GetModuleHandleA(nullptr), &text_);
   messageAccessible_ = std::make_unique<AccessibleWindow>(text_.window_, static_cast<AccessibleItems&>(*this),
                                                           ROLE_SYSTEM_STATICTEXT);
   for (const MessageButton& button : layout_.buttons) {
-    HWND handle = CreateWindowExA(0, "BUTTON", button.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                  button.left, kButtonTop, kButtonWidth, kButtonHeight, window_,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.modalResult)),
-                                  GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.Get()), FALSE);
-    buttons_.push_back(handle);
+    buttons_.push_back(CreateWindowExA(0, "BUTTON", button.caption,
+                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, window_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.modalResult)),
+                                       GetModuleHandleA(nullptr), nullptr));
   }
+  ApplyDpi(dpi_, nullptr);
+}
+
+void TMessageForm::MakeFonts() {
+  messageFont_ = CreateSansSerif(-13, true, charset_, dpi_);
+  buttonFont_ = CreateSansSerif(-11, false, charset_, dpi_);
+  for (HWND button : buttons_) SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.Get()), TRUE);
+  InvalidateRect(text_.window_, nullptr, FALSE);
+}
+
+void TMessageForm::ApplyDpi(int dpi, const RECT* suggestedFrame) {
+  dpi_ = dpi;
+  MakeFonts();
+  FitFrame(window_, Scaled(kClientWidth), Scaled(kClientHeight), suggestedFrame);
+  const RECT text = launcher::Scaled(RECT{layout_.textLeft, layout_.textTop, layout_.textLeft + layout_.textWidth,
+                                          layout_.textTop + layout_.textHeight},
+                                     dpi_);
+  MoveWindow(text_.window_, text.left, text.top, text.right - text.left, text.bottom - text.top, FALSE);
+  for (size_t k = 0; k < buttons_.size(); ++k) {
+    const int left = layout_.buttons[k].left;
+    const RECT place = launcher::Scaled(RECT{left, kButtonTop, left + kButtonWidth, kButtonTop + kButtonHeight}, dpi_);
+    MoveWindow(buttons_[k], place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+  }
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void TMessageForm::SetDpi(int dpi) {
+  if (dpi != dpi_) ApplyDpi(dpi, nullptr);
 }
 
 TMessageForm::~TMessageForm() {
@@ -67,14 +87,12 @@ TMessageForm::~TMessageForm() {
 }
 
 void TMessageForm::SetMessageCharset(BYTE charset) {
-  messageFont_ = CreateSansSerif(-13, true, charset);
-  buttonFont_ = CreateSansSerif(-11, false, charset);
-  for (HWND button : buttons_) SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.Get()), TRUE);
-  InvalidateRect(text_.window_, nullptr, FALSE);
+  charset_ = charset;
+  MakeFonts();
 }
 
 void TMessageForm::Prepare(const std::string& title, const std::string& text) {
-  PlaceOnScreen(window_);
+  PlaceOnScreen(window_, dpi_);
   SetWindowTextA(window_, title.c_str());
   SetWindowTextA(text_.window_, text.c_str());
   InvalidateRect(text_.window_, nullptr, FALSE);
@@ -167,7 +185,7 @@ void TMessageForm::SetColours(Palette palette) {
   InvalidateRect(text_.window_, nullptr, FALSE);
 }
 
-HBITMAP TMessageForm::Artwork() const { return colours_ == Palette::kDesigned ? artwork_->Handle() : nullptr; }
+HBITMAP TMessageForm::Artwork() const { return colours_ == Palette::kDesigned ? artwork_->At(dpi_) : nullptr; }
 
 std::string TMessageForm::MessageTextAsDrawn() const {
   std::string raw(static_cast<size_t>(std::max(GetWindowTextLengthA(text_.window_), 0)) + 1, '\0');
@@ -186,7 +204,7 @@ void TMessageForm::PaintMessageText() {
   Selection selectSurface(buffer.Get(), surface.Get());
   FillRect(buffer.Get(), &client, GetSysColorBrush(PageColour(colours_)));
   if (HBITMAP artwork = Artwork()) {
-    DrawBitmap(buffer.Get(), artwork, 0, 0, width, height, layout_.textLeft, layout_.textTop);
+    DrawBitmap(buffer.Get(), artwork, 0, 0, width, height, Scaled(layout_.textLeft), Scaled(layout_.textTop));
   }
 
   const std::string text = MessageTextAsDrawn();
@@ -229,9 +247,10 @@ LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 1;
     case WM_PAINT: {
       PaintScope paint(window_);
-      RECT client{0, 0, kClientWidth, kClientHeight};
+      RECT client;
+      GetClientRect(window_, &client);
       if (HBITMAP artwork = Artwork()) {
-        DrawBitmap(paint.Get(), artwork, 0, 0, kClientWidth, kClientHeight);
+        DrawBitmap(paint.Get(), artwork, 0, 0, client.right, client.bottom);
       } else {
         FillRect(paint.Get(), &client, GetSysColorBrush(PageColour(colours_)));
       }
@@ -253,6 +272,10 @@ LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 0;
     case kPreTranslateKey:
       return PreTranslateKey(*reinterpret_cast<const MSG*>(lParam)) ? 1 : 0;
+    case kDpiChanged:
+      // Moved to a monitor of another scale: the frame Windows suggests.
+      ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_TIMER:
       if (wParam == kSelfAnswerTimer) {
         TestSelfAnswer();

@@ -1,6 +1,7 @@
 // The frame shared by the launcher's four message windows: a fixed 450 x 333
 // dialog frame over one picture, a centred message and a row of push buttons.
-// The four forms differ only in their layout.
+// The four forms differ only in their layout, which is in logical pixels and
+// drawn at the form's scale.
 #pragma once
 
 #include <windows.h>
@@ -59,6 +60,8 @@ class TMessageForm : private AccessibleItems {
   void SetMessageCharset(BYTE charset);
   // The colours it draws with; a change repaints.
   void SetColours(Palette palette);
+  // The scale it is drawn at; a change sizes the form and lays it out again.
+  void SetDpi(int dpi);
 
   // Places the form on the screen and gives it the title and the message.
   void Prepare(const std::string& title, const std::string& text);
@@ -93,6 +96,11 @@ class TMessageForm : private AccessibleItems {
   std::string MessageTextAsDrawn() const;
   // Screen readers read the message as a static text with the message as its name.
   std::string AccessibleName() const override { return MessageTextAsDrawn(); }
+  void MakeFonts();
+  // Draws the form at a scale: its fonts, its frame (the one suggested, or
+  // its client scaled where it stands) and the text and buttons in it.
+  void ApplyDpi(int dpi, const RECT* suggestedFrame);
+  int Scaled(int logical) const { return launcher::Scaled(logical, dpi_); }
   void FocusButton(int step);
   void TestSelfAnswer();
   HWND FirstButton() const;
@@ -109,6 +117,8 @@ class TMessageForm : private AccessibleItems {
   Font buttonFont_;
   std::unique_ptr<AccessibleWindow> messageAccessible_;
   Palette colours_ = Palette::kDesigned;
+  BYTE charset_ = DEFAULT_CHARSET;
+  int dpi_ = kDesignDpi;
   int modalResult_ = 0;
   bool modal_ = false;
   const SelfAnswer* selfAnswer_ = nullptr;

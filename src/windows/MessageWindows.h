@@ -31,6 +31,7 @@ class MessageWindows {
 
   void SetMessageCharset(BYTE charset);
   void SetColours(Palette palette);
+  void SetDpi(int dpi);
 
   TMessageForm Info;
   TMessageForm OKCancel;

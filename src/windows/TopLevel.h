@@ -8,8 +8,13 @@ namespace launcher {
 
 HICON LauncherIcon();
 
-// Moves a top-level window 50 pixels up and left of the screen's centre,
-// where the screen leaves room for that.
-void PlaceOnScreen(HWND window);
+// Moves a top-level window 50 logical pixels up and left of the centre of
+// its monitor's work area, where that leaves room for it.
+void PlaceOnScreen(HWND window, int dpi);
+
+// Sizes a top-level window for a client of `width` x `height` physical
+// pixels where it stands, or gives it the frame Windows suggested when the
+// window moved to a monitor of another scale.
+void FitFrame(HWND window, int width, int height, const RECT* suggestedFrame);
 
 }  // namespace launcher

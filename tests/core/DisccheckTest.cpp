@@ -287,6 +287,20 @@ TEST(DisccheckCheck, ACleanDiscIsClean) {
   EXPECT_EQ(o.out.find("error"), std::string::npos) << o.out;
 }
 
+TEST(DisccheckCheck, AHighResolutionBackgroundIsOptionalButMustDecode) {
+  Output o = RunDisccheck({"check", test::Fixture("e2e/partner-2x")});
+  const std::string image = "install.jar/com/vestrel/integration/tools/launcher/image/launcher";
+  EXPECT_NE(o.out.find(image + "RedPg2@2x.jpg: warning: "), std::string::npos) << o.out;
+  EXPECT_NE(o.out.find(": scaled screens show the ordinary one"), std::string::npos) << o.out;
+  EXPECT_EQ(o.out.find("Red@2x.jpg"), std::string::npos) << o.out;  // 1200 x 800, as it should be
+  Output none = RunDisccheck({"check", test::Fixture("disccheck/broken")});
+  EXPECT_EQ(none.out.find("@2x"), std::string::npos) << none.out;  // none is no mistake
+  Output small = RunDisccheck({"check", test::Fixture("e2e/partner-2x-small")});
+  EXPECT_NE(small.out.find(image + "Red@2x.jpg: warning: is 600 x 400, not 1200 x 800: it is shown scaled to the page"),
+            std::string::npos)
+      << small.out;
+}
+
 TEST(DisccheckMenu, ShowsButtonsHiddenOnesAndChecklistRows) {
   // The disc as laid out: the end-to-end tests put their probe on it, and a
   // program found would be noted as signed or not.

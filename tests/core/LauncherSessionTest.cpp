@@ -53,6 +53,22 @@ TEST_F(LauncherSessionTest, StartUpSetsTheMenuUpFromTheDisc) {
   EXPECT_EQ(view.charset, kDefaultCharset);
 }
 
+// The partner's menu has a high-resolution picture; its selection page has
+// one that does not decode.
+TEST(LauncherSessionBackgrounds, AScaledScreenTakesTheHighResolutionPictureThatDecodesElseTheOrdinaryOne) {
+  EXPECT_EQ(HighResolutionMember(SelectionBackgroundMember("Red")), std::string(kImagePrefix) + "RedPg2@2x.jpg");
+  for (const bool scaled : {false, true}) {
+    DiscFolderHost host(test::Fixture("e2e/partner-2x"), 0x0409, 6);
+    host.MountAsDriveD();
+    RecordingView view;
+    view.highResolution = scaled;
+    LauncherSession session(host, view);
+    session.FormCreate();
+    EXPECT_EQ(view.menuDensity, scaled ? kHighResolutionDensity : 1) << scaled;
+    EXPECT_EQ(view.selectionDensity, 1) << scaled;
+  }
+}
+
 TEST_F(LauncherSessionTest, TryingADiscChangeLeavesTheDiscStateAsItWas) {
   session.FormCreate();
   host.answers = {true};

@@ -444,6 +444,83 @@ std::pair<std::string, RECT> ToolOf(TPanel& panel, TInstallButton& button) {
   return {text, tool.rect};
 }
 
+// On a screen at 150 % the layout stays logical and all that is physical is
+// scaled from it: the panel, the button, its fitted width measured in the
+// scaled font, and where it takes clicks. Back at 96 DPI nothing has moved.
+TEST_F(InstallButtonTest, AtOneHundredAndFiftyPercentTheButtonIsItsLayoutScaled) {
+  TInstallButton& button = AddButton(18, 153, 164, 23);
+  button.FitWidthToText("Documentation");
+  button.SetCaption("Documentation");
+  const RECT designed = button.BoundsRect();
+  const int designedWidth = button.MaxWidth();
+
+  panel_.SetDpi(144);
+  RECT page;
+  GetClientRect(panel_.Handle(), &page);
+  EXPECT_EQ(page.right, 900);
+  EXPECT_EQ(page.bottom, 600);
+  RECT measured{0, 0, 0, 0};
+  {
+    MemoryDc dc(nullptr);
+    Font font = CreateFontFrom(MenuFont(), 144);
+    Selection selectFont(dc.Get(), font.Get());
+    DrawTextA(dc.Get(), "Documentation", -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+  }
+  EXPECT_EQ(button.MaxWidth(), MulDiv(measured.right, 96, 144) + 26);
+  const RECT layout{button.Left(), button.Top(), button.Left() + button.Width(), button.Top() + button.Height()};
+  const RECT scaled = Scaled(layout, 144), bounds = button.BoundsRect();
+  EXPECT_TRUE(EqualRect(&bounds, &scaled));
+  // Inside the logical rectangle but left of the scaled one: no click.
+  Send(WM_LBUTTONDOWN, layout.left + 2, layout.top + 2, MK_LBUTTON);
+  Send(WM_LBUTTONUP, layout.left + 2, layout.top + 2);
+  EXPECT_EQ(clicks_, 0);
+  const int x = (scaled.left + scaled.right) / 2, y = (scaled.top + scaled.bottom) / 2;
+  Send(WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+  Send(WM_LBUTTONUP, x, y);
+  EXPECT_EQ(clicks_, 1);
+
+  panel_.SetDpi(96);
+  const RECT back = button.BoundsRect();
+  EXPECT_TRUE(EqualRect(&back, &designed));
+  EXPECT_EQ(button.MaxWidth(), designedWidth);
+}
+
+// A picture is scaled once for each scale, from its own pixels over its
+// density, with a smoothing filter; at its own size it is itself.
+TEST(PictureTest, IsSmoothedOnceForEachScaleAndIsItselfAtItsOwnSize) {
+  Bitmap halves;  // black left half, white right half
+  halves.width = 60;
+  halves.height = 40;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 60; ++x) halves.pixels.push_back(x < 30 ? 0x000000u : 0xFFFFFFu);
+  }
+  auto sizeOf = [](HBITMAP bitmap) {
+    BITMAP size{};
+    GetObjectA(bitmap, sizeof size, &size);
+    return SIZE{size.bmWidth, size.bmHeight};
+  };
+  SharedPicture single = Picture::FromBitmap(CreateDib(halves));
+  EXPECT_EQ(single->At(96), single->Handle());
+  HBITMAP large = single->At(144);
+  EXPECT_EQ(sizeOf(large).cx, 90);
+  EXPECT_EQ(sizeOf(large).cy, 60);
+  EXPECT_EQ(single->At(144), large);  // kept, not made again
+  {
+    MemoryDc dc(nullptr);
+    Selection select(dc.Get(), large);
+    int greys = 0;  // where the halves meet, the filter mixes them
+    for (int x = 40; x < 50; ++x) {
+      const int red = GetRValue(GetPixel(dc.Get(), x, 30));
+      greys += red > 0x20 && red < 0xE0;
+    }
+    EXPECT_GT(greys, 0);
+  }
+  SharedPicture twice = Picture::FromBitmap(CreateDib(halves), 2);
+  EXPECT_EQ(twice->At(192), twice->Handle());
+  EXPECT_EQ(sizeOf(twice->At(144)).cx, 45);
+  EXPECT_EQ(sizeOf(twice->At(96)).cy, 20);
+}
+
 TEST_F(InstallButtonTest, TooltipShowsTheHintOnlyWhenShowHint) {
   TInstallButton& button = AddButton(20, 20, 164, 23);
   button.SetHint("Choose the components");

@@ -155,6 +155,43 @@ TEST_F(MessageWindowsTest, PlacedFiftyPixelsUpAndLeftOfCentre) {
   EXPECT_EQ(frame.left, (screenWidth - (frame.right - frame.left)) / 2 - 50);
 }
 
+// At 150 % every form's client, text and buttons are their layout scaled,
+// the placement's offset too; back at 96 DPI nothing has moved.
+TEST_F(MessageWindowsTest, AtOneHundredAndFiftyPercentTheFormsAreTheirLayoutScaled) {
+  auto clientOf = [](HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return client;
+  };
+  auto placeIn = [](HWND child) {
+    RECT place;
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+  };
+  HWND ok = GetDlgItem(windows_.Info.Handle(), IDOK);
+  const RECT designedButton = placeIn(ok);
+  windows_.SetDpi(144);
+  for (TMessageForm* form : {&windows_.Info, &windows_.OKCancel, &windows_.RetryCancel, &windows_.Delay}) {
+    const RECT client = clientOf(form->Handle());
+    EXPECT_EQ(client.right, 675);
+    EXPECT_EQ(client.bottom, 500);  // 333 at 150 %, rounded
+  }
+  const RECT button = placeIn(ok);
+  EXPECT_EQ(button.left, MulDiv(designedButton.left, 144, 96));
+  EXPECT_EQ(button.top, MulDiv(designedButton.top, 144, 96));
+  EXPECT_EQ(button.right, MulDiv(designedButton.right, 144, 96));
+  windows_.Info.Prepare("t", "x");
+  RECT frame;
+  GetWindowRect(windows_.Info.Handle(), &frame);
+  EXPECT_EQ(frame.left, PlacementOrigin(GetSystemMetrics(SM_CXSCREEN), frame.right - frame.left, 75));
+
+  windows_.SetDpi(96);
+  EXPECT_EQ(clientOf(windows_.Info.Handle()).right, TMessageForm::kClientWidth);
+  const RECT again = placeIn(ok);
+  EXPECT_TRUE(EqualRect(&designedButton, &again));
+}
+
 TEST_F(MessageWindowsTest, DelayShowsForItsSecondsThenHides) {
   for (int seconds : {0, 1}) {
     bool visibleWhileWaiting = false;

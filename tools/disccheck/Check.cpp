@@ -47,6 +47,7 @@ class DiscChecker {
   void CheckCompound(int button, const std::string& list);
   void CheckAction(const std::string& key, const std::string& action, bool assist, const std::string& assistText);
   void CheckBackgrounds();
+  void CheckBackground(const std::string& member, int density);
   void CheckLineBreaks();
   void CheckResultReporting();
   void CheckWaits();
@@ -182,26 +183,36 @@ void DiscChecker::CheckAction(const std::string& key, const std::string& action,
 void DiscChecker::CheckBackgrounds() {
   const std::string partner = disc_.Value("LauncherPartner");
   for (const std::string& member : {MenuBackgroundMember(partner), SelectionBackgroundMember(partner)}) {
-    std::optional<std::vector<uint8_t>> bytes;
-    try {
-      bytes = disc_.archive.Extract(member);
-    } catch (const ArchiveError& error) {
-      report_.Warn("install.jar/" + member, 0, std::string(error.what()) + ": the designed background is shown");
-      continue;
-    }
-    if (!bytes) {
-      report_.Warn("install.jar", 0, "has no " + member + ": the launcher shows its designed background");
-      continue;
-    }
-    const JpegResult picture = DecodeJpeg(bytes->data(), bytes->size());
-    if (!picture.ok) {
-      report_.Warn("install.jar/" + member, 0, picture.error + ": the designed background is shown");
-    } else if (picture.bitmap.width != kPageWidth || picture.bitmap.height != kPageHeight) {
-      report_.Warn("install.jar/" + member, 0,
-                   "is " + std::to_string(picture.bitmap.width) + " x " + std::to_string(picture.bitmap.height) +
-                       ", not " + std::to_string(kPageWidth) + " x " + std::to_string(kPageHeight) +
-                       ": it is shown unscaled from the top left");
-    }
+    CheckBackground(member, 1);
+    CheckBackground(HighResolutionMember(member), kHighResolutionDensity);
+  }
+}
+
+// The ordinary picture of a page, which a disc is expected to have, or its
+// high-resolution one for scaled screens, which it may leave out.
+void DiscChecker::CheckBackground(const std::string& member, int density) {
+  const bool ordinary = density == 1;
+  const std::string instead = ordinary ? "the designed background is shown" : "scaled screens show the ordinary one";
+  std::optional<std::vector<uint8_t>> bytes;
+  try {
+    bytes = disc_.archive.Extract(member);
+  } catch (const ArchiveError& error) {
+    report_.Warn("install.jar/" + member, 0, std::string(error.what()) + ": " + instead);
+    return;
+  }
+  if (!bytes) {
+    if (ordinary) report_.Warn("install.jar", 0, "has no " + member + ": the launcher shows its designed background");
+    return;
+  }
+  const JpegResult picture = DecodeJpeg(bytes->data(), bytes->size());
+  const int width = kPageWidth * density, height = kPageHeight * density;
+  if (!picture.ok) {
+    report_.Warn("install.jar/" + member, 0, picture.error + ": " + instead);
+  } else if (picture.bitmap.width != width || picture.bitmap.height != height) {
+    report_.Warn("install.jar/" + member, 0,
+                 "is " + std::to_string(picture.bitmap.width) + " x " + std::to_string(picture.bitmap.height) +
+                     ", not " + std::to_string(width) + " x " + std::to_string(height) + ": " +
+                     (ordinary ? "it is shown unscaled from the top left" : "it is shown scaled to the page"));
   }
 }
 

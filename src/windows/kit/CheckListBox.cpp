@@ -9,7 +9,7 @@ namespace launcher {
 
 TCheckListBox::TCheckListBox(Application& application, HWND parent, int left, int top, int width, int height,
                              HFONT font)
-    : application_(application) {
+    : application_(application), layout_{left, top, left + width, top + height} {
   window_ = CreateWindowExA(0, "LISTBOX", "",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                                 LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
@@ -27,7 +27,16 @@ TCheckListBox::~TCheckListBox() {
 
 void TCheckListBox::SetFont(HFONT font) {
   SetWindowFont(window_, font, TRUE);
-  ListBox_SetItemHeight(window_, 0, kItemHeight);
+  ListBox_SetItemHeight(window_, 0, Scaled(kItemHeight));
+}
+
+void TCheckListBox::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  const RECT bounds = launcher::Scaled(layout_, dpi);
+  MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, FALSE);
+  ListBox_SetItemHeight(window_, 0, Scaled(kItemHeight));
+  InvalidateRect(window_, nullptr, TRUE);
 }
 
 void TCheckListBox::Clear() {
@@ -110,15 +119,15 @@ void TCheckListBox::DrawItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT area = item.rcItem;
   FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
-  RECT box{area.left, area.top, area.left + kCheckWidth, area.top + kCheckWidth};
+  RECT box{area.left, area.top, area.left + Scaled(kCheckWidth), area.top + Scaled(kCheckWidth)};
   DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (Checked(row) ? DFCS_CHECKED : 0));
-  RECT textArea{box.right + 2, area.top, area.right, area.bottom};
+  RECT textArea{box.right + Scaled(2), area.top, area.right, area.bottom};
   const bool selected = item.itemState & ODS_SELECTED;
   FillRect(dc, &textArea, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   const std::string text = ItemText(row);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  RECT textRect{textArea.left + 2, textArea.top, textArea.right, textArea.bottom};
+  RECT textRect{textArea.left + Scaled(2), textArea.top, textArea.right, textArea.bottom};
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &textArea);
 }
@@ -134,7 +143,7 @@ LRESULT TCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK: {
       const int x = GET_X_LPARAM(lParam), row = ItemAtPos(x, GET_Y_LPARAM(lParam));
       const LRESULT result = CallWindowProcA(list, window, message, wParam, lParam);
-      if (row >= 0 && x < kCheckWidth) Toggle(row);
+      if (row >= 0 && x < Scaled(kCheckWidth)) Toggle(row);
       return result;
     }
     case WM_CHAR:

@@ -1,6 +1,6 @@
-// InstallChecks: a list of rows 13 pixels high, each with a check box that
-// the mouse (on the box) or the space key toggles. Screen readers read each
-// row's text, whether it is checked, and its description.
+// InstallChecks: a list of rows 13 logical pixels high, each with a check
+// box that the mouse (on the box) or the space key toggles. Screen readers
+// read each row's text, whether it is checked, and its description.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,7 @@
 
 #include "windows/kit/Accessible.h"
 #include "windows/kit/Application.h"
+#include "windows/kit/Dpi.h"
 
 namespace launcher {
 
@@ -36,6 +37,8 @@ class TCheckListBox : private AccessibleItems {
   // The row at a client point; -1 below the last row or outside.
   int ItemAtPos(int x, int y) const;
   void SetFont(HFONT font);
+  // The scale its place in the parent, its rows and its boxes are drawn at.
+  void SetDpi(int dpi);
 
   // After the user toggled a row's box.
   std::function<void(int row)> OnClickCheck;
@@ -61,8 +64,12 @@ class TCheckListBox : private AccessibleItems {
   void AccessibleDefaultAction(int index) override;
   void AccessibleTakeFocus(int index) override;
 
+  int Scaled(int logical) const { return launcher::Scaled(logical, dpi_); }
+
   Application& application_;
   HWND window_ = nullptr;
+  RECT layout_;
+  int dpi_ = kDesignDpi;
   WNDPROC baseProc_ = nullptr;  // the list box's own procedure
   std::vector<std::string> descriptions_;  // by row, line breaks as drawn
   std::unique_ptr<AccessibleWindow> accessible_;

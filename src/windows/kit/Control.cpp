@@ -6,6 +6,13 @@ namespace launcher {
 
 Palette TControl::Colours() const { return parent_ ? parent_->Colours() : Palette::kDesigned; }
 
+int TControl::Dpi() const { return parent_ ? parent_->Dpi() : kDesignDpi; }
+
+RECT TControl::PaintRect() const {
+  const RECT bounds = BoundsRect();
+  return {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
 TControl::~TControl() { SetParent(nullptr); }
 
 void TControl::SetParent(TPanel* parent) {

@@ -1,5 +1,7 @@
 // Controls without a window of their own: each occupies a rectangle of its
-// host panel, which paints it and hands it the mouse.
+// host panel, which paints it and hands it the mouse. A control is laid out
+// in logical pixels; it paints, and takes the mouse, in the panel's
+// physical pixels, scaled from its layout at the panel's DPI.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +9,7 @@
 #include <string>
 
 #include "windows/kit/Accessible.h"
+#include "windows/kit/Dpi.h"
 #include "windows/kit/Palette.h"
 
 namespace launcher {
@@ -29,12 +32,19 @@ class TControl {
   // The colours it draws with: its page's (designed while it has none).
   Palette Colours() const;
 
+  // The layout, in logical pixels.
   int Left() const { return left_; }
   int Top() const { return top_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
-  RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
   void SetBounds(int left, int top, int width, int height);
+  // The page's scale, and a logical length at it.
+  int Dpi() const;
+  int Scaled(int logical) const { return launcher::Scaled(logical, Dpi()); }
+  // Where it is in the panel, and the rectangle it paints in its own
+  // coordinates: physical pixels.
+  RECT BoundsRect() const { return launcher::Scaled(RECT{left_, top_, left_ + width_, top_ + height_}, Dpi()); }
+  RECT PaintRect() const;
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -54,7 +64,7 @@ class TControl {
   // the page's accessible children. The panel adds the place and the focus.
   virtual AccessibleItem Accessibility() const { return {}; }
 
-  // Mouse input from the panel, in the control's coordinates.
+  // Mouse input from the panel, in the control's physical coordinates.
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
   virtual void MouseDown(MouseButton, int, int) {}
@@ -66,8 +76,11 @@ class TControl {
   virtual void Click() {}
 
  protected:
-  // Called after the panel changes, so that a control can follow it.
+  // Called after the panel, or its scale, changes, so that a control can
+  // follow it.
   virtual void ParentChanged() {}
+
+  friend class TPanel;
   // Tells screen readers that the control changed (EVENT_OBJECT_*).
   void NotifyAccessible(DWORD event) const;
 

@@ -4,18 +4,27 @@
 
 namespace launcher {
 
-Font CreateFontFrom(const FontSpec& font) {
-  return Font(CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, font.charset,
+Font CreateFontFrom(const FontSpec& font, int dpi) {
+  return Font(CreateFontA(Scaled(font.height, dpi), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, font.charset,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                           font.name.c_str()));
 }
 
-Font CreateSansSerif(int height, bool bold, BYTE charset) {
+Font CreateSansSerif(int height, bool bold, BYTE charset, int dpi) {
   FontSpec font;
   font.height = height;
   font.bold = bold;
   font.charset = charset;
-  return CreateFontFrom(font);
+  return CreateFontFrom(font, dpi);
+}
+
+HFONT ScaledFont::For(const FontSpec& font, int dpi) {
+  if (!font_ || !(font == spec_) || dpi != dpi_) {
+    font_ = CreateFontFrom(font, dpi);
+    spec_ = font;
+    dpi_ = dpi;
+  }
+  return font_.Get();
 }
 
 BitmapHandle CreateDib(const Bitmap& bitmap) {
@@ -49,9 +58,10 @@ std::shared_ptr<Picture> Picture::FromResource(int resourceId) {
   return picture;
 }
 
-std::shared_ptr<Picture> Picture::FromBitmap(BitmapHandle bitmap) {
+std::shared_ptr<Picture> Picture::FromBitmap(BitmapHandle bitmap, int density) {
   auto picture = std::make_shared<Picture>();
   picture->bitmap_ = std::move(bitmap);
+  picture->density_ = density;
   picture->loaded_ = true;
   return picture;
 }
@@ -62,6 +72,28 @@ HBITMAP Picture::Handle() {
     loaded_ = true;
   }
   return bitmap_.Get();
+}
+
+HBITMAP Picture::At(int dpi) {
+  HBITMAP natural = Handle();
+  BITMAP size{};
+  if (!natural || !GetObjectA(natural, sizeof size, &size)) return natural;
+  const int width = MulDiv(size.bmWidth, dpi, kDesignDpi * density_);
+  const int height = MulDiv(size.bmHeight, dpi, kDesignDpi * density_);
+  if ((width == size.bmWidth && height == size.bmHeight) || width <= 0 || height <= 0) return natural;
+  if (dpi != scaledDpi_) {
+    // HALFTONE averages the source pixels each target pixel covers, up
+    // and down: no blocks, no lost lines.
+    WindowDc screen(nullptr);
+    scaled_ = BitmapHandle(CreateCompatibleBitmap(screen.Get(), width, height));
+    MemoryDc source(screen.Get()), target(screen.Get());
+    Selection selectSource(source.Get(), natural), selectTarget(target.Get(), scaled_.Get());
+    SetStretchBltMode(target.Get(), HALFTONE);
+    SetBrushOrgEx(target.Get(), 0, 0, nullptr);
+    StretchBlt(target.Get(), 0, 0, width, height, source.Get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    scaledDpi_ = dpi;
+  }
+  return scaled_.Get();
 }
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, int sourceX, int sourceY) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "image/Jpeg.h"
+#include "windows/kit/Dpi.h"
 #include "windows/system/Handles.h"
 
 namespace launcher {
@@ -22,11 +23,24 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
-Font CreateFontFrom(const FontSpec& font);
+// The font at a scale: its logical height scaled.
+Font CreateFontFrom(const FontSpec& font, int dpi = kDesignDpi);
 
-// "MS Sans Serif" at a pixel height (negative: character height), as the
-// launcher's windows use it.
-Font CreateSansSerif(int height, bool bold, BYTE charset);
+// "MS Sans Serif" at a logical pixel height (negative: character height),
+// as the launcher's windows use it.
+Font CreateSansSerif(int height, bool bold, BYTE charset, int dpi = kDesignDpi);
+
+// A control's font, made again only when its description or the scale has
+// changed since it was last asked for.
+class ScaledFont {
+ public:
+  HFONT For(const FontSpec& font, int dpi);
+
+ private:
+  FontSpec spec_;
+  int dpi_ = 0;
+  Font font_;
+};
 
 // A top-down 32-bit DIB section holding the bitmap's pixels.
 BitmapHandle CreateDib(const Bitmap& bitmap);
@@ -39,14 +53,23 @@ BitmapHandle LoadJpegResource(int id);
 class Picture {
  public:
   static std::shared_ptr<Picture> FromResource(int resourceId);
-  static std::shared_ptr<Picture> FromBitmap(BitmapHandle bitmap);
+  // `density` 2: drawn for twice the design scale (a disc's high-resolution
+  // background).
+  static std::shared_ptr<Picture> FromBitmap(BitmapHandle bitmap, int density = 1);
   // Null when it cannot be decoded.
   HBITMAP Handle();
+  // The picture for a scale: its pixels over its density, times the scale,
+  // smoothed once for each new scale and kept; itself where that is its
+  // own size.
+  HBITMAP At(int dpi);
 
  private:
   int resourceId_ = 0;
+  int density_ = 1;
   bool loaded_ = false;
   BitmapHandle bitmap_;
+  int scaledDpi_ = 0;
+  BitmapHandle scaled_;
 };
 using SharedPicture = std::shared_ptr<Picture>;
 

@@ -24,7 +24,8 @@ AccessibleItem TImage::Accessibility() const {
 
 void TImage::Paint(HDC dc) {
   if (backdrop_ && Colours() == Palette::kSystem) return;
-  if (picture_) DrawBitmap(dc, picture_->Handle(), 0, 0, Width(), Height());
+  const RECT area = PaintRect();
+  if (picture_) DrawBitmap(dc, picture_->At(Dpi()), 0, 0, area.right, area.bottom);
 }
 
 }  // namespace launcher

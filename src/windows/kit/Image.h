@@ -1,4 +1,5 @@
-// A picture shown unscaled at its top-left corner, clipped to its bounds.
+// A picture shown at its top-left corner at the page's scale, clipped to
+// its bounds.
 // Screen readers read it as a graphic when it has a name.
 #pragma once
 

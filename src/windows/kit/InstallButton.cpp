@@ -26,12 +26,12 @@ void TInstallButton::SetFont(const FontSpec& font) {
 }
 
 void TInstallButton::ParentChanged() {
-  if (parentFont_) FontChanged();
+  if (fittedText_) FitWidthToText(*fittedText_);
+  FontChanged();
   if (Parent()) Parent()->UpdateTooltip(this);
 }
 
 void TInstallButton::FontChanged() {
-  fontHandle_ = CreateFontFrom(Font());
   UpdateLayout(false);
   Invalidate();
 }
@@ -54,34 +54,37 @@ void TInstallButton::SetTextMargin(int margin) {
 void TInstallButton::UpdateLayout(bool repaint) {
   if (!Parent()) return;
   const int right = Left() + Width(), bottom = Top() + Height();
-  textRect_ = {0, 0, Width(), Height()};
+  textRect_ = PaintRect();
   HDC dc = Parent()->MeasuringDc();
-  Selection selectFont(dc, fontHandle_.Get());
+  Selection selectFont(dc, fontHandle_.For(Font(), Dpi()));
   if (!caption_.empty()) {
     DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &textRect_, DT_CALCRECT | DT_SINGLELINE);
     const int textWidth = textRect_.right - textRect_.left, textHeight = textRect_.bottom - textRect_.top;
-    const int height = textHeight + 2 * textMargin_;
+    // The layout keeps its logical rule; the text is centred in the
+    // physical rectangle that follows from it.
+    const int height = Unscaled(textHeight, Dpi()) + 2 * textMargin_;
     const int width = maxWidth_;
     if (align_ == TAlign::alRight) {
       SetBounds(right - width, bottom - height, width, height);
     } else {
       SetBounds(Left(), Top(), width, height);
     }
-    OffsetRect(&textRect_, 0, (height - textHeight) / 2);
-    OffsetRect(&textRect_, (width - textWidth) / 2, 0);
-    if (pressed_) OffsetRect(&textRect_, 1, 1);
+    const RECT area = PaintRect();
+    OffsetRect(&textRect_, (area.right - textWidth) / 2, (area.bottom - textHeight) / 2);
+    if (pressed_) OffsetRect(&textRect_, Scaled(1), Scaled(1));
   }
   if (repaint) Repaint();
 }
 
 void TInstallButton::FitWidthToText(const std::string& text) {
-  RECT measured{0, 0, Width(), Height()};
+  RECT measured = PaintRect();
   HDC dc = Parent() ? Parent()->MeasuringDc() : nullptr;
   MemoryDc own(nullptr);
   if (!dc) dc = own.Get();
-  Selection selectFont(dc, fontHandle_.Get());
+  Selection selectFont(dc, fontHandle_.For(Font(), Dpi()));
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
-  maxWidth_ = (measured.right - measured.left) + kFitMargin;
+  maxWidth_ = Unscaled(measured.right - measured.left, Dpi()) + kFitMargin;
+  fittedText_ = text;
 }
 
 TInstallButton::Look TInstallButton::LookNow() const {
@@ -100,20 +103,20 @@ TInstallButton::Look TInstallButton::LookNow() const {
 void TInstallButton::Paint(HDC dc) {
   if (!Parent()) return;
   const Look colours = LookNow();
-  RECT whole{0, 0, Width(), Height()};
-  RECT inner{1, 1, Width() - 2, Height() - 2};
+  const RECT whole = PaintRect();
+  const RECT inner{Scaled(1), Scaled(1), whole.right - Scaled(2), whole.bottom - Scaled(2)};
   Brush edge(CreateSolidBrush(colours.edge)), face(CreateSolidBrush(colours.face));
   FillRect(dc, &whole, edge.Get());
   // An inverted rectangle would be filled mirrored by some GDIs; a button
   // too small for its edge is all edge.
   if (!IsRectEmpty(&inner)) FillRect(dc, &inner, face.Get());
   if (IsRectEmpty(&textRect_)) return;
-  Selection selectFont(dc, fontHandle_.Get());
+  Selection selectFont(dc, fontHandle_.For(Font(), Dpi()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colours.text);
   TextOutA(dc, textRect_.left, textRect_.top, caption_.c_str(), static_cast<int>(caption_.size()));
   if (Parent()->ShowsFocusCue(this)) {
-    RECT cue{3, 3, Width() - 4, Height() - 4};
+    const RECT cue{Scaled(3), Scaled(3), whole.right - Scaled(4), whole.bottom - Scaled(4)};
     SetTextColor(dc, colours.cueText);
     SetBkColor(dc, colours.cueBack);
     if (!IsRectEmpty(&cue)) DrawFocusRect(dc, &cue);
@@ -149,7 +152,7 @@ void TInstallButton::MouseDown(MouseButton, int, int) {
 
 void TInstallButton::MouseMove(int x, int y) {
   if (!tracking_) return;
-  const RECT client{0, 0, Width(), Height()};
+  const RECT client = PaintRect();
   const bool inside = PtInRect(&client, POINT{x, y}) != 0;
   if (inside != pressed_) {
     pressed_ = inside;

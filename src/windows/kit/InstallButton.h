@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "windows/kit/Control.h"
@@ -33,7 +34,10 @@ class TInstallButton : public TControl {
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool showHint);
   int MaxWidth() const { return maxWidth_; }
-  void SetMaxWidth(int maxWidth) { maxWidth_ = maxWidth; }
+  void SetMaxWidth(int maxWidth) {
+    maxWidth_ = maxWidth;
+    fittedText_.reset();
+  }
   COLORREF HighlightColor() const { return kDefaultHighlight; }
   const FontSpec& Font() const;
   void SetFont(const FontSpec& font);
@@ -46,6 +50,7 @@ class TInstallButton : public TControl {
 
   Event OnClick;
 
+  // Where the caption is drawn, in physical pixels.
   const RECT& TextRect() const { return textRect_; }
   bool Hovered() const { return hovered_; }
   bool Tracking() const { return tracking_; }
@@ -54,7 +59,8 @@ class TInstallButton : public TControl {
   // Measures the caption and sets Height, Width, TextRect (and for alRight
   // Left and Top); paints at once when asked.
   void UpdateLayout(bool repaint);
-  // MaxWidth := the width of `text` on one line in the button's font + 26.
+  // MaxWidth := the width of `text` on one line in the button's font + 26,
+  // in logical pixels; measured again when the scale changes.
   void FitWidthToText(const std::string& text);
 
   void Paint(HDC dc) override;
@@ -87,7 +93,8 @@ class TInstallButton : public TControl {
   int maxWidth_ = 5;
   FontSpec font_;
   bool parentFont_ = true;
-  launcher::Font fontHandle_;
+  ScaledFont fontHandle_;
+  std::optional<std::string> fittedText_;  // what the width was last fitted to
   int textMargin_ = 4;
   bool frozen_ = false;
   RECT textRect_{0, 0, 0, 0};

@@ -3,7 +3,7 @@
 namespace launcher {
 
 TLabel::TLabel(const FontSpec& font, bool transparent, bool wordWrap, COLORREF color)
-    : font_(font), fontHandle_(CreateFontFrom(font)), transparent_(transparent), wordWrap_(wordWrap), color_(color) {}
+    : font_(font), transparent_(transparent), wordWrap_(wordWrap), color_(color) {}
 
 void TLabel::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
@@ -22,18 +22,17 @@ AccessibleItem TLabel::Accessibility() const {
 
 void TLabel::SetCharset(BYTE charset) {
   font_.charset = charset;
-  fontHandle_ = CreateFontFrom(font_);
   Invalidate();
 }
 
 void TLabel::Paint(HDC dc) {
-  RECT area{0, 0, Width(), Height()};
+  RECT area = PaintRect();
   const bool system = Colours() == Palette::kSystem;
   if (!transparent_) {
     Brush background(CreateSolidBrush(system ? GetSysColor(COLOR_WINDOW) : color_));
     FillRect(dc, &area, background.Get());
   }
-  Selection selectFont(dc, fontHandle_.Get());
+  Selection selectFont(dc, fontHandle_.For(font_, Dpi()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, !system ? font_.color : GetSysColor(Enabled() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,

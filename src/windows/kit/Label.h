@@ -24,7 +24,7 @@ class TLabel : public TControl {
  private:
   std::string caption_;
   FontSpec font_;
-  launcher::Font fontHandle_;
+  ScaledFont fontHandle_;
   bool transparent_;
   bool wordWrap_;
   COLORREF color_;

@@ -19,7 +19,7 @@ bool Intersects(const RECT& a, const RECT& b) {
 }  // namespace
 
 TPanel::TPanel(Application& application, HWND parent, int left, int top, int width, int height)
-    : application_(application) {
+    : application_(application), layout_{left, top, left + width, top + height} {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
   RegisterWindowClass(kPanelClass, BoundWindowProc<TPanel>, nullptr, CS_DBLCLKS);
@@ -72,6 +72,18 @@ void TPanel::SetColours(Palette palette) {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
+void TPanel::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  const RECT bounds = Scaled(layout_, dpi);
+  MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, FALSE);
+  for (TControl* control : controls_) {
+    control->ParentChanged();
+    tooltips_->Update(control);
+  }
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
 void TPanel::FocusCueChanged() const {
   if (focused_) focused_->Invalidate();
 }
@@ -120,10 +132,11 @@ void TPanel::PaintTo(HDC dc, const RECT& area) {
   Brush background(CreateSolidBrush(Color()));
   FillRect(buffer.Get(), &local, background.Get());
   for (TControl* control : controls_) {
-    if (!control->Visible() || !Intersects(control->BoundsRect(), area)) continue;
+    const RECT bounds = control->BoundsRect();
+    if (!control->Visible() || !Intersects(bounds, area)) continue;
     const int saved = SaveDC(buffer.Get());
-    SetViewportOrgEx(buffer.Get(), control->Left() - area.left, control->Top() - area.top, nullptr);
-    IntersectClipRect(buffer.Get(), 0, 0, control->Width(), control->Height());
+    SetViewportOrgEx(buffer.Get(), bounds.left - area.left, bounds.top - area.top, nullptr);
+    IntersectClipRect(buffer.Get(), 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
     control->Paint(buffer.Get());
     RestoreDC(buffer.Get(), saved);
   }
@@ -155,7 +168,7 @@ void TPanel::OnMouseMove(int x, int y) {
   }
   SetHovered(ControlAt(x, y, false));
   if (TControl* target = captured_ ? captured_ : ControlAt(x, y, true)) {
-    target->MouseMove(x - target->Left(), y - target->Top());
+    target->MouseMove(x - target->BoundsRect().left, y - target->BoundsRect().top);
   }
 }
 
@@ -167,7 +180,7 @@ void TPanel::OnButtonDown(MouseButton button, int x, int y) {
     captured_ = target;
     clicked_ = target;
   }
-  target->MouseDown(button, x - target->Left(), y - target->Top());
+  target->MouseDown(button, x - target->BoundsRect().left, y - target->BoundsRect().top);
 }
 
 void TPanel::OnButtonUp(MouseButton button, int x, int y) {
@@ -186,7 +199,7 @@ void TPanel::OnButtonUp(MouseButton button, int x, int y) {
     if (PtInRect(&bounds, POINT{x, y})) target->Click();
     if (std::find(controls_.begin(), controls_.end(), target) == controls_.end()) return;
   }
-  target->MouseUp(button, x - target->Left(), y - target->Top());
+  target->MouseUp(button, x - target->BoundsRect().left, y - target->BoundsRect().top);
 }
 
 LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

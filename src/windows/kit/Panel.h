@@ -3,7 +3,8 @@
 // them: hit-testing, pointer enter and leave, and capture while the left
 // button is held on a control. It holds the keyboard focus for the control
 // its owner gives it to; its tooltips and what screen readers see of it
-// have classes of their own.
+// have classes of their own. Its place in the owner is a logical layout,
+// scaled like its controls'.
 #pragma once
 
 #include <windows.h>
@@ -40,6 +41,10 @@ class TPanel {
   // The colours the page and its controls draw with; a change repaints.
   Palette Colours() const { return palette_; }
   void SetColours(Palette palette);
+  // The scale it and its controls are drawn at; a change moves, lays out
+  // and repaints them.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi);
 
   void BringToFront();
   // Takes the page out of sight, and so out of the screen reader's tree.
@@ -93,6 +98,8 @@ class TPanel {
   MemoryDc measuringDc_{nullptr};
   FontSpec font_;
   Palette palette_ = Palette::kDesigned;
+  RECT layout_;
+  int dpi_ = kDesignDpi;
   std::vector<TControl*> controls_;  // creation order: later ones on top
   TControl* hovered_ = nullptr;
   TControl* captured_ = nullptr;
