@@ -156,7 +156,8 @@ TEST_F(MessageWindowsTest, PlacedFiftyPixelsUpAndLeftOfCentre) {
 }
 
 // At 150 % every form's client, text and buttons are their layout scaled,
-// the placement's offset too; back at 96 DPI nothing has moved.
+// the placement's offset too. Moved back to a monitor at 96 DPI (Wine never
+// sends that message, so the test does), nothing has moved.
 TEST_F(MessageWindowsTest, AtOneHundredAndFiftyPercentTheFormsAreTheirLayoutScaled) {
   auto clientOf = [](HWND window) {
     RECT client;
@@ -171,6 +172,8 @@ TEST_F(MessageWindowsTest, AtOneHundredAndFiftyPercentTheFormsAreTheirLayoutScal
   };
   HWND ok = GetDlgItem(windows_.Info.Handle(), IDOK);
   const RECT designedButton = placeIn(ok);
+  RECT designedFrame;
+  GetWindowRect(windows_.Info.Handle(), &designedFrame);
   windows_.SetDpi(144);
   for (TMessageForm* form : {&windows_.Info, &windows_.OKCancel, &windows_.RetryCancel, &windows_.Delay}) {
     const RECT client = clientOf(form->Handle());
@@ -186,10 +189,16 @@ TEST_F(MessageWindowsTest, AtOneHundredAndFiftyPercentTheFormsAreTheirLayoutScal
   GetWindowRect(windows_.Info.Handle(), &frame);
   EXPECT_EQ(frame.left, PlacementOrigin(GetSystemMetrics(SM_CXSCREEN), frame.right - frame.left, 75));
 
-  windows_.SetDpi(96);
+  SendMessageA(windows_.Info.Handle(), kDpiChanged, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&designedFrame));
   EXPECT_EQ(clientOf(windows_.Info.Handle()).right, TMessageForm::kClientWidth);
+  EXPECT_EQ(clientOf(windows_.Info.Handle()).bottom, TMessageForm::kClientHeight);
   const RECT again = placeIn(ok);
   EXPECT_TRUE(EqualRect(&designedButton, &again));
+  RECT text;
+  GetWindowRect(windows_.Info.MessageText(), &text);
+  MapWindowPoints(nullptr, windows_.Info.Handle(), reinterpret_cast<POINT*>(&text), 2);
+  EXPECT_EQ(text.left, 3);
+  EXPECT_EQ(text.top, 80);
 }
 
 TEST_F(MessageWindowsTest, DelayShowsForItsSecondsThenHides) {
