@@ -1,14 +1,15 @@
 # One virtual X server for a whole run of Windows programs, when there is no
 # display: cheaper than a server per program, and every program sees the
-# same 1024 x 768 screen.
+# same screen, 1024 x 768 unless the caller names another size.
 started_xvfb=""
 
 start_display() {
   [ -n "${DISPLAY:-}" ] && return 0
+  local size=${1:-1024x768}
   local n
   for n in $(seq 90 120); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     started_xvfb=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do
