@@ -65,14 +65,13 @@ void TMessageForm::ApplyDpi(int dpi, const RECT* suggestedFrame) {
   dpi_ = dpi;
   MakeFonts();
   FitFrame(window_, Scaled(kClientWidth), Scaled(kClientHeight), suggestedFrame);
-  const RECT text = launcher::Scaled(RECT{layout_.textLeft, layout_.textTop, layout_.textLeft + layout_.textWidth,
-                                          layout_.textTop + layout_.textHeight},
-                                     dpi_);
-  MoveWindow(text_.window_, text.left, text.top, text.right - text.left, text.bottom - text.top, FALSE);
+  PlaceScaled(text_.window_,
+              {layout_.textLeft, layout_.textTop, layout_.textLeft + layout_.textWidth,
+               layout_.textTop + layout_.textHeight},
+              dpi_);
   for (size_t k = 0; k < buttons_.size(); ++k) {
     const int left = layout_.buttons[k].left;
-    const RECT place = launcher::Scaled(RECT{left, kButtonTop, left + kButtonWidth, kButtonTop + kButtonHeight}, dpi_);
-    MoveWindow(buttons_[k], place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+    PlaceScaled(buttons_[k], {left, kButtonTop, left + kButtonWidth, kButtonTop + kButtonHeight}, dpi_);
   }
   InvalidateRect(window_, nullptr, TRUE);
 }

@@ -33,8 +33,7 @@ void TCheckListBox::SetFont(HFONT font) {
 void TCheckListBox::SetDpi(int dpi) {
   if (dpi == dpi_) return;
   dpi_ = dpi;
-  const RECT bounds = launcher::Scaled(layout_, dpi);
-  MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, FALSE);
+  PlaceScaled(window_, layout_, dpi);
   ListBox_SetItemHeight(window_, 0, Scaled(kItemHeight));
   InvalidateRect(window_, nullptr, TRUE);
 }

@@ -79,12 +79,11 @@ class TControl {
   // Called after the panel, or its scale, changes, so that a control can
   // follow it.
   virtual void ParentChanged() {}
-
-  friend class TPanel;
   // Tells screen readers that the control changed (EVENT_OBJECT_*).
   void NotifyAccessible(DWORD event) const;
 
  private:
+  friend class TPanel;  // calls ParentChanged when its scale changes
   TPanel* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;

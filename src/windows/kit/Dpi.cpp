@@ -29,6 +29,11 @@ void BecomeDpiAware() {
   if (const auto setAware = SystemLibraryFunction<BOOL(WINAPI*)()>("user32.dll", "SetProcessDPIAware")) setAware();
 }
 
+void PlaceScaled(HWND child, const RECT& logical, int dpi) {
+  const RECT place = Scaled(logical, dpi);
+  MoveWindow(child, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+}
+
 int WindowDpi(HWND window) {
   static const auto forWindow = SystemLibraryFunction<UINT(WINAPI*)(HWND)>("user32.dll", "GetDpiForWindow");
   if (forWindow && window) {

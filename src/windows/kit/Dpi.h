@@ -22,6 +22,9 @@ inline RECT Scaled(const RECT& logical, int dpi) {
           Scaled(logical.bottom, dpi)};
 }
 
+// Moves a child window to its logical place in its parent, scaled.
+void PlaceScaled(HWND child, const RECT& logical, int dpi);
+
 // Asks Windows, at start, to let the launcher draw for each monitor's scale
 // itself: per monitor (the second version, else the first), else for the
 // system's scale. Each is looked up, so that systems without them start.

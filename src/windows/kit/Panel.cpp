@@ -16,6 +16,12 @@ bool Intersects(const RECT& a, const RECT& b) {
   return IntersectRect(&overlap, &a, &b) != 0;
 }
 
+// A panel point in the control's own physical coordinates.
+POINT Within(const TControl& control, int x, int y) {
+  const RECT bounds = control.BoundsRect();
+  return {x - bounds.left, y - bounds.top};
+}
+
 }  // namespace
 
 TPanel::TPanel(Application& application, HWND parent, int left, int top, int width, int height)
@@ -75,8 +81,7 @@ void TPanel::SetColours(Palette palette) {
 void TPanel::SetDpi(int dpi) {
   if (dpi == dpi_) return;
   dpi_ = dpi;
-  const RECT bounds = Scaled(layout_, dpi);
-  MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, FALSE);
+  PlaceScaled(window_, layout_, dpi);
   for (TControl* control : controls_) {
     control->ParentChanged();
     tooltips_->Update(control);
@@ -168,7 +173,8 @@ void TPanel::OnMouseMove(int x, int y) {
   }
   SetHovered(ControlAt(x, y, false));
   if (TControl* target = captured_ ? captured_ : ControlAt(x, y, true)) {
-    target->MouseMove(x - target->BoundsRect().left, y - target->BoundsRect().top);
+    const POINT at = Within(*target, x, y);
+    target->MouseMove(at.x, at.y);
   }
 }
 
@@ -180,7 +186,8 @@ void TPanel::OnButtonDown(MouseButton button, int x, int y) {
     captured_ = target;
     clicked_ = target;
   }
-  target->MouseDown(button, x - target->BoundsRect().left, y - target->BoundsRect().top);
+  const POINT at = Within(*target, x, y);
+  target->MouseDown(button, at.x, at.y);
 }
 
 void TPanel::OnButtonUp(MouseButton button, int x, int y) {
@@ -199,7 +206,8 @@ void TPanel::OnButtonUp(MouseButton button, int x, int y) {
     if (PtInRect(&bounds, POINT{x, y})) target->Click();
     if (std::find(controls_.begin(), controls_.end(), target) == controls_.end()) return;
   }
-  target->MouseUp(button, x - target->BoundsRect().left, y - target->BoundsRect().top);
+  const POINT at = Within(*target, x, y);
+  target->MouseUp(button, at.x, at.y);
 }
 
 LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
