@@ -36,7 +36,8 @@ TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool un
                   GetModuleHandleA(nullptr), this);
   keptFocus_ = KeptFocus(window_);
   CreatePages();
-  ApplyDpi(WindowDpi(window_), nullptr);
+  // Made at the design's scale, which most screens still have.
+  if (const int dpi = WindowDpi(window_); dpi != dpi_) ApplyDpi(dpi, nullptr);
   // Focus cues stay hidden until the keyboard is used, unless the user asked
   // Windows to show them always.
   BOOL alwaysShowCues = FALSE;

@@ -20,6 +20,10 @@ constexpr UINT_PTR kSelfAnswerTimer = 1;
 constexpr UINT kSelfAnswerPeriodMs = 1000;
 constexpr DWORD kArrivalWatchMs = 10000;
 
+RECT ButtonPlace(const MessageButton& button) {
+  return {button.left, kButtonTop, button.left + kButtonWidth, kButtonTop + kButtonHeight};
+}
+
 // The system announces media to top-level windows: a volume's arrival.
 bool IsVolumeArrival(WPARAM wParam, LPARAM lParam) {
   if (wParam != DBT_DEVICEARRIVAL || !lParam) return false;
@@ -38,20 +42,32 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
   // One picture for all four windows, decoded when first shown.
   static const SharedPicture artwork = Picture::FromResource(IDR_DIALOG_ART);
   artwork_ = artwork;
-  CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, 0, 0, owner, nullptr,
-                  GetModuleHandleA(nullptr), this);
+  // Made at the design's scale; the owner gives it the screen's.
+  RECT frame{0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+  CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, frame.right - frame.left,
+                  frame.bottom - frame.top, owner, nullptr, GetModuleHandleA(nullptr), this);
   keptFocus_ = KeptFocus(window_);
-  CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)), GetModuleHandleA(nullptr), &text_);
+  const RECT text = TextPlace();
+  CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, text.left, text.top, text.right - text.left,
+                  text.bottom - text.top, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)),
+                  GetModuleHandleA(nullptr), &text_);
   messageAccessible_ = std::make_unique<AccessibleWindow>(text_.window_, static_cast<AccessibleItems&>(*this),
                                                           ROLE_SYSTEM_STATICTEXT);
   for (const MessageButton& button : layout_.buttons) {
+    const RECT place = ButtonPlace(button);
     buttons_.push_back(CreateWindowExA(0, "BUTTON", button.caption,
-                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, window_,
+                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, place.left, place.top,
+                                       place.right - place.left, place.bottom - place.top, window_,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.modalResult)),
                                        GetModuleHandleA(nullptr), nullptr));
   }
-  ApplyDpi(dpi_, nullptr);
+  MakeFonts();
+}
+
+RECT TMessageForm::TextPlace() const {
+  return {layout_.textLeft, layout_.textTop, layout_.textLeft + layout_.textWidth,
+          layout_.textTop + layout_.textHeight};
 }
 
 void TMessageForm::MakeFonts() {
@@ -65,14 +81,8 @@ void TMessageForm::ApplyDpi(int dpi, const RECT* suggestedFrame) {
   dpi_ = dpi;
   MakeFonts();
   FitFrame(window_, Scaled(kClientWidth), Scaled(kClientHeight), suggestedFrame);
-  PlaceScaled(text_.window_,
-              {layout_.textLeft, layout_.textTop, layout_.textLeft + layout_.textWidth,
-               layout_.textTop + layout_.textHeight},
-              dpi_);
-  for (size_t k = 0; k < buttons_.size(); ++k) {
-    const int left = layout_.buttons[k].left;
-    PlaceScaled(buttons_[k], {left, kButtonTop, left + kButtonWidth, kButtonTop + kButtonHeight}, dpi_);
-  }
+  PlaceScaled(text_.window_, TextPlace(), dpi_);
+  for (size_t k = 0; k < buttons_.size(); ++k) PlaceScaled(buttons_[k], ButtonPlace(layout_.buttons[k]), dpi_);
   InvalidateRect(window_, nullptr, TRUE);
 }
 

@@ -97,6 +97,8 @@ class TMessageForm : private AccessibleItems {
   // Screen readers read the message as a static text with the message as its name.
   std::string AccessibleName() const override { return MessageTextAsDrawn(); }
   void MakeFonts();
+  // Where the message text lies in the form, in logical pixels.
+  RECT TextPlace() const;
   // Draws the form at a scale: its fonts, its frame (the one suggested, or
   // its client scaled where it stands) and the text and buttons in it.
   void ApplyDpi(int dpi, const RECT* suggestedFrame);

@@ -16,9 +16,12 @@ constexpr int kProcessPerMonitorDpiAware = 2;
 
 void BecomeDpiAware() {
   // Windows 10 1703 and later know the second version, 1607 the first.
+  // Where the manifest was read, it has asked already and both calls fail;
+  // nothing older is worth loading then.
   if (const auto setContext = SystemLibraryFunction<BOOL(WINAPI*)(HANDLE)>("user32.dll",
                                                                            "SetProcessDpiAwarenessContext")) {
-    if (setContext(kPerMonitorAwareV2) || setContext(kPerMonitorAware)) return;
+    if (!setContext(kPerMonitorAwareV2)) setContext(kPerMonitorAware);
+    return;
   }
   // Windows 8.1.
   if (const auto setAwareness = SystemLibraryFunction<HRESULT(WINAPI*)(int)>("shcore.dll",
