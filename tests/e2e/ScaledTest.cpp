@@ -5,6 +5,9 @@
 // launcher's windows in physical pixels.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "e2e/AccessibleTree.h"
 #include "e2e/LauncherProcess.h"
 #include "windows/WindowTestSupport.h"
@@ -41,16 +44,27 @@ RECT ClientOf(HWND window) {
 class ScaledScreen : public testing::TestWithParam<int> {
  protected:
   int Scaled(int logical) const { return MulDiv(logical, GetParam(), 96); }
-  void TearDown() override { KeepScreenshotOfFailure(shotOf_); }
-  HWND shotOf_ = nullptr;
+  void TearDown() override { KeepScreenshotOfFailure(window_); }
+  // Starts the launcher on a fixture disc; its main window once drawn.
+  HWND StartOn(const std::string& disc) {
+    launcher_.emplace("fixtures/e2e/" + disc);
+    window_ = launcher_->DrawnMainWindow();
+    return window_;
+  }
+  void CloseAndExpectACleanEnd() {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(launcher_->WaitForExit(), 0u);
+  }
+
+  ScreenScale scale_{static_cast<DWORD>(GetParam())};
+  std::optional<LauncherProcess> launcher_;
+  HWND window_ = nullptr;
 };
 
 // The partner's menu has a blue high-resolution background over its red
 // ordinary one, and one button that shows the information window.
 TEST_P(ScaledScreen, TheMenuAndTheInformationWindowAreTheirLayoutTimesTheScale) {
-  ScreenScale scale(static_cast<DWORD>(GetParam()));
-  LauncherProcess launcher("fixtures/e2e/partner-2x");
-  HWND window = shotOf_ = launcher.DrawnMainWindow();
+  HWND window = StartOn("partner-2x");
   ASSERT_NE(window, nullptr);
   const RECT client = ClientOf(window);
   EXPECT_EQ(client.right, Scaled(600));
@@ -73,24 +87,21 @@ TEST_P(ScaledScreen, TheMenuAndTheInformationWindowAreTheirLayoutTimesTheScale) 
   EXPECT_EQ(button.top - origin.y, Scaled(153));
 
   // A click at the button's scaled centre runs its action.
-  launcher.ClickAt(window, (button.left + button.right) / 2 - origin.x, (button.top + button.bottom) / 2 - origin.y);
-  HWND info = WaitForVisibleWindow("TDialogInfoForm", 5000, launcher.ProcessId());
+  launcher_->ClickAt(window, (button.left + button.right) / 2 - origin.x, (button.top + button.bottom) / 2 - origin.y);
+  HWND info = WaitForVisibleWindow("TDialogInfoForm", 5000, launcher_->ProcessId());
   ASSERT_NE(info, nullptr);
   const RECT form = ClientOf(info);
   EXPECT_EQ(form.right, Scaled(450));
   EXPECT_EQ(form.bottom, Scaled(333));
   PostMessageA(GetDlgItem(info, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(info); }, 5000));
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher.WaitForExit(), 0u);
+  CloseAndExpectACleanEnd();
 }
 
 // Without a high-resolution member the ordinary picture is scaled to fill
 // the whole client.
 TEST_P(ScaledScreen, TheOrdinaryBackgroundFillsTheWholeClient) {
-  ScreenScale scale(static_cast<DWORD>(GetParam()));
-  LauncherProcess launcher("fixtures/e2e/partner");
-  HWND window = shotOf_ = launcher.DrawnMainWindow();
+  HWND window = StartOn("partner");
   ASSERT_NE(window, nullptr);
   const RECT client = ClientOf(window);
   for (const POINT corner : {POINT{client.right - 2, client.bottom - 2}, POINT{client.right - 2, 2}}) {
@@ -98,8 +109,7 @@ TEST_P(ScaledScreen, TheOrdinaryBackgroundFillsTheWholeClient) {
     EXPECT_GT(GetRValue(red), 220) << corner.x << "," << corner.y;
     EXPECT_LT(GetGValue(red), 40) << corner.x << "," << corner.y;
   }
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher.WaitForExit(), 0u);
+  CloseAndExpectACleanEnd();
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, ScaledScreen, testing::Values(96, 120, 144, 192));
