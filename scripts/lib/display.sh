@@ -20,11 +20,6 @@ start_display() {
   done
 }
 
-# Ends the Wine programs of a prefix before their X server goes away.
-stop_wine() {
-  WINEPREFIX=$1 wineserver -k 2>/dev/null || true
-}
-
 stop_display() {
   if [ -n "$started_xvfb" ]; then
     kill "$started_xvfb" 2>/dev/null || true

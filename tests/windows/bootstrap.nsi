@@ -1,8 +1,9 @@
 ; A real bootstrapper, built at test time: it starts a second program with
 ; Exec (which does not wait) and ends at once, as many installers' first
 ; stage does. The launcher must wait for the second one when asked to.
-;   makensis -DOUT=FILE bootstrap.nsi (the probe beside FILE is the second program)
-Unicode true
+;   makensis -DOUT=FILE -DTARGET=x86-unicode|amd64-unicode bootstrap.nsi
+; (the probe beside FILE is the second program)
+Target ${TARGET}
 Name "Bootstrap"
 OutFile "${OUT}"
 RequestExecutionLevel user
