@@ -20,15 +20,6 @@ namespace launcher {
 // terminator; a longer command line is refused, never cut.
 inline constexpr size_t kCommandLineLimit = 512;
 
-inline constexpr uint32_t kErrorElevationRequired = 740;
-inline constexpr uint32_t kErrorCancelled = 1223;
-// Windows Installer's exit codes: the user cancelled, a restart is needed
-// (or was needed at start), the installer started the restart.
-inline constexpr int32_t kExitUserCancelled = 1602;
-inline constexpr int32_t kExitRestartRequired = 3010;
-inline constexpr int32_t kExitRestartRequiredOnInit = 3011;
-inline constexpr int32_t kExitRestartStarted = 1641;
-
 struct ProgramStart {
   std::string program;     // as the search found it
   std::string parameters;  // the rest of the command line, unchanged

@@ -12,8 +12,8 @@ int QuietExitCode(const std::vector<InstallRunEntry>& entries) {
     return failed->ran && failed->code != 0 ? static_cast<int>(failed->code) : kExitFailure;
   }
   if (any(Verdict::kRestartStarted) != entries.end()) return kExitRestartStarted;
-  if (any(Verdict::kRestartNeeded) != entries.end()) return kExitRestartNeeded;
-  if (any(Verdict::kCancelled) != entries.end()) return kExitCancelled;
+  if (any(Verdict::kRestartNeeded) != entries.end()) return kExitRestartRequired;
+  if (any(Verdict::kCancelled) != entries.end()) return kExitUserCancelled;
   return kExitSuccess;
 }
 

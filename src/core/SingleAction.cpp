@@ -170,7 +170,7 @@ void Runner::Start(std::string text) {
   StartResult result = StartOnce(commandLine, way);
   // Windows Installer was busy after all (an update in the background, an
   // installation that another one left running): once it is free, again.
-  for (int repeat = 1; state_.WaitForWindowsInstaller && result == kInstallerBusyCode && repeat <= kInstallerBusyRepeats;
+  for (int repeat = 1; state_.WaitForWindowsInstaller && result == kExitInstallerBusy && repeat <= kInstallerBusyRepeats;
        ++repeat) {
     host_.Repeating(commandLine, repeat, kInstallerBusyRepeats);
     result = StartOnce(commandLine, way);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ExitCodes.h"
 #include "core/LauncherHost.h"
 #include "core/Verdict.h"
 #include "core/Startup.h"
@@ -74,13 +75,9 @@ inline constexpr std::string_view kMessageMark = "[DIALOG]";
 inline constexpr std::string_view kDiscChangePrefix = "[DISKCHANGE:";
 bool IsExitAction(const std::string& text);
 bool IsMessageAction(const std::string& text, const LeadBytes& lead);
-// Windows Installer's "another installation is already in progress", and
-// how often a program that ends with it is started again.
-inline constexpr int32_t kInstallerBusyCode = 1618;
+// How often a program that ends with Windows Installer's "another
+// installation is already in progress" is started again.
 inline constexpr int kInstallerBusyRepeats = 3;
-// The system's "file not found", the code of a missing file in an
-// unattended run.
-inline constexpr int32_t kErrorFileNotFound = 2;
 
 // Runs the action text of `sender` with the configuration `config`; the
 // program it starts succeeds with 0 and with `successCodes`.

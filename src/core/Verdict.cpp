@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/CommandLine.h"
+#include "core/ExitCodes.h"
 #include "core/Selection.h"
 #include "core/Startup.h"
 

@@ -79,7 +79,7 @@ int RunUnattended(const launcher::LauncherArguments& arguments) {
   };
   if (launcher::WindowsInstallerAsksForADisc() || FindWindowA(launcher::kMainWindowClass, nullptr)) {
     if (log) log->Write("unattended: another launcher runs, or Windows Installer asks for a disc");
-    return end(launcher::kExitBusy);
+    return end(launcher::kExitInstallerBusy);
   }
   EnterTheDisc(log ? &*log : nullptr);
   launcher::Application application("Install_Windows", true, launcher::LauncherIcon(), launcher::WithFinalFullStop);

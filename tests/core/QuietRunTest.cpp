@@ -65,7 +65,7 @@ class QuietRunTest : public testing::Test {
 
 TEST_F(QuietRunTest, AChecklistButtonRunsEveryEntryWithoutNoticesOrMessages) {
   host.exitCodes = {{2, 3010}};
-  EXPECT_EQ(Run("/quiet /button 1"), kExitRestartNeeded);
+  EXPECT_EQ(Run("/quiet /button 1"), kExitRestartRequired);
   EXPECT_EQ(host.events, (Lines{"start: probe.exe 0 1500 record.txt", "start: probe.exe 3010 1500 record.txt",
                                 "start: probe.exe 0 1500 record.txt"}));
   EXPECT_EQ(Outcomes(), (Lines{"outcome: First: succeeded", "outcome: Second: succeeded, restart needed (code 3010)",

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/CommandLine.h"
+#include "core/ExitCodes.h"
 #include "sim/ScriptedHost.h"
 #include "core/SingleAction.h"
 

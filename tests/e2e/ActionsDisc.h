@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "e2e/LauncherProcess.h"
+#include "e2e/LoggedLauncher.h"
 #include "windows/WindowTestSupport.h"
 
 namespace launcher::test {
 
 inline const std::string kDisc = "fixtures/e2e/actions";
-inline constexpr int kMenuTop[12] = {0, 153, 172, 191, 210, 229, 245, 264, 283, 302, 321, 340};
 inline constexpr int kStageLeft[6] = {10, 60, 110, 160, 210, 260};
 enum Stage { kDefine, kDesign, kDevelop, kTest, kDeploy, kManage };
 
@@ -58,39 +58,17 @@ inline Answer AnswerWindow(LauncherProcess& launcher, const char* className, int
   return answer;
 }
 
-class ActionsTest : public testing::Test {
+class ActionsTest : public LoggedLauncherTest {
  protected:
+  ActionsTest() : LoggedLauncherTest("actions.log") {}
   void SetUp() override {
     for (const char* record : {"record-menu.txt", "record-disc.txt", "record-run.txt"}) Create(record);
     DeleteFileA(DiscFile("later.txt").c_str());
     DeleteFileA(DiscFile("later.exe").c_str());
     CopyFileA(PROBE_EXE, DiscFile("probe.exe").c_str(), FALSE);
-    launcher_ = std::make_unique<LauncherProcess>(kDisc);
-    window_ = launcher_->MainWindow();
-    ASSERT_NE(window_, nullptr);
-    ASSERT_TRUE(WaitUntilPainted(window_));
-  }
-  void TearDown() override {
-    KeepScreenshotOfFailure(window_);
+    Start(kDisc);
   }
 
-  // 12 pixels down: the fifth button, drawn above the sixth, overlaps its top.
-  void ClickMenu(int number) { launcher_->ClickAt(window_, 30, kMenuTop[number] + 12); }
-  // The page in front is the first child of the main window.
-  HWND FrontPage() const { return GetWindow(window_, GW_CHILD); }
-  // The pages, in front or not: 0 the menu, 1 the selection page (the one
-  // with the checklist).
-  HWND Page(int index) const {
-    for (HWND page = nullptr; (page = FindWindowExA(window_, page, "TPanel", nullptr)) != nullptr;) {
-      const bool selection = FindWindowExA(page, nullptr, "ListBox", nullptr) != nullptr;
-      if (selection == (index == 1)) return page;
-    }
-    return nullptr;
-  }
-  HWND List() const { return FindWindowExA(GetWindow(FrontPage(), GW_HWNDFIRST), nullptr, "ListBox", nullptr); }
-
-  std::unique_ptr<LauncherProcess> launcher_;
-  HWND window_ = nullptr;
 };
 
 }  // namespace launcher::test

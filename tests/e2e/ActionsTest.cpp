@@ -42,6 +42,7 @@ TEST_F(ActionsTest, ADiscChangeAsksOnceForTheSameDisc) {
   EXPECT_EQ(asked.title, "Insert disc");
   EXPECT_EQ(asked.text, "Please insert:\n\rSecond disc\n\rnow.");
   ASSERT_TRUE(WaitFor([] { return Recorded("record-disc.txt").size() == 1; }));
+  ASSERT_TRUE(ProgramsEnded());
   ClickMenu(3);  // Second disc is now the current disc: no question
   ASSERT_TRUE(WaitFor([] { return Recorded("record-disc.txt").size() == 2; }));
   EXPECT_EQ(WaitForVisibleWindow("TDialogOKCancelForm", 300, launcher_->ProcessId()), nullptr);
@@ -102,8 +103,7 @@ TEST_F(ActionsTest, ExitEndsTheLauncherWithCodeZero) {
 }
 
 TEST_F(ActionsTest, TheSelectionPageInstallsTheCheckedRowsInOrder) {
-  ClickMenu(6);
-  ASSERT_TRUE(WaitFor([&] { return List() != nullptr && IsWindowVisible(List()); }));
+  ASSERT_TRUE(OpenChecklist(6));
   HWND list = List();
   ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
   for (int row = 0; row < 3; ++row) EXPECT_EQ(SendMessageA(list, LB_GETITEMDATA, row, 0), 1) << row;

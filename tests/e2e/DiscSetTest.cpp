@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "e2e/LoggedLauncher.h"
+#include "e2e/ActionsDisc.h"
 
 namespace launcher::test {
 namespace {

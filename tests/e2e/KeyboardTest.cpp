@@ -112,8 +112,7 @@ TEST_F(KeyboardTest, AMouseOnlyRunShowsNoFocusCue) {
   const std::vector<COLORREF> before = MenuPixels();
   // Components opens the checklist and Back returns, which gives the button
   // the focus again: with the mouse only, nothing shows it.
-  ClickMenu(6);
-  ASSERT_TRUE(WaitFor([&] { return List() != nullptr && IsWindowVisible(List()); }));
+  ASSERT_TRUE(OpenChecklist(6));
   launcher_->ClickAt(window_, 480, 385);
   ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(Page(0)); }, 3000));
   launcher_->MoveTo(window_, 500, 60);

@@ -3,7 +3,7 @@
 // and an exit code read in full (a Linux parent of Wine sees it modulo 256).
 #include <fstream>
 
-#include "e2e/LoggedLauncher.h"
+#include "e2e/ActionsDisc.h"
 
 namespace launcher::test {
 namespace {

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "e2e/AccessibleTree.h"
-#include "e2e/LoggedLauncher.h"
+#include "e2e/ActionsDisc.h"
 
 namespace launcher::test {
 namespace {
@@ -56,19 +56,10 @@ class WaitTest : public LoggedLauncherTest {
   bool Started(const std::string& record, size_t times = 1, DWORD timeoutMs = 15000) {
     return WaitFor([&] { return Lines(record).size() >= times; }, timeoutMs);
   }
-  // The launcher is done with a program once the log has its exit code.
-  bool Ended(size_t times = 1, DWORD timeoutMs = 15000) {
-    return WaitFor([&] {
-      const auto events = LoggedEvents(log_);
-      return static_cast<size_t>(std::count_if(events.begin(), events.end(), [](const std::string& e) {
-               return e.rfind("exit code: ", 0) == 0;
-             })) >= times;
-    }, timeoutMs);
-  }
 };
 
 TEST_F(WaitTest, ABootstrappedComponentIsWaitedForUntilTheProgramItHandedOverToHasEnded) {
-  ClickMenu(1);
+  ASSERT_TRUE(OpenChecklist(1));
   launcher_->ClickAt(window_, kInstall.x, kInstall.y);
   ASSERT_TRUE(Started("record-child.txt", 1, 15000));
   const DWORD childStarted = GetTickCount();
@@ -86,7 +77,7 @@ TEST_F(WaitTest, ABootstrappedComponentIsWaitedForUntilTheProgramItHandedOverToH
 TEST_F(WaitTest, AMenuButtonWithWaitForAllWaitsForWhatItsProgramStarted) {
   ClickMenu(2);
   ASSERT_TRUE(Started("record-child.txt"));
-  ASSERT_TRUE(Ended());
+  ASSERT_TRUE(ProgramsEnded());
   const auto events = EndAndReadLog();
   const size_t joined = Where(events, "(probe.exe) joined");
   EXPECT_LT(joined, events.size());
@@ -109,14 +100,14 @@ TEST_F(WaitTest, WhileWindowsInstallerIsBusyNothingStartsAndTheNoticeSaysWhy) {
   CloseHandle(installation);
   ASSERT_TRUE(Started("record-slow.txt"));
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(notice); }, 3000));
-  ASSERT_TRUE(Ended());
+  ASSERT_TRUE(ProgramsEnded());
   EXPECT_TRUE(Logged(EndAndReadLog(), "windows installer busy: waited "));
 }
 
 TEST_F(WaitTest, AnInstallerThatFoundWindowsInstallerBusyIsStartedAgainAndSucceeds) {
   ClickMenu(5);
   ASSERT_TRUE(Started("record-once.txt", 2));
-  ASSERT_TRUE(Ended(2));
+  ASSERT_TRUE(ProgramsEnded(2));
   EXPECT_EQ(WaitForVisibleWindow("TDialogInfoForm", 1000, launcher_->ProcessId()), nullptr);  // no failure to tell
   const auto events = EndAndReadLog();
   EXPECT_TRUE(Logged(events, "exit code: 1618"));
@@ -143,7 +134,7 @@ TEST_F(WaitTest, ClicksMadeWhileAProgramRunsAreDroppedNotReplayed) {
   ASSERT_TRUE(Started("record-slow.txt"));
   ClickMenu(3);  // the same button again
   ClickMenu(4);  // and the one that shows a message
-  ASSERT_TRUE(Ended());
+  ASSERT_TRUE(ProgramsEnded());
   Sleep(1000);  // what must not happen has no event to wait for
   EXPECT_EQ(Lines("record-slow.txt").size(), 1u);
   EXPECT_EQ(WaitForVisibleWindow("TDialogInfoForm", 500, launcher_->ProcessId()), nullptr);
@@ -182,7 +173,7 @@ TEST_F(WaitTest, ACloseFromTheTaskbarIsHeldTheSameWay) {
 }
 
 TEST_F(WaitTest, ACloseDuringAnInstallRunStartsNoFurtherComponentAndSaysWhatWasNotInstalled) {
-  ClickMenu(7);
+  ASSERT_TRUE(OpenChecklist(7));
   launcher_->ClickAt(window_, kInstall.x, kInstall.y);
   ASSERT_TRUE(Started("record-close.txt"));
   PostMessageA(window_, WM_CLOSE, 0, 0);
@@ -215,8 +206,8 @@ TEST_F(WaitTest, AScreenReaderIsAnsweredWhileAProgramRunsAndWhileANoticeShows) {
   ClickMenu(3);
   ASSERT_TRUE(Started("record-slow.txt"));
   EXPECT_TRUE(readWithin(2000, "program")) << "while a program runs";
-  ASSERT_TRUE(Ended());
-  ClickMenu(7);
+  ASSERT_TRUE(ProgramsEnded());
+  ASSERT_TRUE(OpenChecklist(7));
   launcher_->ClickAt(window_, kInstall.x, kInstall.y);
   ASSERT_NE(WaitForVisibleWindow("TDialogDelayForm", 10000, launcher_->ProcessId()), nullptr);
   EXPECT_TRUE(readWithin(2000, "notice")) << "while a notice shows";

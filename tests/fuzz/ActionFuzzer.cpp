@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   launcher::ActionState state;
   state.CurrentDiscTitle = state.LauncherDiscTitle = "Disc";
   state.WaitForWindowsInstaller = switches & 2;
-  if (switches & 4) host.startResult = launcher::kInstallerBusyCode;
+  if (switches & 4) host.startResult = launcher::kExitInstallerBusy;
   if (switches & 8) host.installerBusySeconds = {3, 0, 1};
   if (switches & 16) host.closeRequestedFromStart = 1;
   const bool waitForAll = switches & 32;
