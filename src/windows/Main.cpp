@@ -6,6 +6,7 @@
 #include "core/QuietRun.h"
 #include "image/Jpeg.h"
 #include "windows/TopLevel.h"
+#include "windows/kit/AutoPlay.h"
 #include "windows/kit/Dpi.h"
 #include "windows/kit/WindowClass.h"
 
@@ -68,7 +69,6 @@ TInstallWindows::~TInstallWindows() {
 
 void TInstallWindows::FormCreate() {
   try {
-    QueryCancelAutoPlayMsg = static_cast<uint16_t>(RegisterWindowMessageA(kQueryCancelAutoPlay));
     Messages = std::make_unique<MessageWindows>(application_, window_);
     Messages->SetDpi(dpi_);
     SetColours(SystemPalette());
@@ -299,9 +299,7 @@ void TInstallWindows::CloseWhenIdle() {
 }
 
 LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The shell asks the window in front before AutoPlay starts for a newly
-  // inserted disc; 1 cancels it.
-  if (QueryCancelAutoPlayMsg != 0 && message == QueryCancelAutoPlayMsg) return 1;
+  if (IsQueryCancelAutoPlay(message)) return kCancelAutoPlay;
   switch (message) {
     case WM_CLOSE:
       // While a program runs the window stays, so that the user learns how

@@ -29,10 +29,6 @@
 namespace launcher {
 
 inline constexpr char kMainWindowClass[] = "TInstallWindows";
-// The shell asks the window in front with this registered message before
-// AutoPlay starts for a newly inserted disc.
-inline constexpr char kQueryCancelAutoPlay[] = "QueryCancelAutoPlay";
-
 class TInstallWindows : private LauncherView {
  public:
   static constexpr int kClientWidth = kPageWidth;
@@ -126,7 +122,6 @@ class TInstallWindows : private LauncherView {
   Font mainFont_;
   FontSpec mainFontSpec_;
   int dpi_ = kDesignDpi;
-  uint16_t QueryCancelAutoPlayMsg = 0;
   LauncherPage front_ = LauncherPage::kSelection;  // the selection page is created last
   KeptFocus keptFocus_{nullptr};  // made for the window once it exists
   // Whether focus cues are hidden (UISF_HIDEFOCUS): the window keeps it

@@ -6,6 +6,7 @@
 
 #include "core/Texts.h"
 #include "windows/TopLevel.h"
+#include "windows/kit/AutoPlay.h"
 #include "windows/kit/WindowClass.h"
 #include "windows/resources/resource.h"
 
@@ -34,8 +35,7 @@ bool IsVolumeArrival(WPARAM wParam, LPARAM lParam) {
 
 TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout layout)
     : application_(application),
-      layout_(std::move(layout)),
-      queryCancelAutoPlay_(RegisterWindowMessageA("QueryCancelAutoPlay") & 0xFFFF) {
+      layout_(std::move(layout)) {
   RegisterWindowClass(layout_.className, BoundWindowProc<TMessageForm>, GetSysColorBrush(COLOR_BTNFACE), 0,
                       LauncherIcon());
   RegisterWindowClass(kMessageTextClass, BoundWindowProc<TextWindow>);
@@ -250,7 +250,7 @@ LRESULT TMessageForm::HandleTextMessage(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == queryCancelAutoPlay_) return 1;  // no AutoPlay while we are in front
+  if (IsQueryCancelAutoPlay(message)) return kCancelAutoPlay;
   switch (message) {
     case WM_ERASEBKGND:
       return 1;

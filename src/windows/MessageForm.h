@@ -109,7 +109,6 @@ class TMessageForm : private AccessibleItems {
 
   Application& application_;
   MessageLayout layout_;
-  UINT queryCancelAutoPlay_;
   HWND window_ = nullptr;
   TextWindow text_{application_, *this};
   std::vector<HWND> buttons_;
