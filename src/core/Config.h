@@ -37,6 +37,11 @@ const Language& LanguageFor(uint32_t primaryLanguage);
 
 // The archive beside autorun.inf that holds the disc's configuration.
 inline constexpr char kArchiveName[] = "install.jar";
+// Windows NT 4, whose shell starts documents with cmd's start; every later
+// Windows starts them with explorer.exe. A program without a compatibility
+// entry for later versions is told Vista's 6 on all of them.
+inline constexpr uint32_t kWindowsNt4Major = 4;
+inline constexpr uint32_t kWindowsVistaMajor = 6;
 inline constexpr char kPropertiesPrefix[] = "com/vestrel/integration/tools/launcher/launcher_";
 inline constexpr char kImagePrefix[] = "com/vestrel/integration/tools/launcher/image/launcher";
 inline constexpr int32_t kConfigBuckets = 256;

@@ -229,8 +229,10 @@ void LauncherSession::InstallChecksMouseMove(int row) {
   if (selected < 0 || static_cast<size_t>(selected) >= actionExecArray_.size()) return;
   const std::string number = RowEntryNumber(static_cast<size_t>(selected));
   view_.SetInfoText(DescriptionText(ConfigText("Description" + number), host_.CodePageLeadBytes()));
-  setNeon(ConfigText("Type" + number));
+  setNeon(RowStage(static_cast<size_t>(selected)));
 }
+
+std::string LauncherSession::RowStage(size_t row) { return ConfigText("Type" + RowEntryNumber(row)); }
 
 void LauncherSession::setNeon(const std::string& stage) {
   if (stage == currentStage_) return;

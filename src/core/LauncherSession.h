@@ -55,6 +55,8 @@ class LauncherSession {
   // selected, its description shown and its stage lit.
   void InstallChecksMouseMove(int row);
   void setNeon(const std::string& stage);
+  // The stage (its Type) of the entry on checklist row `row`.
+  std::string RowStage(size_t row);
   // Row `row`'s check box now says `checked`.
   void InstallChecksClickCheck(int row, bool checked);
   void btnCancelClick();

@@ -87,6 +87,7 @@ TEST(DisccheckCheck, FindsEveryMistakeOfABrokenDisc) {
            kProperties + ":13: error: Button6Action: its command line is longer than 512 characters",
            kProperties + ":16: error: Action1: the launcher looks for 'setup\\missing.exe', which is not on the disc",
            kProperties + ":18: warning: '<br>' in Description1 is shown as it stands",
+           kProperties + ":30: warning: '<br>' in AdditionalActionTitle is shown as it stands",
            kProperties + ":19: warning: Type1 'Manage' is no stage word",
            kProperties + ":26: warning: Button8Action needs the disc 'Broken disc 2'",
            kProperties + ": warning: actions use $PWD: the disc works only from a path without blanks",
@@ -102,8 +103,10 @@ TEST(DisccheckCheck, FindsEveryMistakeOfABrokenDisc) {
        }) {
     EXPECT_NE(o.out.find(expected), std::string::npos) << expected << "\n--- in ---\n" << o.out;
   }
-  // What is right stays quiet: action 2's file is there, its stage is a word.
+  // What is right stays quiet: action 2's file is there, its stage is a word,
+  // a message action breaks its lines.
   EXPECT_EQ(o.out.find("Action2:"), std::string::npos);
+  EXPECT_EQ(o.out.find("in Button10Action"), std::string::npos);
   EXPECT_EQ(o.out.find("Type2 '"), std::string::npos);
 }
 

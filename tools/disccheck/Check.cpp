@@ -26,6 +26,9 @@ struct SaidOnce {
   std::set<std::string> unsignedPrograms;
 };
 
+// Where a report about an archive member points.
+std::string InArchive(const std::string& member) { return std::string(kArchiveName) + "/" + member; }
+
 // What Windows shows for a program without a signature.
 constexpr char kUnsignedText[] =
     "is unsigned: Windows' SmartScreen warns before it runs from a downloaded disc image, and the consent "
@@ -34,7 +37,7 @@ constexpr char kUnsignedText[] =
 class DiscChecker {
  public:
   DiscChecker(Disc& disc, Report& report, SaidOnce& said)
-      : disc_(disc), report_(report), file_("install.jar/" + disc.Settings().PropertiesMember), said_(said) {}
+      : disc_(disc), report_(report), file_(InArchive(disc.Settings().PropertiesMember)), said_(said) {}
 
   void Run();
 
@@ -77,7 +80,7 @@ void DiscChecker::Run() {
 
 void DiscChecker::CheckKeySpelling() {
   std::map<std::string, std::string> byUpperCase;
-  for (const std::string& key : KeysTheLauncherReads(disc_.session->ActionTotal())) byUpperCase[UpperCaseInCodePage(1252, key)] = key;
+  for (const std::string& key : KeysTheLauncherReads(disc_.session->ActionTotal())) byUpperCase[disc_.host->UpperCase(key)] = key;
   for (const PropertyEntry& entry : disc_.Entries()) {
     auto found = byUpperCase.find(disc_.host->UpperCase(entry.key));
     if (found != byUpperCase.end() && found->second != entry.key) {
@@ -197,19 +200,19 @@ void DiscChecker::CheckBackground(const std::string& member, int density) {
   try {
     bytes = disc_.archive.Extract(member);
   } catch (const ArchiveError& error) {
-    report_.Warn("install.jar/" + member, 0, std::string(error.what()) + ": " + instead);
+    report_.Warn(InArchive(member), 0, std::string(error.what()) + ": " + instead);
     return;
   }
   if (!bytes) {
-    if (ordinary) report_.Warn("install.jar", 0, "has no " + member + ": the launcher shows its designed background");
+    if (ordinary) report_.Warn(kArchiveName, 0, "has no " + member + ": the launcher shows its designed background");
     return;
   }
   const JpegResult picture = DecodeJpeg(bytes->data(), bytes->size());
   const int width = kPageWidth * density, height = kPageHeight * density;
   if (!picture.ok) {
-    report_.Warn("install.jar/" + member, 0, picture.error + ": " + instead);
+    report_.Warn(InArchive(member), 0, picture.error + ": " + instead);
   } else if (picture.bitmap.width != width || picture.bitmap.height != height) {
-    report_.Warn("install.jar/" + member, 0,
+    report_.Warn(InArchive(member), 0,
                  "is " + std::to_string(picture.bitmap.width) + " x " + std::to_string(picture.bitmap.height) +
                      ", not " + std::to_string(width) + " x " + std::to_string(height) + ": " +
                      (ordinary ? "it is shown unscaled from the top left" : "it is shown scaled to the page"));
@@ -220,10 +223,10 @@ void DiscChecker::CheckLineBreaks() {
   std::string breaking;
   for (const char* key : kLineBreakingKeys) breaking += std::string(key) + ", ";
   for (const PropertyEntry& entry : disc_.Entries()) {
-    const bool action = ContainsText(entry.key, "Action", disc_.Lead());
+    const bool message = IsMessageAction(entry.value, disc_.Lead());
     const bool breaks = std::find_if(std::begin(kLineBreakingKeys), std::end(kLineBreakingKeys),
                                      [&](const char* key) { return entry.key == key; }) != std::end(kLineBreakingKeys);
-    if (action || breaks) continue;
+    if (message || breaks) continue;
     if (ContainsText(disc_.host->UpperCase(entry.value), "<BR>", disc_.Lead())) {
       report_.Warn(file_, entry.line,
                    "'<br>' in " + Text(entry.key) + " is shown as it stands: the launcher breaks lines only in " +
@@ -275,7 +278,7 @@ void DiscChecker::CheckWaits() {
     for (const std::string& item : SplitCompoundList(texts.action, disc_.Lead())) {
       const std::optional<int32_t> number = ActionNumberOf(item, disc_.Table().size(), disc_.Upper(), disc_.Lead());
       if (!number || !warned.insert(*number).second) continue;
-      const std::string action = UpperCaseInCodePage(1252, disc_.Table()[static_cast<size_t>(*number - 1)].Action);
+      const std::string action = disc_.host->UpperCase(disc_.Table()[static_cast<size_t>(*number - 1)].Action);
       if (action.find("MSIEXEC") == std::string::npos && action.find(".MSI") == std::string::npos) continue;
       const std::string key = "Action" + std::to_string(*number);
       Warn(key, key + " starts a Windows Installer package in a checklist, but WaitForWindowsInstaller is not set: "
@@ -290,7 +293,7 @@ void CheckLanguageKeys(const Disc& english, const Disc& other, Report& report) {
   for (const PropertyEntry& entry : other.Entries()) keys.insert(entry.key);
   for (const PropertyEntry& entry : english.Entries()) {
     if (!entry.key.empty() && !keys.count(entry.key)) {
-      report.Warn("install.jar/" + other.Settings().PropertiesMember, 0,
+      report.Warn(InArchive(other.Settings().PropertiesMember), 0,
                   "lacks " + Utf8(english, entry.key) + ", which the English text has (line " +
                       std::to_string(entry.line) + ")");
     }
@@ -303,11 +306,11 @@ void CheckArchiveMethods(const ZipArchive& archive, Report& report) {
   for (const ZipArchive::Entry& entry : archive.Entries()) {
     const bool launcherReadsIt = entry.name.rfind(kPropertiesPrefix, 0) == 0 || entry.name.rfind(kImagePrefix, 0) == 0;
     if (!launcherReadsIt || ZipArchive::IsReadableMethod(entry.method)) continue;
-    report.Error("install.jar/" + entry.name, 0,
+    report.Error(InArchive(entry.name), 0,
                  "is compressed with method " + std::to_string(entry.method) + " (" +
                      ZipArchive::CompressionMethodName(entry.method) +
                      "), which the launcher does not read (it reads stored, deflated and deflate64 members): "
-                     "repack the archive with 'disccheck pack FOLDER install.jar'");
+                     "repack the archive with 'disccheck pack FOLDER " + std::string(kArchiveName) + "'");
   }
 }
 
@@ -346,8 +349,8 @@ void CheckLauncherPrograms(const std::string& folder, Report& report) {
 
 void CheckDisc(const std::string& folder, const CheckOptions& options, Report& report) {
   CheckLauncherPrograms(folder, report);
-  if (!std::filesystem::is_regular_file(DiscFolderHost::SystemPath(folder + "\\install.jar"))) {
-    report.Error("install.jar", 0,
+  if (!std::filesystem::is_regular_file(DiscFolderHost::SystemPath(folder + "\\" + kArchiveName))) {
+    report.Error(kArchiveName, 0,
                  "missing: the launcher stops at start with \"" + WithFinalFullStop(kArchiveNotOpen) + "\"");
     return;
   }
@@ -360,7 +363,7 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
   SaidOnce said;
   bool methodsChecked = false;
   for (uint32_t language : languages) {
-    std::unique_ptr<Disc> disc = LoadDisc(folder, language, 6, options.discs);
+    std::unique_ptr<Disc> disc = LoadDisc(folder, language, kWindowsVistaMajor, options.discs);
     if (!methodsChecked && disc->archive.IsOpen()) {
       CheckArchiveMethods(disc->archive, report);
       methodsChecked = true;
@@ -369,8 +372,8 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
     const bool hasMember = HasMember(disc->archive, member);
     if (options.allLanguages && language != kEnglish && !hasMember) continue;  // falls back to nothing: not offered
     if (!disc->startupError.empty()) {
-      const std::string file = disc->Settings().PropertiesMember.empty() ? "install.jar" : "install.jar/" + member;
-      report.Error(hasMember ? file : "install.jar",
+      const std::string file = disc->Settings().PropertiesMember.empty() ? std::string(kArchiveName) : InArchive(member);
+      report.Error(hasMember ? file : std::string(kArchiveName),
                    disc->startupErrorKey.empty() ? 0 : disc->LineOf(disc->startupErrorKey),
                    (hasMember || member.empty() ? std::string() : "has no member " + member + "; ") +
                        "the launcher stops at start with \"" + WithFinalFullStop(disc->startupError) + "\"");

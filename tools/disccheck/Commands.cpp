@@ -89,7 +89,7 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
 
 int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
              const SimulateScript& script, bool json, std::ostream& out, std::ostream& err) {
-  std::unique_ptr<Disc> disc = LoadDisc(folder, language, 6, discs);
+  std::unique_ptr<Disc> disc = LoadDisc(folder, language, kWindowsVistaMajor, discs);
   if (!Started(*disc, err)) {
     if (script.quiet) out << "exit code: " << kExitFailure << "\n";
     return 2;

@@ -49,7 +49,7 @@ std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uin
     disc->startupError = error.what();
   }
   try {
-    disc->archive.Open(OpenPlatformFile(DiscFolderHost::SystemPath(folder + "\\install.jar")));
+    disc->archive.Open(OpenPlatformFile(DiscFolderHost::SystemPath(folder + "\\" + kArchiveName)));
   } catch (const ArchiveError&) {
     // start-up says what is wrong with the archive
   }

@@ -54,7 +54,7 @@ struct Disc {
 };
 
 // Starts the launcher on the disc; the archive stays open for the checks.
-std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uint32_t osMajor = 6,
+std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uint32_t osMajor = kWindowsVistaMajor,
                                const std::map<std::string, std::string>& otherDiscs = {});
 
 // An 8-bit text of the disc's code page in UTF-8.

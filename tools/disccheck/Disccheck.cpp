@@ -49,7 +49,7 @@ struct Options {
   std::string command;
   std::vector<std::string> operands;
   uint32_t language = 9;
-  uint32_t osMajor = 6;
+  uint32_t osMajor = kWindowsVistaMajor;
   bool allLanguages = false;
   bool json = false;
   std::map<std::string, std::string> discs;

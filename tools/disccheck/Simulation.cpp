@@ -72,12 +72,10 @@ bool Simulation::Click(int button) {
   disc_.session->InstallButtonClick(disc_.session->MenuButtonRequest(button, shown.action), shown.caption);
   TakeEvents();
   if (IsChecklistAction(shown.action, disc_.Lead())) {
-    const UpperCaseFn upper = [this](std::string_view s) { return disc_.host->UpperCase(s); };
     const RecordingView& view = *disc_.view;
     for (size_t row = 0; row < view.rows.size(); ++row) {
-      const std::string& entry = view.rowEntries[row];
-      Note("  row " + std::to_string(row + 1) + " [x] " + view.rows[row] + " (" + entry + ", " +
-           disc_.Value("Type" + EntryNumberOf(entry, upper, disc_.Lead())) + ")");
+      Note("  row " + std::to_string(row + 1) + " [x] " + view.rows[row] + " (" + view.rowEntries[row] + ", " +
+           disc_.session->RowStage(row) + ")");
     }
     return true;
   }
