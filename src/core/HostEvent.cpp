@@ -1,5 +1,7 @@
 #include "core/HostEvent.h"
 
+#include "core/Config.h"
+
 namespace launcher {
 
 std::string OneLine(const std::string& text) {
@@ -67,6 +69,67 @@ HostEvent HostEvent::Page(LauncherPage page) {
   return event;
 }
 
+HostEvent HostEvent::InputDropped(int clicks, int keys) {
+  HostEvent event = Of(Kind::kInputDropped);
+  event.clicks = clicks;
+  event.keys = keys;
+  return event;
+}
+
+HostEvent HostEvent::JobJoined(uint32_t processId, std::string file) {
+  HostEvent event = Of(Kind::kJobJoined);
+  event.code = processId;
+  event.text = std::move(file);
+  return event;
+}
+
+HostEvent HostEvent::JobEmpty(uint32_t seconds) {
+  HostEvent event = Of(Kind::kJobEmpty);
+  event.seconds = static_cast<int>(seconds);
+  return event;
+}
+
+HostEvent HostEvent::JobRefused(uint32_t error) {
+  HostEvent event = Of(Kind::kJobRefused);
+  event.code = error;
+  return event;
+}
+
+HostEvent HostEvent::CloseHeld(bool programRuns) {
+  HostEvent event = Of(Kind::kCloseHeld);
+  event.answer = programRuns;
+  return event;
+}
+
+HostEvent HostEvent::CloseCarriedOut(bool heldForAProgram) {
+  HostEvent event = Of(Kind::kCloseCarriedOut);
+  event.answer = heldForAProgram;
+  return event;
+}
+
+HostEvent HostEvent::LauncherStarted(std::string version, uint32_t codePage, bool unattended) {
+  HostEvent event = Of(Kind::kLauncherStarted);
+  event.text = std::move(version);
+  event.code = codePage;
+  event.answer = unattended;
+  return event;
+}
+
+HostEvent HostEvent::FolderEntered(std::string where, std::string folder, bool entered) {
+  HostEvent event = Of(Kind::kFolderEntered);
+  event.text = std::move(where);
+  event.title = std::move(folder);
+  event.answer = entered;
+  return event;
+}
+
+HostEvent HostEvent::End(std::optional<int32_t> exitCode) {
+  HostEvent event = Of(Kind::kEnd);
+  event.answer = exitCode.has_value();
+  event.code = exitCode.value_or(0);
+  return event;
+}
+
 HostEvent HostEvent::Outcome(std::string label, Verdict verdict, int64_t code) {
   HostEvent event = Of(Kind::kOutcome);
   event.text = std::move(label);
@@ -101,7 +164,40 @@ std::string Describe(const HostEvent& event) {
       return "windows installer busy: waited " + std::to_string(event.seconds) + " s";
     case HostEvent::Kind::kRepeat:
       return "repeat " + std::to_string(event.repeat) + " of " + std::to_string(event.repeats) + ": " + event.text +
-             " (Windows Installer was busy)";
+             " (it ended with " + std::to_string(kExitInstallerBusy) +
+             ": another installation in progress)";
+    case HostEvent::Kind::kInputDropped: {
+      const auto counted = [](int count, const char* one, const char* many) {
+        return std::to_string(count) + " " + (count == 1 ? one : many);
+      };
+      std::string text = "input during the wait: ";
+      if (event.clicks > 0) text += counted(event.clicks, "click", "clicks");
+      if (event.clicks > 0 && event.keys > 0) text += ", ";
+      if (event.keys > 0) text += counted(event.keys, "key", "keys");
+      return text + " dropped";
+    }
+    case HostEvent::Kind::kJobJoined:
+      return "job: process " + std::to_string(event.code) + " (" + event.text + ") joined";
+    case HostEvent::Kind::kJobEmpty:
+      return "job: the last program ended after " + std::to_string(event.seconds) + " s";
+    case HostEvent::Kind::kJobRefused:
+      return "job: the program could not be put in a job of the launcher's (error " + std::to_string(event.code) +
+             "): the launcher waits for it alone";
+    case HostEvent::Kind::kCloseHeld:
+      return event.answer ? "close: held until the running program has ended"
+                          : "close: held until the action under way has ended";
+    case HostEvent::Kind::kCloseCarriedOut:
+      return event.answer ? "close: carried out, the program has ended" : "close: carried out, the action has ended";
+    case HostEvent::Kind::kLauncherStarted:
+      return "start: launcher " + event.text + ", code page " + std::to_string(event.code) +
+             (event.answer ? ", unattended" : "");
+    case HostEvent::Kind::kFolderEntered:
+      return "folder: " + event.text + " has no " + kArchiveName + "; " +
+             (event.answer ? "the launcher's own folder is the disc: " : "cannot enter the launcher's own folder: ") +
+             event.title;
+    case HostEvent::Kind::kUnattendedRefused:
+      return "unattended: another launcher runs, or Windows Installer asks for a disc";
+    case HostEvent::Kind::kEnd: return event.answer ? "end: exit code " + std::to_string(event.code) : "end";
     case HostEvent::Kind::kForeground: return "foreground";
     case HostEvent::Kind::kCloseMainWindow: return "close main window";
     case HostEvent::Kind::kPage: return event.page == LauncherPage::kMenu ? "page: menu" : "page: selection";

@@ -102,7 +102,8 @@ class LauncherHost {
   // and what became of an action (its label, its verdict and code).
   virtual void Log(const std::string&) {}
   virtual void Outcome(const std::string& /*label*/, Verdict, int64_t /*code*/) {}
-  // A program that ended because Windows Installer was busy is started again.
+  // A program that ended with Windows Installer's "another installation in
+  // progress" (1618) is started again.
   virtual void Repeating(const std::string& /*commandLine*/, int /*repeat*/, int /*repeats*/) {}
 
   // Brings the application window to the front.

@@ -20,7 +20,13 @@ class LogSink {
   virtual void Write(const std::string& line) = 0;
 };
 
-class LoggedHost : public LauncherHost {
+// Writes an event as its line: the one way an event reaches the support
+// log, the host's and the program's alike.
+inline void WriteEvent(LogSink* sink, const HostEvent& event) {
+  if (sink) sink->Write(Describe(event));
+}
+
+class LoggedHost : public LauncherHost, public HostEventSink {
  public:
   // Without a sink the host only passes calls on.
   LoggedHost(LauncherHost& inner, LogSink* sink) : inner_(inner), sink_(sink) {}
@@ -73,11 +79,14 @@ class LoggedHost : public LauncherHost {
     Event(HostEvent::Of(HostEvent::Kind::kForeground));
     inner_.ForceForeground();
   }
+  // What the real host did by itself (input dropped, an installer's
+  // programs, a close held) goes where the session's events go.
+  void Report(const HostEvent& event) override { Event(event); }
 
  protected:
   // Where what the host saw goes: each event as its line, and each line of
   // its own, to the sink. The scripted host keeps the events instead.
-  virtual void Event(const HostEvent& event) { Note(Describe(event)); }
+  virtual void Event(const HostEvent& event) { WriteEvent(sink_, event); }
   virtual void Note(const std::string& line) {
     if (sink_) sink_->Write(line);
   }

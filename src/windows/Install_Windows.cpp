@@ -8,6 +8,8 @@
 
 #include "core/Arguments.h"
 #include "core/DiscFolder.h"
+#include "core/HostEvent.h"
+#include "core/LoggedHost.h"
 #include "core/QuietRun.h"
 #include "core/Texts.h"
 #include "windows/kit/Application.h"
@@ -35,17 +37,13 @@ void ProtectDllLoading() {
 // Started away from its disc (a double-click on a stick or a share, a
 // shortcut, a prompt elsewhere), the launcher takes its own folder for the
 // disc, before anything reads it.
-void EnterTheDisc(launcher::FileLog* log) {
+void EnterTheDisc(launcher::LogSink* log) {
   const std::string current = launcher::SystemCurrentDirectory();
   const auto folder = launcher::DiscFolderToEnter(current, launcher::SystemModulePath(), launcher::SystemLeadBytes(),
                                                   launcher::FileExists);
   if (!folder) return;
   const bool entered = launcher::EnterFolder(*folder);
-  if (log) {
-    log->Write("folder: " + current + " has no install.jar; " +
-               (entered ? "the launcher's own folder is the disc: " : "cannot enter the launcher's own folder: ") +
-               *folder);
-  }
+  launcher::WriteEvent(log, launcher::HostEvent::FolderEntered(current, *folder, entered));
 }
 
 }  // namespace
@@ -64,8 +62,7 @@ namespace {
 void OpenLog(std::optional<launcher::FileLog>& log, const launcher::LauncherArguments& arguments) {
   if (!arguments.logFile) return;
   log.emplace(*arguments.logFile);
-  log->Write(std::string("start: launcher ") + LAUNCHER_VERSION + ", code page " + std::to_string(GetACP()) +
-             (arguments.quiet ? ", unattended" : ""));
+  launcher::WriteEvent(&*log, launcher::HostEvent::LauncherStarted(LAUNCHER_VERSION, GetACP(), arguments.quiet));
 }
 
 // An administrator's deployment: the disc's own actions without a window,
@@ -73,17 +70,18 @@ void OpenLog(std::optional<launcher::FileLog>& log, const launcher::LauncherArgu
 int RunUnattended(const launcher::LauncherArguments& arguments) {
   std::optional<launcher::FileLog> log;
   OpenLog(log, arguments);
-  auto end = [&log](int code) {
-    if (log) log->Write("end: exit code " + std::to_string(code));
+  launcher::LogSink* sink = log ? &*log : nullptr;
+  auto end = [sink](int code) {
+    launcher::WriteEvent(sink, launcher::HostEvent::End(code));
     return code;
   };
   if (launcher::WindowsInstallerAsksForADisc() || FindWindowA(launcher::kMainWindowClass, nullptr)) {
-    if (log) log->Write("unattended: another launcher runs, or Windows Installer asks for a disc");
+    launcher::WriteEvent(sink, launcher::HostEvent::Of(launcher::HostEvent::Kind::kUnattendedRefused));
     return end(launcher::kExitInstallerBusy);
   }
-  EnterTheDisc(log ? &*log : nullptr);
+  EnterTheDisc(sink);
   launcher::Application application("Install_Windows", true, launcher::LauncherIcon(), launcher::WithFinalFullStop);
-  launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr, true);
+  launcher::TInstallWindows mainWindow(application, sink, true);
   return end(mainWindow.RunQuietly(arguments));
 }
 
@@ -110,6 +108,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   mainWindow.Place();
   mainWindow.Show();
   application.Run();
-  if (log) log->Write("end");
+  launcher::WriteEvent(log ? &*log : nullptr, launcher::HostEvent::End(std::nullopt));
   return 0;
 }

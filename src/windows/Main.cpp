@@ -22,9 +22,10 @@ constexpr int kDesignedLeft = 493, kDesignedTop = 406;
 
 TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool unattended)
     : application_(application),
-      host_(application, log),
+      host_(application),
       logged_(host_, log),
       session_(logged_, *this) {
+  host_.ReportTo(logged_);
   host_.SetUnattended(unattended);
   mainFont_ = CreateFontFrom(mainFontSpec_);
   RegisterWindowClass(kMainWindowClass, BoundWindowProc<TInstallWindows>, GetSysColorBrush(COLOR_BTNFACE), 0,
@@ -70,7 +71,6 @@ TInstallWindows::~TInstallWindows() {
 void TInstallWindows::FormCreate() {
   try {
     Messages = std::make_unique<MessageWindows>(application_, window_);
-    Messages->SetDpi(dpi_);
     SetColours(SystemPalette());
     host_.AttachMessages(*Messages);
     session_.FormCreate();
@@ -236,7 +236,7 @@ void TInstallWindows::SetStageLit(int index, bool lit) {
   InactiveImages[static_cast<size_t>(index)]->SetSelected(lit);
 }
 
-void TInstallWindows::setCharset(uint8_t charset) {
+void TInstallWindows::SetCharset(uint8_t charset) {
   mainFontSpec_.charset = charset;
   mainFont_ = CreateFontFrom(mainFontSpec_, dpi_);
   for (int n = 1; n <= kMenuButtonCount; ++n) {
@@ -264,16 +264,15 @@ void TInstallWindows::SetColours(Palette palette) {
 
 void TInstallWindows::ApplyDpi(int dpi, const RECT* suggestedFrame) {
   dpi_ = dpi;
-  FitFrame(window_, Scaled(kClientWidth, dpi), Scaled(kClientHeight, dpi), suggestedFrame);
+  FitFrame(window_, Scaled(kClientWidth, dpi), Scaled(kClientHeight, dpi), dpi, suggestedFrame);
   mainFont_ = CreateFontFrom(mainFontSpec_, dpi);
   InstallChecks->SetDpi(dpi);
   InstallChecks->SetFont(mainFont_.Get());
   Page1->SetDpi(dpi);
   Page2->SetDpi(dpi);
-  if (Messages) Messages->SetDpi(dpi);
 }
 
-void TInstallWindows::Place() { PlaceOnScreen(window_, dpi_); }
+void TInstallWindows::Place() { PlaceOnScreen(window_, MonitorOf(window_)); }
 
 void TInstallWindows::Show() {
   ShowWindow(window_, SW_SHOW);
@@ -294,7 +293,7 @@ void TInstallWindows::CloseMainWindow() {
 void TInstallWindows::CloseWhenIdle() {
   if (handling_ > 0 || !application_.CloseHeld()) return;
   application_.SetCloseHeld(false);
-  logged_.Log("close: carried out, the program has ended");
+  logged_.Report(HostEvent::CloseCarriedOut(closeHeldForAProgram_));
   Close();
 }
 
@@ -302,10 +301,14 @@ LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
   if (IsQueryCancelAutoPlay(message)) return kCancelAutoPlay;
   switch (message) {
     case WM_CLOSE:
-      // While a program runs the window stays, so that the user learns how
-      // the installation ended; the launcher ends after it.
+      // While a program runs, or the action that ran it still tells the
+      // user something, the window stays, so that the user learns how the
+      // installation ended; the launcher ends after it.
       if (handling_ > 0) {
-        if (!application_.CloseHeld()) logged_.Log("close: held until the running program has ended");
+        if (!application_.CloseHeld()) {
+          closeHeldForAProgram_ = host_.ProgramRunning();
+          logged_.Report(HostEvent::CloseHeld(closeHeldForAProgram_));
+        }
         application_.SetCloseHeld(true);
         return 0;
       }

@@ -59,7 +59,6 @@ class TInstallWindows : private LauncherView {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void FormCreate();
   void CreatePages();
-  void setCharset(uint8_t charset);
   // The colours of the pages and the message windows: the system's in high contrast.
   void SetColours(Palette palette);
   // Draws everything at a scale: the fonts, the pages and the message
@@ -93,7 +92,7 @@ class TInstallWindows : private LauncherView {
   void CloseWhenIdle();
 
   // What the session asks of the screen.
-  void SetCharset(uint8_t charset) override { setCharset(charset); }
+  void SetCharset(uint8_t charset) override;
   void SetTitle(const std::string& title) override;
   void SetInstallCaption(const std::string& caption) override { SetFittedCaption(*btnInstall, caption); }
   void SetCancelCaption(const std::string& caption) override { SetFittedCaption(*btnCancel, caption); }
@@ -129,6 +128,7 @@ class TInstallWindows : private LauncherView {
   WORD uiState_ = 0;
   TInstallButton* menuOpener_ = nullptr;  // the menu button that opened the selection page
   bool startupFailed_ = false;
+  bool closeHeldForAProgram_ = false;  // the held close came while a program ran
   int handling_ = 0;         // event handlers under way (a program may be running)
 
   std::unique_ptr<MessageWindows> Messages;

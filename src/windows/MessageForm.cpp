@@ -42,7 +42,7 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
   // One picture for all four windows, decoded when first shown.
   static const SharedPicture artwork = Picture::FromResource(IDR_DIALOG_ART);
   artwork_ = artwork;
-  // Made at the design's scale; the owner gives it the screen's.
+  // Made at the design's scale; it takes its monitor's when it is shown.
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
   CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, frame.right - frame.left,
@@ -80,7 +80,7 @@ void TMessageForm::MakeFonts() {
 void TMessageForm::ApplyDpi(int dpi, const RECT* suggestedFrame) {
   dpi_ = dpi;
   MakeFonts();
-  FitFrame(window_, Scaled(kClientWidth), Scaled(kClientHeight), suggestedFrame);
+  FitFrame(window_, Scaled(kClientWidth), Scaled(kClientHeight), dpi_, suggestedFrame);
   PlaceScaled(text_.window_, TextPlace(), dpi_);
   for (size_t k = 0; k < buttons_.size(); ++k) PlaceScaled(buttons_[k], ButtonPlace(layout_.buttons[k]), dpi_);
   InvalidateRect(window_, nullptr, TRUE);
@@ -101,7 +101,11 @@ void TMessageForm::SetMessageCharset(BYTE charset) {
 }
 
 void TMessageForm::Prepare(const std::string& title, const std::string& text) {
-  PlaceOnScreen(window_, dpi_);
+  // On the monitor the user sees the launcher on, at that monitor's scale.
+  HWND owner = GetWindow(window_, GW_OWNER);
+  const MonitorArea monitor = MonitorOf(owner ? owner : window_);
+  SetDpi(monitor.dpi);
+  PlaceOnScreen(window_, monitor);
   SetWindowTextA(window_, title.c_str());
   SetWindowTextA(text_.window_, text.c_str());
   InvalidateRect(text_.window_, nullptr, FALSE);

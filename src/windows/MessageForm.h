@@ -63,7 +63,8 @@ class TMessageForm : private AccessibleItems {
   // The scale it is drawn at; a change sizes the form and lays it out again.
   void SetDpi(int dpi);
 
-  // Places the form on the screen and gives it the title and the message.
+  // Places the form on its owner's monitor, at that monitor's scale, and
+  // gives it the title and the message.
   void Prepare(const std::string& title, const std::string& text);
   // Shows modally; the result is the button's, or IDCANCEL for the close box
   // and while the application is ending, or the self answer's.

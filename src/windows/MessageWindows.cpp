@@ -82,8 +82,5 @@ void MessageWindows::SetColours(Palette palette) {
   for (TMessageForm* form : {&Info, &OKCancel, &RetryCancel, &Delay}) form->SetColours(palette);
 }
 
-void MessageWindows::SetDpi(int dpi) {
-  for (TMessageForm* form : {&Info, &OKCancel, &RetryCancel, &Delay}) form->SetDpi(dpi);
-}
 
 }  // namespace launcher

@@ -31,7 +31,6 @@ class MessageWindows {
 
   void SetMessageCharset(BYTE charset);
   void SetColours(Palette palette);
-  void SetDpi(int dpi);
 
   TMessageForm Info;
   TMessageForm OKCancel;

@@ -8,13 +8,25 @@ namespace launcher {
 
 HICON LauncherIcon();
 
-// Moves a top-level window 50 logical pixels up and left of the centre of
-// its monitor's work area, where that leaves room for it.
-void PlaceOnScreen(HWND window, int dpi);
+// A monitor's work area, in physical pixels, and its scale.
+struct MonitorArea {
+  RECT work;
+  int dpi;
+};
+// The monitor a window lies on (the nearest, when it lies on none): its own
+// scale where the system tells it (Windows 8.1 and later), else the system's.
+MonitorArea MonitorOf(HWND window);
+
+// Where a top-level window of `frame` size goes on a monitor: 50 logical
+// pixels up and left of the centre of its work area, where that leaves
+// room for it.
+POINT PlaceOn(const MonitorArea& monitor, SIZE frame);
+// Moves a top-level window there.
+void PlaceOnScreen(HWND window, const MonitorArea& monitor);
 
 // Sizes a top-level window for a client of `width` x `height` physical
-// pixels where it stands, or gives it the frame Windows suggested when the
-// window moved to a monitor of another scale.
-void FitFrame(HWND window, int width, int height, const RECT* suggestedFrame);
+// pixels at `dpi` where it stands, or gives it the frame Windows suggested
+// when the window moved to a monitor of another scale.
+void FitFrame(HWND window, int width, int height, int dpi, const RECT* suggestedFrame);
 
 }  // namespace launcher

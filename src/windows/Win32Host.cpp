@@ -1,5 +1,7 @@
 #include "windows/Win32Host.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include "core/Config.h"
@@ -12,10 +14,8 @@
 
 namespace launcher {
 
-Win32Host::Win32Host(Application& application, LogSink* log)
-    : application_(application),
-      log_(log),
-      locale_(static_cast<uint32_t>(GetThreadLocale())) {}
+Win32Host::Win32Host(Application& application)
+    : application_(application), locale_(static_cast<uint32_t>(GetThreadLocale())) {}
 
 std::string Win32Host::CurrentDirectory() { return SystemCurrentDirectory(); }
 
@@ -79,7 +79,7 @@ void Win32Host::ShowMessage(const std::string& text) {
 
 void Win32Host::AfterWait() {
   const DroppedInput dropped = DropInput();
-  Note(Describe(dropped));
+  if (dropped.clicks > 0 || dropped.keys > 0) Report(HostEvent::InputDropped(dropped.clicks, dropped.keys));
   // As the system would have, had the launcher not been waiting: the main
   // window holds the close until its work is done.
   for (HWND window : dropped.closeAskedOf) SendMessageA(window, WM_CLOSE, 0, 0);
@@ -91,31 +91,47 @@ StartResult Win32Host::AfterStart(StartResult result) {
   return result;
 }
 
+template <typename Start>
+StartResult Win32Host::Waiting(Start start) {
+  const WaitReport report = [this](const HostEvent& event) { Report(event); };
+  ++programsRunning_;
+  const StartResult result = start(report);
+  --programsRunning_;
+  return AfterStart(result);
+}
+
 StartResult Win32Host::RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) {
-  return AfterStart(launcher::RunWinProcess(commandLine, show, scope, [this](const std::string& s) { Note(s); }));
+  return Waiting([&](const WaitReport& report) { return launcher::RunWinProcess(commandLine, show, scope, report); });
 }
 
 StartResult Win32Host::WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) {
-  return AfterStart(launcher::WinExecAndWait32(commandLine, show, scope, [this](const std::string& s) { Note(s); }));
+  return Waiting([&](const WaitReport& report) { return launcher::WinExecAndWait32(commandLine, show, scope, report); });
 }
 
 StartResult Win32Host::StartElevated(const std::string& program, const std::string& parameters, int16_t show,
                                      WaitScope scope) {
-  return AfterStart(launcher::StartElevated(program, parameters, show, application_.Window(), CurrentDirectory(), scope,
-                                            [this](const std::string& s) { Note(s); }));
+  return Waiting([&](const WaitReport& report) {
+    return launcher::StartElevated(program, parameters, show, application_.Window(), CurrentDirectory(), scope,
+                                   report);
+  });
 }
 
 uint32_t Win32Host::WaitWhileInstallerBusy(const std::string& title, const std::string& text) {
-  uint32_t seconds = 0;
-  for (; WindowsInstallerBusy(); ++seconds) {
-    if (seconds == 0 && !text.empty() && !unattended_) messages_->ShowNotice(title, text);
-    WaitResponsively(nullptr, 1000);
-  }
-  if (seconds > 0) {
-    if (!unattended_) messages_->HideNotice();
-    AfterWait();
-  }
-  return seconds;
+  if (!WindowsInstallerBusy()) return 0;
+  // Windows Installer's mutex announces nothing when it goes, and the
+  // launcher may only open it, never hold it: it is looked at every slice.
+  constexpr DWORD kLookEveryMs = 100;
+  const DWORD start = GetTickCount();
+  if (!text.empty() && !unattended_) messages_->ShowNotice(title, text);
+  do {
+    WaitResponsively(nullptr, kLookEveryMs);
+  } while (WindowsInstallerBusy());
+  const DWORD waitedMs = GetTickCount() - start;
+  if (!unattended_) messages_->HideNotice();
+  AfterWait();
+  // The seconds the user waited, rounded; a wait shorter than half a second
+  // still counts as one.
+  return std::max<uint32_t>(1, (waitedMs + 500) / 1000);
 }
 
 std::optional<std::string> Win32Host::FindProgram(const std::string& name) {

@@ -2,8 +2,8 @@
 // services, its own message windows and the application window.
 #pragma once
 
+#include "core/HostEvent.h"
 #include "core/LauncherHost.h"
-#include "core/LoggedHost.h"
 #include "windows/MessageWindows.h"
 #include "windows/kit/Application.h"
 
@@ -12,10 +12,14 @@ namespace launcher {
 class Win32Host : public LauncherHost {
  public:
   // Takes the thread locale now: it is the one of program start. The
-  // message windows are attached once they exist. What the waits see goes
-  // to `log`, when there is one.
-  explicit Win32Host(Application& application, LogSink* log = nullptr);
+  // message windows are attached once they exist, and so is where what the
+  // waits see is reported (the support log).
+  explicit Win32Host(Application& application);
   void AttachMessages(MessageWindows& messages) { messages_ = &messages; }
+  void ReportTo(HostEventSink& events) { events_ = &events; }
+  // Whether a program started by the launcher is running: the launcher is
+  // waiting for it.
+  bool ProgramRunning() const { return programsRunning_ > 0; }
   // Unattended, nothing is shown: no message window, box or notice, and the
   // launcher never comes to the front. (What is not shown is logged.)
   void SetUnattended(bool unattended) { unattended_ = unattended; }
@@ -61,12 +65,16 @@ class Win32Host : public LauncherHost {
   // After every wait: what the user clicked or typed meanwhile is dropped.
   void AfterWait();
   StartResult AfterStart(StartResult result);
-  void Note(const std::string& line) const {
-    if (log_ && !line.empty()) log_->Write(line);
+  // Runs a start that waits for its program, counted as running meanwhile.
+  template <typename Start>
+  StartResult Waiting(Start start);
+  void Report(const HostEvent& event) const {
+    if (events_) events_->Report(event);
   }
 
   Application& application_;
-  LogSink* log_;
+  HostEventSink* events_ = nullptr;
+  int programsRunning_ = 0;
   MessageWindows* messages_ = nullptr;
   uint32_t locale_;
   uint32_t lastStartError_ = 0;

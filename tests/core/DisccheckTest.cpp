@@ -267,8 +267,8 @@ TEST(DisccheckSimulate, ShowsTheWaitsForEveryProgramAndTheRepeatsWhenWindowsInst
   EXPECT_NE(o.out.find("start: boot.exe (waiting for every program it starts)\n"), std::string::npos) << o.out;
   Output busy = RunDisccheck({"simulate", test::Fixture("e2e/waits"), "--click", "5", "--exit", "1=1618"});
   EXPECT_NE(busy.out.find("start: standin.exe once 1618 once-marker.txt record-once.txt\n"
-                          "repeat 1 of 3: standin.exe once 1618 once-marker.txt record-once.txt (Windows Installer "
-                          "was busy)\nstart: standin.exe once"),
+                          "repeat 1 of 3: standin.exe once 1618 once-marker.txt record-once.txt (it ended with 1618: "
+                          "another installation in progress)\nstart: standin.exe once"),
             std::string::npos)
       << busy.out;
 }

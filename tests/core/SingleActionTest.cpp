@@ -279,7 +279,7 @@ TEST_F(SingleActionTest, WithWaitForWindowsInstallerAStartWaitsAndA1618IsStarted
   files = {"a.msi"};
   state.WaitForWindowsInstaller = true;
   const std::string start = "start: msiexec /i a.msi";
-  auto repeat = [](int n) { return "repeat " + std::to_string(n) + " of 3: msiexec /i a.msi (Windows Installer was busy)"; };
+  auto repeat = [](int n) { return "repeat " + std::to_string(n) + " of 3: msiexec /i a.msi (it ended with 1618: another installation in progress)"; };
   host.installerBusySeconds = {4};
   host.exitCodes = {{1, 1618}};
   EXPECT_EQ(Run("msiexec /i a.msi"), (Events{"windows installer busy: waited 4 s", start, repeat(1), start}));

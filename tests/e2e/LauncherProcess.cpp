@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <vector>
 
@@ -33,16 +34,50 @@ std::string LauncherExe() {
   return FullPath(underTest && *underTest ? underTest : LAUNCHER_EXE);
 }
 
-std::vector<std::string> LoggedEvents(const std::string& logFile) {
+namespace {
+
+struct StampedEvent {
+  int millisecondOfDay = -1;  // -1: the line has no stamp
+  std::string text;
+};
+
+std::vector<StampedEvent> ReadLog(const std::string& logFile) {
   // Each line: the local time in ISO 8601 with milliseconds, then the event.
-  const std::regex stamped(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}) (.*)\r?$)");
+  const std::regex stamped(R"(^\d{4}-\d\d-\d\dT(\d\d):(\d\d):(\d\d)\.(\d{3}) (.*)\r?$)");
   std::ifstream in(logFile);
-  std::vector<std::string> events;
+  std::vector<StampedEvent> events;
   for (std::string line; std::getline(in, line);) {
     std::smatch parts;
-    events.push_back(std::regex_match(line, parts, stamped) ? std::string(parts[2]) : "unstamped: " + line);
+    if (!std::regex_match(line, parts, stamped)) {
+      events.push_back({-1, "unstamped: " + line});
+      continue;
+    }
+    const int ms = ((std::stoi(parts[1]) * 60 + std::stoi(parts[2])) * 60 + std::stoi(parts[3])) * 1000 +
+                   std::stoi(parts[4]);
+    events.push_back({ms, parts[5]});
   }
   return events;
+}
+
+}  // namespace
+
+std::vector<std::string> LoggedEvents(const std::string& logFile) {
+  std::vector<std::string> events;
+  for (StampedEvent& event : ReadLog(logFile)) events.push_back(std::move(event.text));
+  return events;
+}
+
+std::optional<int> LoggedMillisecondOf(const std::string& logFile, const std::string& part) {
+  for (const StampedEvent& event : ReadLog(logFile)) {
+    if (event.millisecondOfDay >= 0 && event.text.find(part) != std::string::npos) return event.millisecondOfDay;
+  }
+  return std::nullopt;
+}
+
+int MillisecondOfDay() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return ((now.wHour * 60 + now.wMinute) * 60 + now.wSecond) * 1000 + now.wMilliseconds;
 }
 
 void KeepScreenshotOfFailure(HWND window) {

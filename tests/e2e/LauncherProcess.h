@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,10 @@ std::string FullPath(const std::string& relative);
 // The events of a support log, without their time stamps; a line without
 // one reads "unstamped: LINE".
 std::vector<std::string> LoggedEvents(const std::string& logFile);
+// When the first event that holds `part` was logged, in milliseconds of its
+// local day; nothing when none holds it. MillisecondOfDay: now, the same way.
+std::optional<int> LoggedMillisecondOf(const std::string& logFile, const std::string& part);
+int MillisecondOfDay();
 
 // When the running test has failed, keeps a screenshot of the launcher's
 // window as artifacts/e2e-TEST.bmp.

@@ -4,6 +4,8 @@
 // clicks made meanwhile are not replayed, a close is held until the program
 // has ended, and a screen reader gets its answers.
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <atomic>
 #include <fstream>
 #include <thread>
@@ -94,14 +96,24 @@ TEST_F(WaitTest, WhileWindowsInstallerIsBusyNothingStartsAndTheNoticeSaysWhy) {
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(notice, 1000)), "Waiting for another installation to end.");
   WaitUntilPainted(notice);
+  const DWORD noticeShown = GetTickCount();
   SaveScreenshot(notice, "artifacts/notice-installer-busy.bmp");
-  Sleep(1500);  // what must not happen has no event to wait for
+  Sleep(2500);  // what must not happen has no event to wait for
   EXPECT_TRUE(Lines("record-slow.txt").empty());
+  const int released = MillisecondOfDay();
+  const DWORD userWaitedMs = GetTickCount() - noticeShown;
   CloseHandle(installation);
   ASSERT_TRUE(Started("record-slow.txt"));
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(notice); }, 3000));
   ASSERT_TRUE(ProgramsEnded());
-  EXPECT_TRUE(Logged(EndAndReadLog(), "windows installer busy: waited "));
+  // The wait ends as the installation does, and says how long the user waited.
+  const std::optional<int> waitEnded = LoggedMillisecondOf(log_, "windows installer busy: waited ");
+  ASSERT_TRUE(waitEnded.has_value());
+  EXPECT_LE(*waitEnded - released, 250);
+  const auto events = EndAndReadLog();
+  const std::string waited = events[Where(events, "windows installer busy: waited ")];
+  const int seconds = std::atoi(waited.c_str() + std::strlen("windows installer busy: waited "));
+  EXPECT_NEAR(seconds * 1000, static_cast<int>(userWaitedMs), 700) << waited;
 }
 
 TEST_F(WaitTest, AnInstallerThatFoundWindowsInstallerBusyIsStartedAgainAndSucceeds) {
@@ -111,8 +123,8 @@ TEST_F(WaitTest, AnInstallerThatFoundWindowsInstallerBusyIsStartedAgainAndSuccee
   EXPECT_EQ(WaitForVisibleWindow("TDialogInfoForm", 1000, launcher_->ProcessId()), nullptr);  // no failure to tell
   const auto events = EndAndReadLog();
   EXPECT_TRUE(Logged(events, "exit code: 1618"));
-  EXPECT_TRUE(Logged(events, "repeat 1 of 3: standin.exe once 1618 once-marker.txt record-once.txt (Windows "
-                             "Installer was busy)"));
+  EXPECT_TRUE(Logged(events, "repeat 1 of 3: standin.exe once 1618 once-marker.txt record-once.txt (it ended "
+                             "with 1618: another installation in progress)"));
   EXPECT_TRUE(Logged(events, "outcome: Once: succeeded"));
   EXPECT_EQ(Lines("record-once.txt").size(), 2u);
 }
@@ -145,7 +157,7 @@ TEST_F(WaitTest, ACloseWhileAProgramRunsIsHeldUntilItEndsThenTheLauncherEnds) {
   ClickMenu(3);
   ASSERT_TRUE(Started("record-slow.txt"));
   PostMessageA(window_, WM_CLOSE, 0, 0);
-  Sleep(1000);
+  ASSERT_TRUE(WaitFor([&] { return Logged(LoggedEvents(log_), "close: held"); }));
   EXPECT_TRUE(IsWindowVisible(window_));
   EXPECT_EQ(launcher_->WaitForExit(10000), 0u);  // by itself, once the program has ended
   const auto events = LoggedEvents(log_);
@@ -157,6 +169,23 @@ TEST_F(WaitTest, ACloseWhileAProgramRunsIsHeldUntilItEndsThenTheLauncherEnds) {
   EXPECT_NE(again.MainWindow(), nullptr);
 }
 
+// A close while the launcher shows a message is held too, though no program
+// runs: the log says what it waited for.
+TEST_F(WaitTest, ACloseWhileAMessageIsShownIsHeldUntilItIsAnswered) {
+  ClickMenu(4);  // [DIALOG]About this disc
+  HWND about = WaitForVisibleWindow("TDialogInfoForm", 10000, launcher_->ProcessId());
+  ASSERT_NE(about, nullptr);
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return Logged(LoggedEvents(log_), "close: held"); }));
+  EXPECT_TRUE(IsWindowVisible(window_));
+  PostMessageA(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+  EXPECT_EQ(launcher_->WaitForExit(10000), 0u);
+  const auto events = LoggedEvents(log_);
+  EXPECT_TRUE(Logged(events, "close: held until the action under way has ended"));
+  EXPECT_TRUE(Logged(events, "close: carried out, the action has ended"));
+  EXPECT_FALSE(Logged(events, "running program"));
+}
+
 // The taskbar button's Close reaches the application window, which hands
 // it to the main window: held all the same.
 TEST_F(WaitTest, ACloseFromTheTaskbarIsHeldTheSameWay) {
@@ -165,7 +194,7 @@ TEST_F(WaitTest, ACloseFromTheTaskbarIsHeldTheSameWay) {
   ClickMenu(3);
   ASSERT_TRUE(Started("record-slow.txt"));
   PostMessageA(application, WM_CLOSE, 0, 0);
-  Sleep(1000);
+  ASSERT_TRUE(WaitFor([&] { return Logged(LoggedEvents(log_), "close: held"); }));
   EXPECT_TRUE(IsWindowVisible(window_));
   EXPECT_EQ(launcher_->WaitForExit(10000), 0u);
   const auto events = LoggedEvents(log_);

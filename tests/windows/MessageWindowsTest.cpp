@@ -8,6 +8,7 @@
 
 #include "core/Texts.h"
 #include "windows/MessageWindows.h"
+#include "windows/TopLevel.h"
 #include "windows/WindowTestSupport.h"
 
 namespace launcher {
@@ -155,6 +156,36 @@ TEST_F(MessageWindowsTest, PlacedFiftyPixelsUpAndLeftOfCentre) {
   EXPECT_EQ(frame.left, (screenWidth - (frame.right - frame.left)) / 2 - 50);
 }
 
+// A launcher dragged to a second monitor, of another scale, asks its
+// questions there and at that scale: 50 logical pixels up and left of the
+// centre of that monitor's work area, whatever the primary monitor is.
+TEST(MessagePlacement, OnTheOwnersMonitorAtItsScale) {
+  const MonitorArea right{{1920, 0, 3840, 1040}, 144};  // a taskbar of 40 at the bottom
+  const POINT at = PlaceOn(right, {681, 531});
+  EXPECT_EQ(at.x, 1920 + (1920 - 681) / 2 - 75);
+  EXPECT_EQ(at.y, (1040 - 531) / 2 - 75);
+  const MonitorArea left{{-1280, -200, 0, 824}, 96};  // left of and above the primary
+  EXPECT_EQ(PlaceOn(left, {456, 358}).x, -1280 + (1280 - 456) / 2 - 50);
+  EXPECT_EQ(PlaceOn(left, {456, 358}).y, -200 + (1024 - 358) / 2 - 50);
+  // Too little room for the offset: centred.
+  EXPECT_EQ(PlaceOn({{0, 0, 700, 560}, 144}, {681, 531}).x, (700 - 681) / 2);
+}
+
+// The form takes its owner's monitor and scale when it is shown, whatever
+// scale it was left at.
+TEST_F(MessageWindowsTest, AFormShownTakesItsOwnersMonitorAndScale) {
+  windows_.Info.SetDpi(144);
+  windows_.Info.Prepare("t", "x");
+  const MonitorArea monitor = MonitorOf(GetWindow(windows_.Info.Handle(), GW_OWNER));
+  RECT frame, client;
+  GetWindowRect(windows_.Info.Handle(), &frame);
+  GetClientRect(windows_.Info.Handle(), &client);
+  EXPECT_EQ(client.right, MulDiv(TMessageForm::kClientWidth, monitor.dpi, 96));
+  const POINT expected = PlaceOn(monitor, {frame.right - frame.left, frame.bottom - frame.top});
+  EXPECT_EQ(frame.left, expected.x);
+  EXPECT_EQ(frame.top, expected.y);
+}
+
 // At 150 % every form's client, text and buttons are their layout scaled,
 // the placement's offset too. Moved back to a monitor at 96 DPI (Wine never
 // sends that message, so the test does), nothing has moved.
@@ -174,8 +205,8 @@ TEST_F(MessageWindowsTest, AtOneHundredAndFiftyPercentTheFormsAreTheirLayoutScal
   const RECT designedButton = placeIn(ok);
   RECT designedFrame;
   GetWindowRect(windows_.Info.Handle(), &designedFrame);
-  windows_.SetDpi(144);
   for (TMessageForm* form : {&windows_.Info, &windows_.OKCancel, &windows_.RetryCancel, &windows_.Delay}) {
+    form->SetDpi(144);
     const RECT client = clientOf(form->Handle());
     EXPECT_EQ(client.right, 675);
     EXPECT_EQ(client.bottom, 500);  // 333 at 150 %, rounded
@@ -184,11 +215,6 @@ TEST_F(MessageWindowsTest, AtOneHundredAndFiftyPercentTheFormsAreTheirLayoutScal
   EXPECT_EQ(button.left, MulDiv(designedButton.left, 144, 96));
   EXPECT_EQ(button.top, MulDiv(designedButton.top, 144, 96));
   EXPECT_EQ(button.right, MulDiv(designedButton.right, 144, 96));
-  windows_.Info.Prepare("t", "x");
-  RECT frame;
-  GetWindowRect(windows_.Info.Handle(), &frame);
-  EXPECT_EQ(frame.left, PlacementOrigin(GetSystemMetrics(SM_CXSCREEN), frame.right - frame.left, 75));
-
   SendMessageA(windows_.Info.Handle(), kDpiChanged, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&designedFrame));
   EXPECT_EQ(clientOf(windows_.Info.Handle()).right, TMessageForm::kClientWidth);
   EXPECT_EQ(clientOf(windows_.Info.Handle()).bottom, TMessageForm::kClientHeight);

@@ -26,7 +26,7 @@ void TControl::SetParent(TPanel* parent) {
     parent_->Add(this);
     Invalidate();
   }
-  ParentChanged();
+  ParentOrScaleChanged();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

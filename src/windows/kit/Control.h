@@ -78,12 +78,12 @@ class TControl {
  protected:
   // Called after the panel, or its scale, changes, so that a control can
   // follow it.
-  virtual void ParentChanged() {}
+  virtual void ParentOrScaleChanged() {}
   // Tells screen readers that the control changed (EVENT_OBJECT_*).
   void NotifyAccessible(DWORD event) const;
 
  private:
-  friend class TPanel;  // calls ParentChanged when its scale changes
+  friend class TPanel;  // calls ParentOrScaleChanged when its scale changes
   TPanel* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;

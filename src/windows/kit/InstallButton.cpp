@@ -25,66 +25,77 @@ void TInstallButton::SetFont(const FontSpec& font) {
   FontChanged();
 }
 
-void TInstallButton::ParentChanged() {
-  if (fittedText_) FitWidthToText(*fittedText_);
-  FontChanged();
+void TInstallButton::ParentOrScaleChanged() {
+  Measure();
+  Invalidate();
   if (Parent()) Parent()->UpdateTooltip(this);
 }
 
 void TInstallButton::FontChanged() {
-  UpdateLayout(false);
+  Measure();
   Invalidate();
 }
 
 void TInstallButton::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
-  UpdateLayout(false);
+  Measure();
   Invalidate();
   NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
 }
 
-void TInstallButton::SetTextMargin(int margin) {
-  if (margin == textMargin_) return;
-  textMargin_ = margin;
-  UpdateLayout(false);
-  Invalidate();
+namespace {
+
+SIZE TextSize(HDC dc, HFONT font, const std::string& text) {
+  Selection selectFont(dc, font);
+  RECT measured{0, 0, 0, 0};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
+  return {measured.right - measured.left, measured.bottom - measured.top};
 }
 
-void TInstallButton::UpdateLayout(bool repaint) {
+}  // namespace
+
+void TInstallButton::Measure() {
   if (!Parent()) return;
-  const int right = Left() + Width(), bottom = Top() + Height();
-  textRect_ = PaintRect();
   HDC dc = Parent()->MeasuringDc();
-  Selection selectFont(dc, fontHandle_.For(Font(), Dpi()));
-  if (!caption_.empty()) {
-    DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &textRect_, DT_CALCRECT | DT_SINGLELINE);
-    const int textWidth = textRect_.right - textRect_.left, textHeight = textRect_.bottom - textRect_.top;
-    // The layout keeps its logical rule; the text is centred in the
-    // physical rectangle that follows from it.
-    const int height = Unscaled(textHeight, Dpi()) + 2 * textMargin_;
-    const int width = maxWidth_;
-    if (align_ == TAlign::alRight) {
-      SetBounds(right - width, bottom - height, width, height);
-    } else {
-      SetBounds(Left(), Top(), width, height);
-    }
-    const RECT area = PaintRect();
-    OffsetRect(&textRect_, (area.right - textWidth) / 2, (area.bottom - textHeight) / 2);
-    if (pressed_) OffsetRect(&textRect_, Scaled(1), Scaled(1));
+  const launcher::Font atDesign = CreateFontFrom(Font(), kDesignDpi);
+  if (fittedText_) maxWidth_ = TextSize(dc, atDesign.Get(), *fittedText_).cx + kFitMargin;
+  if (caption_.empty()) {
+    textSize_ = {0, 0};
+    return;
   }
-  if (repaint) Repaint();
+  designTextHeight_ = TextSize(dc, atDesign.Get(), caption_).cy;
+  textSize_ = TextSize(dc, fontHandle_.For(Font(), Dpi()), caption_);
+  Layout();
+}
+
+void TInstallButton::Layout() {
+  const int height = designTextHeight_ + 2 * kTextMargin, width = maxWidth_;
+  if (align_ == TAlign::alRight) {
+    SetBounds(Left() + Width() - width, Top() + Height() - height, width, height);
+  } else {
+    SetBounds(Left(), Top(), width, height);
+  }
+}
+
+RECT TInstallButton::TextRect() const {
+  if (textSize_.cx == 0 && textSize_.cy == 0) return {0, 0, 0, 0};
+  const RECT area = PaintRect();
+  RECT text{0, 0, textSize_.cx, textSize_.cy};
+  OffsetRect(&text, (area.right - textSize_.cx) / 2, (area.bottom - textSize_.cy) / 2);
+  if (pressed_) OffsetRect(&text, Scaled(1), Scaled(1));
+  return text;
 }
 
 void TInstallButton::FitWidthToText(const std::string& text) {
-  RECT measured = PaintRect();
-  HDC dc = Parent() ? Parent()->MeasuringDc() : nullptr;
-  MemoryDc own(nullptr);
-  if (!dc) dc = own.Get();
-  Selection selectFont(dc, fontHandle_.For(Font(), Dpi()));
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
-  maxWidth_ = Unscaled(measured.right - measured.left, Dpi()) + kFitMargin;
   fittedText_ = text;
+  if (Parent()) {
+    Measure();
+    return;
+  }
+  MemoryDc own(nullptr);
+  const launcher::Font atDesign = CreateFontFrom(Font(), kDesignDpi);
+  maxWidth_ = TextSize(own.Get(), atDesign.Get(), text).cx + kFitMargin;
 }
 
 TInstallButton::Look TInstallButton::LookNow() const {
@@ -110,11 +121,12 @@ void TInstallButton::Paint(HDC dc) {
   // An inverted rectangle would be filled mirrored by some GDIs; a button
   // too small for its edge is all edge.
   if (!IsRectEmpty(&inner)) FillRect(dc, &inner, face.Get());
-  if (IsRectEmpty(&textRect_)) return;
+  const RECT text = TextRect();
+  if (IsRectEmpty(&text)) return;
   Selection selectFont(dc, fontHandle_.For(Font(), Dpi()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colours.text);
-  TextOutA(dc, textRect_.left, textRect_.top, caption_.c_str(), static_cast<int>(caption_.size()));
+  TextOutA(dc, text.left, text.top, caption_.c_str(), static_cast<int>(caption_.size()));
   if (Parent()->ShowsFocusCue(this)) {
     const RECT cue{Scaled(3), Scaled(3), whole.right - Scaled(4), whole.bottom - Scaled(4)};
     SetTextColor(dc, colours.cueText);
@@ -147,7 +159,7 @@ void TInstallButton::MouseLeave() {
 void TInstallButton::MouseDown(MouseButton, int, int) {
   tracking_ = true;
   pressed_ = true;
-  UpdateLayout(true);
+  Repaint();
 }
 
 void TInstallButton::MouseMove(int x, int y) {
@@ -156,7 +168,7 @@ void TInstallButton::MouseMove(int x, int y) {
   const bool inside = PtInRect(&client, POINT{x, y}) != 0;
   if (inside != pressed_) {
     pressed_ = inside;
-    UpdateLayout(true);
+    Repaint();
   }
 }
 
@@ -164,14 +176,14 @@ void TInstallButton::MouseUp(MouseButton, int, int) {
   if (frozen_) return;
   pressed_ = false;
   tracking_ = false;
-  UpdateLayout(true);
+  Repaint();
 }
 
 void TInstallButton::CaptureLost() {
   if (!tracking_ && !pressed_) return;
   tracking_ = false;
   pressed_ = false;
-  UpdateLayout(true);
+  Repaint();
 }
 
 void TInstallButton::Click() {

@@ -22,6 +22,8 @@ class TInstallButton : public TControl {
 
   static constexpr COLORREF kDefaultHighlight = 0x0000CCFF;
   static constexpr int kFitMargin = 26;
+  // Logical pixels above and below the caption.
+  static constexpr int kTextMargin = 4;
 
   TInstallButton();
 
@@ -38,29 +40,21 @@ class TInstallButton : public TControl {
     maxWidth_ = maxWidth;
     fittedText_.reset();
   }
-  COLORREF HighlightColor() const { return kDefaultHighlight; }
   const FontSpec& Font() const;
   void SetFont(const FontSpec& font);
-  int TextMargin() const { return textMargin_; }
-  void SetTextMargin(int margin);
   // A frozen button keeps the look it has and ignores the release that
   // follows: its owner freezes it when the click took the window away.
-  bool Frozen() const { return frozen_; }
   void Freeze() { frozen_ = true; }
 
   Event OnClick;
 
-  // Where the caption is drawn, in physical pixels.
-  const RECT& TextRect() const { return textRect_; }
-  bool Hovered() const { return hovered_; }
-  bool Tracking() const { return tracking_; }
+  // Where the caption is drawn now, in physical pixels: centred, one
+  // scaled pixel right and down while pressed; empty before it is measured.
+  RECT TextRect() const;
   bool Pressed() const { return pressed_; }
 
-  // Measures the caption and sets Height, Width, TextRect (and for alRight
-  // Left and Top); paints at once when asked.
-  void UpdateLayout(bool repaint);
-  // MaxWidth := the width of `text` on one line in the button's font + 26,
-  // in logical pixels; measured again when the scale changes.
+  // MaxWidth := the width of `text` on one line in the button's font at
+  // the design's scale + 26: a logical width, the same at every scale.
   void FitWidthToText(const std::string& text);
 
   void Paint(HDC dc) override;
@@ -75,10 +69,16 @@ class TInstallButton : public TControl {
   void Click() override;
 
  protected:
-  void ParentChanged() override;
+  void ParentOrScaleChanged() override;
 
  private:
   void FontChanged();
+  // Measures the caption (at the screen's scale for drawing, at the
+  // design's for the layout), then lays the button out: only when the
+  // caption, the font or the scale changes.
+  void Measure();
+  // Height and Width from the logical sizes (for alRight, Left and Top too).
+  void Layout();
   // What the button is drawn with now, in its page's palette: its edge,
   // face and text, and the focus cue's two colours.
   struct Look {
@@ -95,9 +95,9 @@ class TInstallButton : public TControl {
   bool parentFont_ = true;
   ScaledFont fontHandle_;
   std::optional<std::string> fittedText_;  // what the width was last fitted to
-  int textMargin_ = 4;
   bool frozen_ = false;
-  RECT textRect_{0, 0, 0, 0};
+  SIZE textSize_{0, 0};       // the caption in the font at the screen's scale
+  int designTextHeight_ = 0;  // and its height at the design's
   bool hovered_ = false;
   bool tracking_ = false;
   bool pressed_ = false;

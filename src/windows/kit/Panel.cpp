@@ -83,7 +83,7 @@ void TPanel::SetDpi(int dpi) {
   dpi_ = dpi;
   PlaceScaled(window_, layout_, dpi);
   for (TControl* control : controls_) {
-    control->ParentChanged();
+    control->ParentOrScaleChanged();
     tooltips_->Update(control);
   }
   InvalidateRect(window_, nullptr, FALSE);
@@ -134,7 +134,7 @@ void TPanel::PaintTo(HDC dc, const RECT& area) {
   BitmapHandle surface(CreateCompatibleBitmap(dc, width, height));
   Selection selectSurface(buffer.Get(), surface.Get());
   RECT local{0, 0, width, height};
-  Brush background(CreateSolidBrush(Color()));
+  Brush background(CreateSolidBrush(BackgroundColour()));
   FillRect(buffer.Get(), &local, background.Get());
   for (TControl* control : controls_) {
     const RECT bounds = control->BoundsRect();

@@ -37,7 +37,8 @@ class TPanel {
 
   // What the hosted controls follow while their Parent* properties are true.
   const FontSpec& Font() const { return font_; }
-  COLORREF Color() const { return GetSysColor(PageColour(palette_)); }
+  // The colour under its controls, in its palette.
+  COLORREF BackgroundColour() const { return GetSysColor(PageColour(palette_)); }
   // The colours the page and its controls draw with; a change repaints.
   Palette Colours() const { return palette_; }
   void SetColours(Palette palette);
@@ -78,7 +79,6 @@ class TPanel {
   void PaintTo(HDC dc, const RECT& area);
 
   HWND Tooltip() const { return tooltips_->Handle(); }
-  TControl* Hovered() const { return hovered_; }
   // The hosted controls in creation order: later ones on top.
   const std::vector<TControl*>& Controls() const { return controls_; }
 

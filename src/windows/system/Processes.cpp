@@ -36,7 +36,7 @@ std::string ImageNameOf(DWORD processId) {
 // running installers with it) and without breakaway.
 class ProgramJob {
  public:
-  explicit ProgramJob(const WaitNote& note) : note_(note) {
+  explicit ProgramJob(const WaitReport& report) : report_(report) {
     job_ = KernelHandle(CreateJobObjectA(nullptr, nullptr));
     port_ = KernelHandle(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
     if (!job_ || !port_) return;
@@ -51,8 +51,7 @@ class ProgramJob {
   // (Windows 7 and older): the launcher then waits for the program alone.
   bool Adopt(HANDLE process) {
     if (ready_ && AssignProcessToJobObject(job_.Get(), process)) return true;
-    Note("job: the program could not be put in a job of the launcher's (error " + std::to_string(GetLastError()) +
-         "): the launcher waits for it alone");
+    Report(HostEvent::JobRefused(GetLastError()));
     return false;
   }
 
@@ -70,7 +69,7 @@ class ProgramJob {
         WaitResponsively(nullptr, kJobPollMs);
       }
     }
-    Note("job: the last program ended after " + std::to_string((GetTickCount() - start) / 1000) + " s");
+    Report(HostEvent::JobEmpty((GetTickCount() - start) / 1000));
   }
 
  private:
@@ -81,7 +80,7 @@ class ProgramJob {
     while (GetQueuedCompletionStatus(port_.Get(), &message, &key, &detail, 0)) {
       const DWORD processId = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(detail));
       if (message == JOB_OBJECT_MSG_NEW_PROCESS) {
-        Note("job: process " + std::to_string(processId) + " (" + ImageNameOf(processId) + ") joined");
+        Report(HostEvent::JobJoined(processId, ImageNameOf(processId)));
       } else if (message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) {
         empty_ = true;
       }
@@ -95,11 +94,11 @@ class ProgramJob {
     }
     return accounting.ActiveProcesses;
   }
-  void Note(const std::string& line) const {
-    if (note_) note_(line);
+  void Report(const HostEvent& event) const {
+    if (report_) report_(event);
   }
 
-  const WaitNote& note_;
+  const WaitReport& report_;
   KernelHandle job_;
   KernelHandle port_;
   bool ready_ = false;
@@ -123,7 +122,7 @@ StartResult WaitForProgram(HANDLE process, ProgramJob* job) {
 }
 
 StartResult StartAndWait(const std::string& commandLine, int16_t show, DWORD creationFlags, WaitScope scope,
-                         const WaitNote& note) {
+                         const WaitReport& report) {
   if (commandLine.size() > kCommandLineLimit) {
     throw LauncherError("The command line is longer than " + std::to_string(kCommandLineLimit) + " characters: " +
                         commandLine.substr(0, 60) + "...");
@@ -149,7 +148,7 @@ StartResult StartAndWait(const std::string& commandLine, int16_t show, DWORD cre
   const KernelHandle started(process.hProcess);
   std::optional<ProgramJob> job;
   if (everyProgram) {
-    job.emplace(note);
+    job.emplace(report);
     if (!job->Adopt(started.Get())) job.reset();
     ResumeThread(thread.Get());
   }
@@ -188,7 +187,7 @@ std::optional<std::string> ExistingFile(const std::string& path) {
 }  // namespace
 
 StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show, HWND owner,
-                          const std::string& directory, WaitScope scope, const WaitNote& note) {
+                          const std::string& directory, WaitScope scope, const WaitReport& report) {
   const ShellExecuteExFn shellExecuteEx = ShellExecuteExEntry();
   if (!shellExecuteEx) return std::nullopt;  // the last error says why the shell did not load
   SHELLEXECUTEINFOA info{};
@@ -208,7 +207,7 @@ StartResult StartElevated(const std::string& program, const std::string& paramet
   // runs, and a program it starts in that first instant may escape.
   std::optional<ProgramJob> job;
   if (scope == WaitScope::kEveryProgram) {
-    job.emplace(note);
+    job.emplace(report);
     if (!job->Adopt(started.Get())) job.reset();
   }
   return WaitForProgram(started.Get(), job ? &*job : nullptr);
@@ -239,12 +238,12 @@ std::optional<std::string> FindProgram(const std::string& name, const std::strin
   return std::nullopt;
 }
 
-StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope, const WaitNote& note) {
-  return StartAndWait(commandLine, show, NORMAL_PRIORITY_CLASS, scope, note);
+StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope, const WaitReport& report) {
+  return StartAndWait(commandLine, show, NORMAL_PRIORITY_CLASS, scope, report);
 }
 
-StartResult WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope, const WaitNote& note) {
-  return StartAndWait(commandLine, show, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, scope, note);
+StartResult WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope, const WaitReport& report) {
+  return StartAndWait(commandLine, show, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, scope, report);
 }
 
 bool ForceForegroundWindow(HWND window) {

@@ -9,23 +9,24 @@
 #include <optional>
 #include <string>
 
+#include "core/HostEvent.h"
 #include "core/LauncherHost.h"
 
 namespace launcher {
 
 // What a wait for every program an installer starts tells the support log:
 // each program that joins, and when the last one has ended.
-using WaitNote = std::function<void(const std::string&)>;
+using WaitReport = std::function<void(const HostEvent&)>;
 
 // Start `commandLine` and wait for it to end (with kEveryProgram, also for
 // every program it starts in turn): its exit code, or nothing when it
 // cannot be started (the last error is then CreateProcessA's). A command
 // line longer than kCommandLineLimit raises LauncherError and starts nothing.
 StartResult RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope = WaitScope::kStartedProgram,
-                          const WaitNote& note = {});
+                          const WaitReport& report = {});
 // The same in a console of its own (for assisted starts).
 StartResult WinExecAndWait32(const std::string& commandLine, int16_t show,
-                             WaitScope scope = WaitScope::kStartedProgram, const WaitNote& note = {});
+                             WaitScope scope = WaitScope::kStartedProgram, const WaitReport& report = {});
 
 // Starts `program` through the shell with the verb "runas", which asks for
 // administrator consent in a window owned by `owner`, in `directory`, and
@@ -34,7 +35,7 @@ StartResult WinExecAndWait32(const std::string& commandLine, int16_t show,
 // user declined).
 StartResult StartElevated(const std::string& program, const std::string& parameters, int16_t show, HWND owner,
                           const std::string& directory, WaitScope scope = WaitScope::kStartedProgram,
-                          const WaitNote& note = {});
+                          const WaitReport& report = {});
 
 // Where CreateProcessA finds the program file `name`: as given when it
 // names a folder, else in the launcher's folder, the current directory, the

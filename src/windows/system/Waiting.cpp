@@ -49,10 +49,6 @@ void AskToClose(DroppedInput& dropped, HWND window) {
   }
 }
 
-std::string Counted(int count, const char* one, const char* many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 }  // namespace
 
 bool WaitResponsively(HANDLE handle, DWORD timeoutMs) {
@@ -96,15 +92,6 @@ DroppedInput DropInput() {
     }
   }
   return dropped;
-}
-
-std::string Describe(const DroppedInput& dropped) {
-  if (dropped.clicks == 0 && dropped.keys == 0) return {};
-  std::string text = "input during the wait: ";
-  if (dropped.clicks > 0) text += Counted(dropped.clicks, "click", "clicks");
-  if (dropped.clicks > 0 && dropped.keys > 0) text += ", ";
-  if (dropped.keys > 0) text += Counted(dropped.keys, "key", "keys");
-  return text + " dropped";
 }
 
 }  // namespace launcher

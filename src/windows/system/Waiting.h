@@ -31,8 +31,5 @@ struct DroppedInput {
 // queue, unhandled: a click on a button during an installation must not
 // start it again once the installation is over.
 DroppedInput DropInput();
-// "input during the wait: 2 clicks, 1 key dropped"; empty when nothing was
-// (a close asked for is no dropped input).
-std::string Describe(const DroppedInput& dropped);
 
 }  // namespace launcher
