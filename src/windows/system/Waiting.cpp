@@ -59,15 +59,19 @@ bool WaitResponsively(HANDLE handle, DWORD timeoutMs) {
     const DWORD passed = GetTickCount() - start;
     if (timeoutMs != INFINITE && passed >= timeoutMs) return false;
     const DWORD left = timeoutMs == INFINITE ? INFINITE : timeoutMs - passed;
-    // What is pending already is handled first: the wait wakes only for
-    // what arrives after the queue was last looked at. Posted messages (the
-    // apartment's calls, a close) are looked for every slice: waking for
-    // them would also wake for every click, and under Wine a wake for a
-    // posted message that stays in the queue keeps painting from waking it.
+    // What is pending already is handled first. What stays in the queue
+    // (input, posted messages for later) is then marked as seen: the wait
+    // wakes only for what arrives after, or a message left behind would
+    // wake it again at once, and under Wine keep it from ever painting. It
+    // wakes for posted messages, so that a screen reader's call (posted to
+    // the apartment) or a close is handled at once; clicks and keys are
+    // input, not posted messages, and do not wake it. The slice is a
+    // safety net for a system that would not wake.
     DispatchWhatMayRunDuringAWait();
+    GetQueueStatus(QS_ALLINPUT);
     const DWORD count = handle ? 1 : 0;
     const DWORD result = MsgWaitForMultipleObjects(count, handle ? &handle : nullptr, FALSE, std::min(left, kSliceMs),
-                                                   QS_PAINT | QS_SENDMESSAGE);
+                                                   QS_PAINT | QS_SENDMESSAGE | QS_POSTMESSAGE);
     if (result == WAIT_FAILED) return false;
     if (handle && result == WAIT_OBJECT_0) return true;
   }
