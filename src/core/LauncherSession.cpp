@@ -9,6 +9,7 @@
 namespace launcher {
 
 std::string LauncherSession::ConfigText(const std::string& key) const {
+  if (lookupWatcher_) lookupWatcher_(key);
   return settings_.ConfigStrings ? host_.ToNarrow(settings_.ConfigStrings->Get(key)) : std::string();
 }
 
@@ -37,7 +38,7 @@ void LauncherSession::FormCreate() {
   state_.DiskChangePending = false;
   currentStage_.clear();
   // The launcher's own disc is called by its title and " disc".
-  state_.CurrentDiscTitle = host_.ToNarrow(settings_.ConfigStrings->Get("LauncherTitle") + u" disc");
+  state_.CurrentDiscTitle = ConfigText("LauncherTitle") + " disc";
   state_.LauncherDiscTitle = state_.CurrentDiscTitle;
   state_.ShellLauncher = settings_.ShellLauncher;
   state_.WaitForWindowsInstaller = OptionalSwitch(config("WaitForWindowsInstaller"));

@@ -9,6 +9,7 @@
 #include <array>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ class LauncherSession {
   // The value of a configuration key as 8-bit text; empty when missing.
   std::string ConfigText(const std::string& key) const;
   ConfigLookup Config() const;
+  // Told every key the session looks up, from start-up on: every reading
+  // of the configuration goes through ConfigText, so that the list of keys
+  // the disc author's tool checks can be held to what the launcher reads.
+  void WatchLookups(std::function<void(const std::string&)> watcher) { lookupWatcher_ = std::move(watcher); }
 
   // A menu button (or any sender carrying an action) was clicked: a
   // checklist opens the selection page, anything else runs at once. The
@@ -95,6 +100,7 @@ class LauncherSession {
 
   LauncherHost& host_;
   LauncherView& view_;
+  std::function<void(const std::string&)> lookupWatcher_;
   Configuration settings_;  // ConfigStrings, LongestButtonText, ShellLauncher, ...
   int32_t actionTotal_ = 0;
   std::vector<Actions> actionTable_;

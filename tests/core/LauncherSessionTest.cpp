@@ -2,6 +2,9 @@
 // and the scripted host: what the launcher's window would be told to show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 #include "core/LauncherSession.h"
 #include "core/TestFiles.h"
 #include "sim/DiscFolderHost.h"
@@ -147,6 +150,52 @@ TEST_F(BrokenDiscSessionTest, AStartUpErrorLeavesWhatWasSetBeforeIt) {
   EXPECT_EQ(Lit().size(), 6u);
   // Nothing stays open on a disc that may be taken out.
   EXPECT_FALSE(session.ArchiveOpen());
+}
+
+// disccheck calls a key in another letter case a mistake only when the key
+// is on its list: every key the session looks up, on discs that use every
+// form (programs, checklists, messages, disc changes, missing files, the
+// registry, Windows Installer's wait, results), is on it, and every key of
+// the list outside the buttons and entries is read on one of them. (A
+// checklist naming entries that do not exist looks up their keys too;
+// disccheck reports such a checklist as an error.)
+TEST(KeysTheLauncherReads, ListEveryKeyTheSessionLooksUp) {
+  std::set<std::string> notListed, read;
+  for (const char* disc : {"e2e/actions", "e2e/waits", "e2e/results", "e2e/quiet"}) {
+    DiscFolderHost host(test::Fixture(disc), 0x0409, 6);
+    host.MountAsDriveD();
+    host.fileExists = [](const std::string& name) { return name.find("later") == std::string::npos; };
+    RecordingView view{[&](HostEvent event) { host.Record(std::move(event)); }};
+    LauncherSession session(host, view);
+    std::set<std::string> keys;
+    session.WatchLookups([&](const std::string& key) { keys.insert(key); });
+    session.FormCreate();
+    for (int n = 1; n <= kMenuButtonCount; ++n) {
+      const RecordingView::MenuButton button = view.menuButtons[static_cast<size_t>(n)];
+      if (!button.visible || button.action == "$EXIT$") continue;
+      host.answers = {true, false};  // the disc asked for is there, then Cancel
+      try {
+        session.InstallButtonClick(session.MenuButtonRequest(n, button.action), button.caption);
+        if (view.page == LauncherPage::kSelection) {
+          session.InstallChecksMouseMove(0);
+          session.btnInstallClick();
+        }
+      } catch (const LauncherError&) {
+        // the broken disc's errors: the launcher shows them and goes on
+      }
+    }
+    const std::vector<std::string> listed = KeysTheLauncherReads(session.ActionTotal());
+    for (const std::string& key : keys) {
+      if (std::find(listed.begin(), listed.end(), key) == listed.end()) notListed.insert(std::string(disc) + ": " + key);
+    }
+    read.insert(keys.begin(), keys.end());
+  }
+  EXPECT_TRUE(notListed.empty()) << testing::PrintToString(notListed);
+  for (const std::string& key : KeysTheLauncherReads(0)) {
+    if (key.rfind("Button", 0) != 0) {
+      EXPECT_TRUE(read.count(key)) << key << " is listed but never read";
+    }
+  }
 }
 
 }  // namespace
