@@ -9,6 +9,7 @@
 #include "windows/kit/Image.h"
 #include "windows/kit/InstallButton.h"
 #include "windows/kit/Label.h"
+#include "windows/kit/WindowClass.h"
 #include "windows/WindowTestSupport.h"
 
 namespace launcher {
@@ -418,6 +419,53 @@ TEST_F(InstallButtonTest, EnterAndLeaveLightTheButtonEvenWhenDisabled) {
   EXPECT_EQ(clicks_, 0);
   Send(WM_MOUSEMOVE, 300, 300);
   EXPECT_FALSE(Hot(button));
+}
+
+// A mouse user's window hides focus cues (its WM_QUERYUISTATE says so, as
+// the launcher's main window does); in high contrast the focused button
+// shows its cue all the same.
+LRESULT CALLBACK HiddenCuesHost(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_QUERYUISTATE) return UISF_HIDEFOCUS;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST(InstallButtonFocusCue, InHighContrastItShowsEvenWhenCuesAreHidden) {
+  RegisterWindowClass("HiddenCuesHost", HiddenCuesHost);
+  Application application("Install_Windows");
+  HWND host = CreateWindowExA(0, "HiddenCuesHost", "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 600, 400,
+                              nullptr, nullptr, nullptr, nullptr);
+  {
+    TPanel panel(application, host, 0, 0, 600, 400);
+    TInstallButton button;
+    button.SetBounds(20, 20, 164, 23);
+    button.SetParent(&panel);
+    button.SetFont(MenuFont());
+    button.SetMaxWidth(120);
+    button.SetCaption("Install");
+    SetForegroundWindow(host);
+    SetFocus(panel.Handle());
+    ASSERT_EQ(GetFocus(), panel.Handle());
+    auto paint = [&] {
+      MemoryDc dc(nullptr);
+      BitmapHandle bitmap(CreateCompatibleBitmap(WindowDc(nullptr).Get(), 200, 60));
+      Selection select(dc.Get(), bitmap.Get());
+      panel.PaintTo(dc.Get(), RECT{0, 0, 200, 60});
+      std::vector<COLORREF> pixels;
+      for (int y = 18; y < 46; ++y) {
+        for (int x = 18; x < 190; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
+      }
+      return pixels;
+    };
+    for (const Palette palette : {Palette::kDesigned, Palette::kSystem}) {
+      panel.SetColours(palette);
+      panel.FocusControl(nullptr);
+      const std::vector<COLORREF> unfocused = paint();
+      panel.FocusControl(&button);
+      EXPECT_EQ(paint() != unfocused, palette == Palette::kSystem)
+          << (palette == Palette::kSystem ? "high contrast shows no cue" : "the designed look shows a hidden cue");
+    }
+  }
+  DestroyWindow(host);
 }
 
 // The text and the rectangle the tooltip control holds for the button.

@@ -56,5 +56,27 @@ TEST(MainWindowTest, MovedToA150PercentMonitorAndBackItIsItsLayoutScaledAndThenA
   EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), TCheckListBox::kItemHeight);
 }
 
+// The palette a page draws with, from the page's window.
+TPanel& PageOf(HWND page) { return *reinterpret_cast<TPanel*>(GetWindowLongPtrA(page, GWLP_USERDATA)); }
+
+// High contrast switched on or off while the launcher runs: the main window
+// reads the system's palette again when the system announces a change of
+// settings or of colours, and gives it to its pages. (A program cannot
+// switch high contrast under Wine, so the page is left with the other
+// palette, as it would be after the switch.)
+TEST(MainWindowTest, ThePaletteIsReadAgainWhenSettingsOrColoursChange) {
+  Application application("Install_Windows", true);
+  TInstallWindows main(application, nullptr, true);
+  HWND page = FindWindowExA(main.Handle(), nullptr, "TPanel", nullptr);
+  ASSERT_NE(page, nullptr);
+  const Palette system = SystemPalette(), other = system == Palette::kSystem ? Palette::kDesigned : Palette::kSystem;
+  EXPECT_EQ(PageOf(page).Colours(), system);
+  for (const UINT announcement : {static_cast<UINT>(WM_SETTINGCHANGE), static_cast<UINT>(WM_SYSCOLORCHANGE)}) {
+    PageOf(page).SetColours(other);
+    SendMessageA(main.Handle(), announcement, announcement == WM_SETTINGCHANGE ? SPI_SETHIGHCONTRAST : 0, 0);
+    EXPECT_EQ(PageOf(page).Colours(), system) << announcement;
+  }
+}
+
 }  // namespace
 }  // namespace launcher
