@@ -29,8 +29,15 @@ class ScriptedHost : public LoggedHost {
   ScriptedHost& operator=(const ScriptedHost&) = delete;
 
   // What the scripted system is given:
-  // The configuration that tests hand to the action runner directly.
-  ConfigLookup config = [](const std::string&) { return std::string(); };
+  // The configuration that tests hand to the action runner directly (a
+  // key it lacks reads as empty), and the lookup to hand it with.
+  std::map<std::string, std::string> configuration;
+  ConfigLookup Config() const {
+    return [this](const std::string& key) {
+      const auto found = configuration.find(key);
+      return found == configuration.end() ? std::string() : found->second;
+    };
+  }
   std::function<bool(const std::string&)> fileExists = [](const std::string&) { return false; };
   // Values by "key path|value name"; a value of the wrong type is an error.
   std::map<std::string, std::string> registry;

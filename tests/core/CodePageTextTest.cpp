@@ -100,11 +100,7 @@ class JapaneseActionTest : public testing::Test {
  protected:
   JapaneseActionTest() {
     host.codePage = 932;
-    host.config = [](const std::string& key) {
-      if (key == "InstallInsertMsg1") return std::string("Insert ");
-      if (key == "FileNotFoundDiskText") return std::string(" missing");
-      return std::string();
-    };
+    host.configuration = {{"InstallInsertMsg1", "Insert "}, {"FileNotFoundDiskText", " missing"}};
     host.fileExists = [](const std::string& name) { return name == "setup\\setup.exe"; };
     state.CurrentDiscTitle = state.LauncherDiscTitle = "Disc 1";
   }
@@ -114,20 +110,20 @@ class JapaneseActionTest : public testing::Test {
 
 TEST_F(JapaneseActionTest, TheDiscChangeAsksForTheWholeTitle) {
   host.answers = {true};
-  SingleAction(host, state, host.config, {"[DISKCHANGE:" HYOUKAHAN " disc 2]setup\\setup.exe", false, ""});
+  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOUKAHAN " disc 2]setup\\setup.exe", false, ""});
   EXPECT_EQ(host.events, (std::vector<std::string>{"ok-cancel:  | Insert " HYOUKAHAN " disc 2 -> OK", "foreground",
                                                    "start: setup\\setup.exe"}));
   EXPECT_EQ(state.CurrentDiscTitle, HYOUKAHAN " disc 2");
   // A title whose last character has the code of "]" as its second byte.
   host.events.clear();
   host.answers = {true};
-  SingleAction(host, state, host.config, {"[DISKCHANGE:" HYOU "]setup\\setup.exe", false, ""});
+  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOU "]setup\\setup.exe", false, ""});
   EXPECT_EQ(state.CurrentDiscTitle, HYOU);
   // The same bytes in code page 1252 end the title at the first "]".
   host.codePage = 1252;
   host.events.clear();
   host.answers = {true, false};
-  SingleAction(host, state, host.config, {"[DISKCHANGE:" HYOUKAHAN " disc 2]setup\\setup.exe", false, ""});
+  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOUKAHAN " disc 2]setup\\setup.exe", false, ""});
   EXPECT_EQ(host.events.front(), "ok-cancel:  | Insert \x95 -> OK");
 }
 

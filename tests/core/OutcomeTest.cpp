@@ -49,12 +49,12 @@ TEST(Outcome, SuccessCodesAreCommaSeparatedWholeNumbers) {
 class ActionOutcomeTest : public testing::Test {
  protected:
   ActionOutcomeTest() {
-    host.config = [](const std::string& key) { return key == "RegKey" ? std::string("HKLM\\x") : std::string(); };
+    host.configuration = {{"RegKey", "HKLM\\x"}};
     host.fileExists = [this](const std::string& name) { return name == present; };
     state.CurrentDiscTitle = state.LauncherDiscTitle = "Disc";
   }
   ActionResult Run(const std::string& action, const std::vector<int32_t>& successCodes = {}) {
-    return SingleAction(host, state, host.config, {action, false, ""}, successCodes);
+    return SingleAction(host, state, host.Config(), {action, false, ""}, successCodes);
   }
   ScriptedHost host;
   ActionState state;

@@ -52,10 +52,9 @@ TEST(Selection, EntryNumbersDescriptionsAndStages) {
 class RunSelectionTest : public testing::Test {
  protected:
   RunSelectionTest() {
-    host.config = [this](const std::string& key) {
-      auto found = config.find(key);
-      return found == config.end() ? std::string() : found->second;
-    };
+    host.configuration = {{"LauncherTitle", "Orbit"},
+                          {"InstallProgressMessage", "Now installing:"},
+                          {"InstallCompleteMessage", "Done.<br>Thank you."}};
     host.fileExists = [](const std::string& name) { return name.find("missing") == std::string::npos; };
     state.CurrentDiscTitle = state.LauncherDiscTitle = "Orbit disc";
     for (int n = 1; n <= 5; ++n) {
@@ -65,7 +64,7 @@ class RunSelectionTest : public testing::Test {
 
   Events Run(std::vector<LaunchAct> entries) {
     host.events.clear();
-    RunSelection(host, view, state, host.config, table, entries);
+    RunSelection(host, view, state, host.Config(), table, entries);
     return host.events;
   }
 
@@ -73,9 +72,6 @@ class RunSelectionTest : public testing::Test {
     return "notice: Orbit | Now installing:\\n\\r\\n\\rComponent " + std::to_string(n) + " (5 s)";
   }
 
-  std::map<std::string, std::string> config = {{"LauncherTitle", "Orbit"},
-                                               {"InstallProgressMessage", "Now installing:"},
-                                               {"InstallCompleteMessage", "Done.<br>Thank you."}};
   ScriptedHost host;
   RecordingView view{[this](HostEvent event) { host.Record(std::move(event)); }};
   ActionState state;
@@ -108,7 +104,7 @@ TEST_F(RunSelectionTest, FailedActionsStillCountAndAssistedEntriesStartAssisted)
 TEST_F(RunSelectionTest, AnEntryNumberThatIsNoIntegerEndsTheRun) {
   host.events.clear();
   try {
-    RunSelection(host, view, state, host.config, table, {{"Action1", true}, {"Actionx", true}, {"Action2", true}});
+    RunSelection(host, view, state, host.Config(), table, {{"Action1", true}, {"Actionx", true}, {"Action2", true}});
     FAIL() << "no error";
   } catch (const LauncherError& error) {
     EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
@@ -135,7 +131,7 @@ TEST_F(RunSelectionTest, AnExitActionInTheMiddleLetsTheOthersRun) {
 // A close asked for while a component runs is held: that component ends,
 // no further one starts, and the completion message names them all.
 TEST_F(RunSelectionTest, AskedToCloseDuringTheFirstComponentTheOthersAreNotStarted) {
-  config["InstallFailedMessage"] = "Not installed:";
+  host.configuration["InstallFailedMessage"] = "Not installed:";
   host.closeRequestedFromStart = 1;
   const Events events = Run({{"Action1", true}, {"Action2", true}, {"Action3", true}});
   EXPECT_EQ(events, (Events{Notice(1), "foreground", "start: setup.exe c1.cmp",

@@ -26,10 +26,7 @@ const std::map<std::string, std::string> kConfig = {
 class SingleActionTest : public testing::Test {
  protected:
   SingleActionTest() {
-    host.config = [this](const std::string& key) {
-      auto found = config.find(key);
-      return found == config.end() ? std::string() : found->second;
-    };
+    host.configuration = kConfig;
     host.fileExists = [this](const std::string& name) {
       checked.push_back(name);
       return files.count(name) > 0;
@@ -40,11 +37,10 @@ class SingleActionTest : public testing::Test {
 
   Events Run(const std::string& action, bool assist = false, const std::string& assistText = "") {
     host.events.clear();
-    outcome = SingleAction(host, state, host.config, ActionRequest{action, assist, assistText}).outcome;
+    outcome = SingleAction(host, state, host.Config(), ActionRequest{action, assist, assistText}).outcome;
     return host.events;
   }
 
-  std::map<std::string, std::string> config = kConfig;
   std::set<std::string> files;
   std::vector<std::string> checked;
   ScriptedHost host;
@@ -249,7 +245,7 @@ TEST_F(SingleActionTest, RetryRunsTheWholeActionAgainWithoutLimit) {
 }
 
 TEST_F(SingleActionTest, DiskIsReplacedInEveryCaseAndInsideWords) {
-  config["FileNotFoundDiskText"] = ": put the DISK in; a Diskette will not do<br>";
+  host.configuration["FileNotFoundDiskText"] = ": put the DISK in; a Diskette will not do<br>";
   EXPECT_EQ(Run("x.exe")[0],
             "retry-cancel: Missing | x.exe: put the Orbit disc in; a Orbit discette will not do\\n\\r -> Cancel");
   state.LauncherDiscTitle = "Disc<br>One";
@@ -286,7 +282,7 @@ TEST_F(SingleActionTest, WithWaitForWindowsInstallerAStartWaitsAndA1618IsStarted
   // Busy every time: four starts, and the last one's code stands.
   host.exitCodes.clear();
   host.startResult = 1618;
-  const ActionResult busy = SingleAction(host, state, host.config, ActionRequest{"msiexec /i a.msi", false, "", false});
+  const ActionResult busy = SingleAction(host, state, host.Config(), ActionRequest{"msiexec /i a.msi", false, "", false});
   EXPECT_EQ(busy.verdict, Verdict::kFailed);
   EXPECT_EQ(busy.code, 1618);
   EXPECT_EQ(Run("msiexec /i a.msi"), (Events{start, repeat(1), start, repeat(2), start, repeat(3), start}));
@@ -300,13 +296,13 @@ TEST_F(SingleActionTest, WithWaitForWindowsInstallerAStartWaitsAndA1618IsStarted
 TEST_F(SingleActionTest, WaitForAllWaitsForEveryProgramTheInstallerStartsElevatedOrNot) {
   files = {"D:\\setup.exe", "a.cmp"};
   host.events.clear();
-  SingleAction(host, state, host.config, ActionRequest{"setup.exe a.cmp", false, "", true});
+  SingleAction(host, state, host.Config(), ActionRequest{"setup.exe a.cmp", false, "", true});
   EXPECT_EQ(host.events, Events{"start: setup.exe a.cmp (waiting for every program it starts)"});
   host.events.clear();
   host.startResult = std::nullopt;
   host.startError = kErrorElevationRequired;
   host.currentDirectory = "D:";
-  SingleAction(host, state, host.config, ActionRequest{"D:\\setup.exe a.cmp", false, "", true});
+  SingleAction(host, state, host.Config(), ActionRequest{"D:\\setup.exe a.cmp", false, "", true});
   EXPECT_EQ(host.events.back(), "start elevated: D:\\setup.exe | a.cmp (waiting for every program it starts)");
 }
 

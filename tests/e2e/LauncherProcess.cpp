@@ -173,6 +173,11 @@ void LauncherProcess::PressKey(WORD key, bool shift) {
   WaitForInputIdle(process_.hProcess, 2000);
 }
 
+DWORD LauncherProcess::Close(HWND mainWindow, DWORD timeoutMs) {
+  PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+  return WaitForExit(timeoutMs);
+}
+
 DWORD LauncherProcess::WaitForExit(DWORD timeoutMs) {
   WaitForSingleObject(process_.hProcess, timeoutMs);
   DWORD code = STILL_ACTIVE;

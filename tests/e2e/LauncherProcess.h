@@ -47,6 +47,9 @@ class LauncherProcess {
 
   // Waits for the process to end; its exit code, or STILL_ACTIVE.
   DWORD WaitForExit(DWORD timeoutMs = 10000);
+  // Asks the main window to close, as its close box does, and waits for the
+  // process to end: its exit code, or STILL_ACTIVE.
+  DWORD Close(HWND mainWindow, DWORD timeoutMs = 10000);
 
  private:
   PROCESS_INFORMATION process_{};

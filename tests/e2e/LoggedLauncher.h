@@ -68,8 +68,7 @@ class LoggedLauncherTest : public testing::Test {
   // The log is complete once the launcher has ended: it is closed first
   // unless it has ended by itself.
   std::vector<std::string> EndAndReadLog() {
-    if (launcher_->WaitForExit(0) == STILL_ACTIVE) PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(launcher_->WaitForExit(), 0u);
+    EXPECT_EQ(launcher_->WaitForExit(0) == STILL_ACTIVE ? launcher_->Close(window_) : launcher_->WaitForExit(), 0u);
     return LoggedEvents(log_);
   }
 

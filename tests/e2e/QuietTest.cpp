@@ -91,8 +91,7 @@ TEST_F(QuietTest, AnotherLauncherOnTheDesktopEndsTheRunWith1618) {
   const QuietRunSeen seen = RunQuietly("/quiet /button 1");
   EXPECT_EQ(seen.exitCode, 1618u);
   EXPECT_TRUE(Records().empty());
-  PostMessageA(other.MainWindow(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(other.WaitForExit(), 0u);
+  EXPECT_EQ(other.Close(other.MainWindow()), 0u);
 }
 
 // Without /quiet an unknown argument changes nothing: the menu, and nothing run.
@@ -103,8 +102,7 @@ TEST_F(QuietTest, WithoutQuietTheLauncherStartsAsBefore) {
   EXPECT_TRUE(IsWindowVisible(window_));
   Sleep(500);  // what must not happen has no event to wait for
   EXPECT_TRUE(Records().empty());
-  PostMessageA(window_, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher_->WaitForExit(), 0u);
+  EXPECT_EQ(launcher_->Close(window_), 0u);
 }
 
 TEST_F(QuietTest, UsageIsShownInAMessageBox) {

@@ -53,8 +53,7 @@ class ResultsTest : public testing::Test {
     KeepScreenshotOfFailure(window_);
   }
   void Close() {
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(launcher_->WaitForExit(), 0u);
+    EXPECT_EQ(launcher_->Close(window_), 0u);
   }
   // Opens the checklist, leaves only the rows given checked, and installs.
   void Install(std::initializer_list<int> uncheckedRows) {

@@ -52,8 +52,7 @@ class ScaledScreen : public testing::TestWithParam<int> {
     return window_;
   }
   void CloseAndExpectACleanEnd() {
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(launcher_->WaitForExit(), 0u);
+    EXPECT_EQ(launcher_->Close(window_), 0u);
   }
 
   ScreenScale scale_{static_cast<DWORD>(GetParam())};

@@ -41,8 +41,7 @@ TEST_P(StartupErrors, AreShownAndTheWindowOpensWithWhatWasSet) {
   EXPECT_EQ(box.text, GetParam().text);
   HWND window = Watch(launcher.MainWindow());
   ASSERT_NE(window, nullptr);
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher.WaitForExit(), 0u);
+  EXPECT_EQ(launcher.Close(window), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,8 +72,7 @@ TEST_F(LauncherTest, ASecondStartEndsAtOnceAndLeavesTheFirstAlone) {
   RECT after;
   GetWindowRect(window, &after);
   EXPECT_TRUE(EqualRect(&before, &after));
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(first.WaitForExit(), 0u);
+  EXPECT_EQ(first.Close(window), 0u);
 }
 
 // While Windows Installer asks for a disc, inserting it must not bring up
@@ -99,8 +97,7 @@ TEST_F(LauncherTest, EndsAtOnceWhileWindowsInstallerAsksForADisc) {
   LauncherProcess launcher(Disc("gaps"));
   HWND window = Watch(launcher.MainWindow());
   ASSERT_NE(window, nullptr);
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher.WaitForExit(), 0u);
+  EXPECT_EQ(launcher.Close(window), 0u);
 }
 
 TEST_F(LauncherTest, PlacedFiftyPixelsUpAndLeftOfTheScreensCentre) {
@@ -116,8 +113,7 @@ TEST_F(LauncherTest, PlacedFiftyPixelsUpAndLeftOfTheScreensCentre) {
   EXPECT_EQ(frame.left, PlacementOrigin(1024, frame.right - frame.left));
   EXPECT_EQ(frame.top, PlacementOrigin(768, frame.bottom - frame.top));
   EXPECT_EQ(SendMessageA(window, RegisterWindowMessageA("QueryCancelAutoPlay"), 0, 0), 1);
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher.WaitForExit(), 0u);
+  EXPECT_EQ(launcher.Close(window), 0u);
 }
 
 // Menu buttons are black boxes with a white edge at x 18; their tops are
@@ -151,8 +147,7 @@ TEST_F(LauncherTest, HidesButtonsWithoutTextAndGivesTheOthersOneWidth) {
   EXPECT_GT(width, 150);  // the longest text's width + 26
   EXPECT_EQ(ButtonWidthAt(window, 2), width);
   EXPECT_EQ(ButtonWidthAt(window, 5), width);
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher.WaitForExit(), 0u);
+  EXPECT_EQ(launcher.Close(window), 0u);
 }
 
 // The release's test runs this case on the signed launcher too.
@@ -163,8 +158,7 @@ TEST_F(LauncherTest, StartsTheSampleDiscWithItsMenu) {
   ASSERT_TRUE(WaitUntilPainted(window));
   EXPECT_EQ(WindowText(window), "Orbit Studio 5");
   EXPECT_TRUE(ButtonShownAt(window, 1));
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher.WaitForExit(), 0u);
+  EXPECT_EQ(launcher.Close(window), 0u);
 }
 
 TEST_F(LauncherTest, ShowsThePartnersBackground) {
@@ -175,8 +169,7 @@ TEST_F(LauncherTest, ShowsThePartnersBackground) {
   const COLORREF background = ClientPixel(window, 500, 300);
   EXPECT_GT(GetRValue(background), 240);
   EXPECT_LT(GetGValue(background), 20);
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(partner.WaitForExit(), 0u);
+  EXPECT_EQ(partner.Close(window), 0u);
 
   // Without pictures of its own the disc shows the designed background.
   LauncherProcess plain(Disc("gaps"));
@@ -186,8 +179,7 @@ TEST_F(LauncherTest, ShowsThePartnersBackground) {
   const COLORREF designed = ClientPixel(window, 500, 300);
   EXPECT_NEAR(GetRValue(designed), 0xDA, 6);
   EXPECT_NEAR(GetBValue(designed), 0xE2, 6);
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(plain.WaitForExit(), 0u);
+  EXPECT_EQ(plain.Close(window), 0u);
 }
 
 std::wstring WideTitle(HWND window) {
@@ -213,8 +205,7 @@ TEST_F(LauncherTest, ChoosesThePropertiesOfTheSystemsLanguage) {
   HWND window = Watch(launcher.MainWindow());
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(WideTitle(window), expected) << "primary language " << language;
-  PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(launcher.WaitForExit(), 0u);
+  EXPECT_EQ(launcher.Close(window), 0u);
 }
 
 }  // namespace

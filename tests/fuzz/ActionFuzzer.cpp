@@ -18,9 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Half the inputs are read as Japanese text, where two-byte characters
   // hide "]", "\\" and letters in their second byte.
   host.codePage = size > 0 && (data[0] & 1) ? 932 : 1252;
-  host.config = [](const std::string& key) {
-    return key == "FileNotFoundDiskText" ? std::string("<br>disk was not found") : std::string();
-  };
+  host.configuration = {{"FileNotFoundDiskText", "<br>disk was not found"}};
   host.fileExists = [](const std::string& name) { return name.size() % 2 == 0; };
   host.answers = {true, true, false};
   const uint8_t switches = size > 0 ? data[0] : 0;
@@ -31,14 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (switches & 8) host.installerBusySeconds = {3, 0, 1};
   if (switches & 16) host.closeRequestedFromStart = 1;
   const bool waitForAll = switches & 32;
-  launcher::SingleAction(host, state, host.config, launcher::ActionRequest{text, size % 3 == 0, "-q", waitForAll});
+  launcher::SingleAction(host, state, host.Config(), launcher::ActionRequest{text, size % 3 == 0, "-q", waitForAll});
 
   std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, "", waitForAll});
   std::vector<launcher::LaunchAct> entries(3);
   launcher::FillExecutionList(text, entries, host.CodePageLeadBytes());
   try {
     launcher::RecordingView view;
-    launcher::RunSelection(host, view, state, host.config, table, entries);
+    launcher::RunSelection(host, view, state, host.Config(), table, entries);
   } catch (const launcher::LauncherError&) {
   }
   return 0;
