@@ -272,7 +272,8 @@ void TInstallWindows::ApplyDpi(int dpi, const RECT* suggestedFrame) {
   Page2->SetDpi(dpi);
 }
 
-void TInstallWindows::Place() { PlaceOnScreen(window_, MonitorOf(window_)); }
+// The window knows its scale already.
+void TInstallWindows::Place() { PlaceOnScreen(window_, {WorkAreaOf(window_), dpi_}); }
 
 void TInstallWindows::Show() {
   ShowWindow(window_, SW_SHOW);

@@ -9,19 +9,24 @@ namespace launcher {
 
 HICON LauncherIcon() { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_LAUNCHER)); }
 
-MonitorArea MonitorOf(HWND window) {
-  HMONITOR handle = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+RECT WorkAreaOf(HWND window) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  GetMonitorInfoA(handle, &info);
-  // Windows 8.1 and later; MDT_EFFECTIVE_DPI is 0.
+  GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcWork;
+}
+
+MonitorArea MonitorOf(HWND window) {
+  // Windows 8.1 and later; MDT_EFFECTIVE_DPI is 0. Its library is loaded
+  // when a message window is first shown, not at start.
   using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
   static const auto forMonitor = SystemLibraryFunction<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
   UINT dpiX = 0, dpiY = 0;
-  if (forMonitor && SUCCEEDED(forMonitor(handle, 0, &dpiX, &dpiY)) && dpiY > 0) {
-    return {info.rcWork, static_cast<int>(dpiY)};
+  if (forMonitor && SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &dpiX, &dpiY)) &&
+      dpiY > 0) {
+    return {WorkAreaOf(window), static_cast<int>(dpiY)};
   }
-  return {info.rcWork, WindowDpi(nullptr)};
+  return {WorkAreaOf(window), WindowDpi(nullptr)};
 }
 
 POINT PlaceOn(const MonitorArea& monitor, SIZE frame) {

@@ -13,8 +13,11 @@ struct MonitorArea {
   RECT work;
   int dpi;
 };
-// The monitor a window lies on (the nearest, when it lies on none): its own
-// scale where the system tells it (Windows 8.1 and later), else the system's.
+// The work area of the monitor a window lies on (the nearest, when it lies
+// on none).
+RECT WorkAreaOf(HWND window);
+// That monitor with its own scale where the system tells it (Windows 8.1 and
+// later), else the system's.
 MonitorArea MonitorOf(HWND window);
 
 // Where a top-level window of `frame` size goes on a monitor: 50 logical

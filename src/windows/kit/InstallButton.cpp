@@ -58,14 +58,16 @@ SIZE TextSize(HDC dc, HFONT font, const std::string& text) {
 void TInstallButton::Measure() {
   if (!Parent()) return;
   HDC dc = Parent()->MeasuringDc();
-  const launcher::Font atDesign = CreateFontFrom(Font(), kDesignDpi);
-  if (fittedText_) maxWidth_ = TextSize(dc, atDesign.Get(), *fittedText_).cx + kFitMargin;
+  // At the design's scale, the usual case, one font serves both.
+  HFONT screen = fontHandle_.For(Font(), Dpi());
+  HFONT design = Dpi() == kDesignDpi ? screen : designFont_.For(Font(), kDesignDpi);
+  if (fittedText_) maxWidth_ = TextSize(dc, design, *fittedText_).cx + kFitMargin;
   if (caption_.empty()) {
     textSize_ = {0, 0};
     return;
   }
-  designTextHeight_ = TextSize(dc, atDesign.Get(), caption_).cy;
-  textSize_ = TextSize(dc, fontHandle_.For(Font(), Dpi()), caption_);
+  textSize_ = TextSize(dc, screen, caption_);
+  designTextHeight_ = design == screen ? textSize_.cy : TextSize(dc, design, caption_).cy;
   Layout();
 }
 

@@ -94,6 +94,7 @@ class TInstallButton : public TControl {
   FontSpec font_;
   bool parentFont_ = true;
   ScaledFont fontHandle_;
+  ScaledFont designFont_;  // the layout's, on a scaled screen
   std::optional<std::string> fittedText_;  // what the width was last fitted to
   bool frozen_ = false;
   SIZE textSize_{0, 0};       // the caption in the font at the screen's scale
