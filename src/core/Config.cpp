@@ -60,7 +60,8 @@ std::string HighResolutionMember(const std::string& member) {
 
 void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
   config.PathDelimiter = "\\";
-  const std::string shellPart = host.OsMajorVersion() == kWindowsNt4Major ? "\\system32\\cmd.exe /min /c start" : "\\explorer.exe";
+  const std::string shellPart =
+      host.OsMajorVersion() == kWindowsNt4Major ? "\\system32\\cmd.exe /min /c start" : "\\explorer.exe";
   config.ShellLauncher = host.EnvironmentVariable("systemroot") + shellPart;
 
   const std::string dir = ReturnCurrentDirectory(host);

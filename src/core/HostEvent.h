@@ -34,7 +34,7 @@ struct HostEvent {
     kJobRefused,       // the program could not be put in a job: code (the system's error)
     kCloseHeld,        // a close came while the launcher was busy: answer (a program runs)
     kCloseCarriedOut,  // the held close, once the launcher is done: answer (it was held for a program)
-    kLauncherStarted,  // the launcher started, with a log: text (its version), code (the code page), answer (unattended)
+    kLauncherStarted,  // the launcher started, with a log: text (version), code (code page), answer (unattended)
     kFolderEntered,    // started away from its disc: text (where), title (its own folder), answer (entered)
     kUnattendedRefused,  // unattended, while another launcher runs or Windows Installer asks for a disc
     kEnd,              // the launcher ends: code (the unattended run's exit code), answer (there is one)

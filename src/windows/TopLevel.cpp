@@ -22,11 +22,9 @@ MonitorArea MonitorOf(HWND window) {
   using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
   static const auto forMonitor = SystemLibraryFunction<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
   UINT dpiX = 0, dpiY = 0;
-  if (forMonitor && SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &dpiX, &dpiY)) &&
-      dpiY > 0) {
-    return {WorkAreaOf(window), static_cast<int>(dpiY)};
-  }
-  return {WorkAreaOf(window), WindowDpi(nullptr)};
+  const bool told = forMonitor && SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0,
+                                                       &dpiX, &dpiY)) && dpiY > 0;
+  return {WorkAreaOf(window), told ? static_cast<int>(dpiY) : WindowDpi(nullptr)};
 }
 
 POINT PlaceOn(const MonitorArea& monitor, SIZE frame) {
@@ -56,8 +54,9 @@ void FitFrame(HWND window, int width, int height, int dpi, const RECT* suggested
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   }
   if (suggestedFrame) {
-    SetWindowPos(window, nullptr, suggestedFrame->left, suggestedFrame->top, suggestedFrame->right - suggestedFrame->left,
-                 suggestedFrame->bottom - suggestedFrame->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT& to = *suggestedFrame;
+    SetWindowPos(window, nullptr, to.left, to.top, to.right - to.left, to.bottom - to.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
   const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;

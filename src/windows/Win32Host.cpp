@@ -92,7 +92,7 @@ StartResult Win32Host::AfterStart(StartResult result) {
 }
 
 template <typename Start>
-StartResult Win32Host::Waiting(Start start) {
+StartResult Win32Host::WhileRunning(Start start) {
   const WaitReport report = [this](const HostEvent& event) { Report(event); };
   ++programsRunning_;
   const StartResult result = start(report);
@@ -101,16 +101,18 @@ StartResult Win32Host::Waiting(Start start) {
 }
 
 StartResult Win32Host::RunWinProcess(const std::string& commandLine, int16_t show, WaitScope scope) {
-  return Waiting([&](const WaitReport& report) { return launcher::RunWinProcess(commandLine, show, scope, report); });
+  return WhileRunning(
+      [&](const WaitReport& report) { return launcher::RunWinProcess(commandLine, show, scope, report); });
 }
 
 StartResult Win32Host::WinExecAndWait32(const std::string& commandLine, int16_t show, WaitScope scope) {
-  return Waiting([&](const WaitReport& report) { return launcher::WinExecAndWait32(commandLine, show, scope, report); });
+  return WhileRunning(
+      [&](const WaitReport& report) { return launcher::WinExecAndWait32(commandLine, show, scope, report); });
 }
 
 StartResult Win32Host::StartElevated(const std::string& program, const std::string& parameters, int16_t show,
                                      WaitScope scope) {
-  return Waiting([&](const WaitReport& report) {
+  return WhileRunning([&](const WaitReport& report) {
     return launcher::StartElevated(program, parameters, show, application_.Window(), CurrentDirectory(), scope,
                                    report);
   });

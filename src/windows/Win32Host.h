@@ -67,7 +67,7 @@ class Win32Host : public LauncherHost {
   StartResult AfterStart(StartResult result);
   // Runs a start that waits for its program, counted as running meanwhile.
   template <typename Start>
-  StartResult Waiting(Start start);
+  StartResult WhileRunning(Start start);
   void Report(const HostEvent& event) const {
     if (events_) events_->Report(event);
   }

@@ -80,7 +80,9 @@ void DiscChecker::Run() {
 
 void DiscChecker::CheckKeySpelling() {
   std::map<std::string, std::string> byUpperCase;
-  for (const std::string& key : KeysTheLauncherReads(disc_.session->ActionTotal())) byUpperCase[disc_.host->UpperCase(key)] = key;
+  for (const std::string& key : KeysTheLauncherReads(disc_.session->ActionTotal())) {
+    byUpperCase[disc_.host->UpperCase(key)] = key;
+  }
   for (const PropertyEntry& entry : disc_.Entries()) {
     auto found = byUpperCase.find(disc_.host->UpperCase(entry.key));
     if (found != byUpperCase.end() && found->second != entry.key) {

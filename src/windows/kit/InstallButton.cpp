@@ -91,13 +91,7 @@ RECT TInstallButton::TextRect() const {
 
 void TInstallButton::FitWidthToText(const std::string& text) {
   fittedText_ = text;
-  if (Parent()) {
-    Measure();
-    return;
-  }
-  MemoryDc own(nullptr);
-  const launcher::Font atDesign = CreateFontFrom(Font(), kDesignDpi);
-  maxWidth_ = TextSize(own.Get(), atDesign.Get(), text).cx + kFitMargin;
+  Measure();
 }
 
 TInstallButton::Look TInstallButton::LookNow() const {

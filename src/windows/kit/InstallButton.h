@@ -55,6 +55,7 @@ class TInstallButton : public TControl {
 
   // MaxWidth := the width of `text` on one line in the button's font at
   // the design's scale + 26: a logical width, the same at every scale.
+  // A button not yet on a panel is fitted once it is put on one.
   void FitWidthToText(const std::string& text);
 
   void Paint(HDC dc) override;
