@@ -34,13 +34,14 @@ std::vector<std::string> KeysTheLauncherReads(int32_t actionTotal) {
                                    "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle",
                                    "WaitForWindowsInstaller", "InstallBusyMessage"};
   for (int n = 1; n <= kMenuButtonCount; ++n) {
-    for (const char* part : {"Text", "ToolTip", "Action", "WaitForAll"}) keys.push_back("Button" + std::to_string(n) + part);
+    for (const char* part : {"Text", "ToolTip", "Action"}) keys.push_back("Button" + std::to_string(n) + part);
+    for (const char* part : kActionOptionKeys) keys.push_back("Button" + std::to_string(n) + part);
   }
   for (int32_t n = 1; n <= actionTotal; ++n) {
-    for (const char* part :
-         {"Action", "Text", "Description", "Assist", "AssistText", "Type", "SuccessCodes", "WaitForAll"}) {
+    for (const char* part : {"Action", "Text", "Description", "Assist", "AssistText", "Type"}) {
       keys.push_back(part + std::to_string(n));
     }
+    for (const char* part : kActionOptionKeys) keys.push_back(part + std::to_string(n));
   }
   return keys;
 }

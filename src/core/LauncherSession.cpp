@@ -51,7 +51,7 @@ void LauncherSession::FormCreate() {
   view_.SetComponentInfo(config("InstallDialiogComponentInfo"));
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const MenuButtonTexts texts = MenuButtonFor(config, n);
-    ButtonWaitForAll[static_cast<size_t>(n)] = texts.waitForAll;
+    buttonOptions_[static_cast<size_t>(n)] = texts.options;
     view_.SetMenuButton(n, texts.caption, texts.hint, texts.action, settings_.LongestButtonText);
   }
 
@@ -129,8 +129,8 @@ ActionResult LauncherSession::RunAction(const ActionRequest& request) {
 }
 
 ActionRequest LauncherSession::MenuButtonRequest(int number, const std::string& action) const {
-  ActionRequest request{action, false, "", false};
-  if (number >= 1 && number <= kMenuButtonCount) request.WaitForAll = ButtonWaitForAll[static_cast<size_t>(number)];
+  ActionRequest request{action, false, "", {}};
+  if (number >= 1 && number <= kMenuButtonCount) request.Options = buttonOptions_[static_cast<size_t>(number)];
   return request;
 }
 

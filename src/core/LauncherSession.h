@@ -48,7 +48,7 @@ class LauncherSession {
   // caption names the button in the failure and restart notices.
   ActionResult InstallButtonClick(const ActionRequest& sender, const std::string& caption = {});
   // What menu button `number` (1 to 11) hands the action runner: the action
-  // it shows, and whether the launcher waits for every program it starts.
+  // it shows, and its option keys.
   ActionRequest MenuButtonRequest(int number, const std::string& action) const;
   // The unattended run after start-up: menu button N's action ("/button N";
   // a checklist runs every entry) or a checklist of the disc's own form
@@ -112,8 +112,8 @@ class LauncherSession {
   std::string compoundActionList_;
   std::string currentStage_;
   ZipArchive InstallJar;
-  // "Button" N "WaitForAll", by button number.
-  std::array<bool, kMenuButtonCount + 1> ButtonWaitForAll{};
+  // The option keys of "Button" N, by button number.
+  std::array<ActionOptions, kMenuButtonCount + 1> buttonOptions_{};
 };
 
 }  // namespace launcher

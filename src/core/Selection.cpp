@@ -109,16 +109,12 @@ InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& sta
       continue;
     }
     const Actions& record = table[static_cast<size_t>(number - 1)];
-    // The carrier: what a button would hand the action runner.
-    const ActionRequest carrier{record.Action, record.Assist, record.AssistText, record.WaitForAll};
     if (!state.Quiet) {
       host.ShowDelayDialog(title, config("InstallProgressMessage") + "\n\r\n\r" + record.Text, kNoticeSeconds);
       host.ForceForeground();
     }
     if (closing(record.Text)) continue;
-    const std::vector<int32_t> successCodes =
-        ParseSuccessCodes(config("SuccessCodes" + std::to_string(number))).value_or(std::vector<int32_t>{});
-    const ActionResult result = SingleAction(host, state, config, carrier, successCodes);
+    const ActionResult result = SingleAction(host, state, config, RequestOf(record));
     if (result.outcome == ActionOutcome::kClosing) view.CloseMainWindow();
     run.entries.push_back({record.Text, result.verdict, result.code, result.ran});
     host.Outcome(record.Text, result.verdict, result.code);

@@ -41,6 +41,11 @@ std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCas
 std::optional<int32_t> ActionNumberOf(const std::string& action, size_t tableSize, const UpperCaseFn& upperCase,
                                       const LeadBytes& lead = kSingleByte);
 
+// What a numbered action hands the action runner, as a button would.
+inline ActionRequest RequestOf(const Actions& record) {
+  return ActionRequest{record.Action, record.Assist, record.AssistText, record.Options};
+}
+
 // Fills the execution list from a compound list, split at every comma with
 // the items untrimmed. Empty items are dropped and items beyond the list's
 // length are left out, so that entries 0 to n-1 are filled, each selected,

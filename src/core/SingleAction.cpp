@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/CommandLine.h"
+#include "core/CommandWords.h"
 #include "core/HostEvent.h"
 #include "core/Selection.h"
 #include "core/Config.h"
@@ -22,15 +23,21 @@ std::string RequestedDiscOf(const std::string& text, const LeadBytes& lead) {
   return text.substr(start, close - start);
 }
 
+// An action text read as a command line, its tokens replaced.
+struct Command {
+  std::string fileToCheck;  // the file the action tests before it starts anything
+  std::string line;         // what a plain start hands Windows
+  std::string program;      // the first word as the program reads it
+  size_t programEnd = 0;    // where the first word ends in `line`
+};
+
 class Runner {
  public:
-  Runner(LauncherHost& host, ActionState& state, const ConfigLookup& config, const ActionRequest& sender,
-         const std::vector<int32_t>& successCodes)
+  Runner(LauncherHost& host, ActionState& state, const ConfigLookup& config, const ActionRequest& sender)
       : host_(host),
         state_(state),
         config_(config),
         sender_(sender),
-        successCodes_(successCodes),
         upper_([&host](std::string_view s) { return host.UpperCase(s); }),
         lead_(host.CodePageLeadBytes()) {}
 
@@ -42,10 +49,11 @@ class Runner {
   std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_, lead_); }
   bool Contains(std::string_view text, std::string_view part) const { return ContainsText(text, part, lead_); }
   std::string WithTokens(const std::string& text) const;
-  // The last word: the file the action tests before it starts anything.
-  std::string FileToCheckOf(const std::string& text) const;
+  Command Read(const std::string& text) const;
+  // The last word that is no option, unless the sender names the file.
+  std::string FileToCheckOf(const std::vector<std::string>& words) const;
   bool AskForDisc(std::string& text);
-  void Start(std::string text);
+  void Start(const Command& command);
   // One start of the program, elevated where Windows asks for consent.
   StartResult StartOnce(const std::string& commandLine, StartWay way);
   StartResult StartElevatedIfNeeded(StartResult result, const std::string& commandLine, WaitScope scope);
@@ -60,7 +68,6 @@ class Runner {
   ActionState& state_;
   const ConfigLookup& config_;
   const ActionRequest& sender_;
-  const std::vector<int32_t>& successCodes_;
   UpperCaseFn upper_;
   LeadBytes lead_;
   ActionResult result_;
@@ -96,14 +103,13 @@ bool Runner::RunOnce() {
 
   if (Contains(text, kDiscChangePrefix) && !AskForDisc(text)) return false;
 
-  text = WithTokens(text);
-  const std::string fileToCheck = FileToCheckOf(text);
-  result_.fileTested = fileToCheck;
-  if (fileToCheck == "\\" || host_.IsFilePresent(fileToCheck)) {
-    Start(text);
+  const Command command = Read(text);
+  result_.fileTested = command.fileToCheck;
+  if (command.fileToCheck == "\\" || host_.IsFilePresent(command.fileToCheck)) {
+    Start(command);
     return false;
   }
-  return AskToRetry(fileToCheck);
+  return AskToRetry(command.fileToCheck);
 }
 
 std::string Runner::WithTokens(const std::string& text) const {
@@ -113,9 +119,33 @@ std::string Runner::WithTokens(const std::string& text) const {
   return replaceTokens(out, kJavaToken, state_.JavaExecutable, lead_);
 }
 
-std::string Runner::FileToCheckOf(const std::string& text) const {
-  const size_t lastBlank = FindLastChar(text, ' ', lead_);
-  return lastBlank == std::string::npos ? text : text.substr(lastBlank + 1);
+// Word by word, so that a token whose value holds blanks (a disc folder
+// named "Product Disc") leaves one word: tested whole, and quoted in the
+// line started. A word in quotes stays as its author wrote it.
+Command Runner::Read(const std::string& text) const {
+  Command command;
+  std::vector<std::string> words;
+  size_t written = 0;
+  for (const CommandWord& word : SplitCommandWords(text, lead_).words) {
+    command.line += text.substr(written, word.begin - written);
+    const std::string asWritten = WithTokens(text.substr(word.begin, word.end - word.begin));
+    command.line += word.quoted ? asWritten : QuotedWhenBlank(asWritten, lead_);
+    words.push_back(WithTokens(word.value));
+    if (words.size() == 1) command.programEnd = command.line.size();
+    written = word.end;
+  }
+  command.line += text.substr(written);
+  command.program = words.empty() ? std::string() : words.front();
+  command.fileToCheck = FileToCheckOf(words);
+  return command;
+}
+
+std::string Runner::FileToCheckOf(const std::vector<std::string>& words) const {
+  if (!sender_.Options.Check.empty()) return WithTokens(sender_.Options.Check);
+  for (auto word = words.rbegin(); word != words.rend(); ++word) {
+    if (!word->empty() && !(LooksLikeOption(*word) && !host_.IsFilePresent(*word))) return *word;
+  }
+  return words.empty() ? std::string() : words.back();  // only options: the last one, as it always was
 }
 
 // The file a question waits for; "\" is started untested, so there is
@@ -131,7 +161,7 @@ bool Runner::AskForDisc(std::string& text) {
   // Unattended, the file test decides whether the disc is in.
   if (state_.RequestedDisc == state_.CurrentDiscTitle || state_.Quiet) return true;
   const bool inserted =
-      Accepted(host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question, AwaitedFile(FileToCheckOf(WithTokens(text)))));
+      Accepted(host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question, AwaitedFile(Read(text).fileToCheck)));
   host_.ForceForeground();
   if (!inserted) {
     state_.DiskChangePending = false;
@@ -150,21 +180,24 @@ bool Runner::Fits(const std::string& commandLine) {
   return false;
 }
 
-void Runner::Start(std::string text) {
+void Runner::Start(const Command& command) {
   if (state_.DiskChangePending) {
     state_.DiskChangePending = false;
     state_.CurrentDiscTitle = state_.RequestedDisc;
   }
-  std::string commandLine;
+  std::string commandLine = command.line;
   StartWay way = StartWay::kPlain;
   if (sender_.ButtonAssist) {
-    commandLine = ReturnCurrentDirectory(host_) + "\\" + PathMod(text, lead_) + " " + sender_.ButtonAssistText;
+    // The program is on the disc: its full path in quotes, so that Windows
+    // never tries a shorter path that ends at a blank of the disc's folder.
+    const std::string program = replaceTokens(command.program, "/", "\\", lead_);
+    commandLine = Quoted(ReturnCurrentDirectory(host_) + "\\" + program, lead_) +
+                  command.line.substr(command.programEnd) + " " + sender_.ButtonAssistText;
     way = StartWay::kAssisted;
   } else {
-    const size_t firstBlank = FindText(text, " ", lead_);
-    const std::string firstWord = firstBlank == std::string::npos ? std::string() : text.substr(0, firstBlank);
-    if (firstWord == "explorer") text = replaceTokens(text, "explorer", state_.ShellLauncher, lead_);
-    commandLine = text;
+    const size_t firstBlank = FindText(commandLine, " ", lead_);
+    const std::string firstWord = firstBlank == std::string::npos ? std::string() : commandLine.substr(0, firstBlank);
+    if (firstWord == "explorer") commandLine = replaceTokens(commandLine, "explorer", state_.ShellLauncher, lead_);
   }
   if (!Fits(commandLine)) return;
   StartResult result = StartOnce(commandLine, way);
@@ -183,7 +216,7 @@ void Runner::Start(std::string text) {
   }
   result_.ran = true;
   // A program that ran and ended with -1 failed with that code like any other.
-  result_.verdict = VerdictOfExitCode(*result, successCodes_);
+  result_.verdict = VerdictOfExitCode(*result, sender_.Options.SuccessCodes, sender_.Options.CancelCodes);
   result_.code = *result;
 }
 
@@ -192,7 +225,7 @@ StartResult Runner::StartOnce(const std::string& commandLine, StartWay way) {
     host_.WaitWhileInstallerBusy(config_("LauncherTitle"), config_("InstallBusyMessage"));
   }
   Started(commandLine, way);
-  const WaitScope scope = sender_.WaitForAll ? WaitScope::kEveryProgram : WaitScope::kStartedProgram;
+  const WaitScope scope = sender_.Options.WaitForAll ? WaitScope::kEveryProgram : WaitScope::kStartedProgram;
   const StartResult result = way == StartWay::kAssisted ? host_.WinExecAndWait32(commandLine, kShowNormal, scope)
                                                         : host_.RunWinProcess(commandLine, kShowNormal, scope);
   return StartElevatedIfNeeded(result, commandLine, scope);
@@ -235,8 +268,8 @@ bool IsExitAction(const std::string& text) { return text == kExitAction; }
 bool IsMessageAction(const std::string& text, const LeadBytes& lead) { return ContainsText(text, kMessageMark, lead); }
 
 ActionResult SingleAction(LauncherHost& host, ActionState& state, const ConfigLookup& config,
-                          const ActionRequest& sender, const std::vector<int32_t>& successCodes) {
-  Runner runner(host, state, config, sender, successCodes);
+                          const ActionRequest& sender) {
+  Runner runner(host, state, config, sender);
   // Retry runs the whole action again, registry and disc question included.
   while (runner.RunOnce()) {
   }

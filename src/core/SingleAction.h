@@ -38,8 +38,7 @@ struct ActionRequest {
   std::string ButtonAction;
   bool ButtonAssist = false;
   std::string ButtonAssistText;
-  // The launcher waits for every program the started one starts.
-  bool WaitForAll = false;
+  ActionOptions Options = {};
 };
 
 enum class ActionOutcome {
@@ -79,9 +78,11 @@ bool IsMessageAction(const std::string& text, const LeadBytes& lead);
 // installation is already in progress" is started again.
 inline constexpr int kInstallerBusyRepeats = 3;
 
-// Runs the action text of `sender` with the configuration `config`; the
-// program it starts succeeds with 0 and with `successCodes`.
+// Runs the action text of `sender` with the configuration `config`. The
+// text is read as a command line: the file tested is the last word that is
+// no option (or the sender's "Check"), and the line started is the text as
+// written, a word whose token put a blank in it quoted.
 ActionResult SingleAction(LauncherHost& host, ActionState& state, const ConfigLookup& config,
-                          const ActionRequest& sender, const std::vector<int32_t>& successCodes = {});
+                          const ActionRequest& sender);
 
 }  // namespace launcher

@@ -1,5 +1,7 @@
 #include "core/Startup.h"
 
+#include "core/Verdict.h"
+
 #include <cctype>
 #include <charconv>
 #include <limits>
@@ -100,6 +102,16 @@ size_t TableSize(int32_t actionTotal) {
   return static_cast<size_t>(actionTotal);
 }
 
+ActionOptions ReadActionOptions(const ConfigLookup& config, const std::string& prefix, const std::string& suffix) {
+  auto value = [&](const char* key) { return config(prefix + key + suffix); };
+  ActionOptions options;
+  options.WaitForAll = OptionalSwitch(value("WaitForAll"));
+  options.Check = value("Check");
+  options.SuccessCodes = ParseExitCodes(value("SuccessCodes")).value_or(std::vector<int32_t>{});
+  options.CancelCodes = ParseExitCodes(value("CancelCodes")).value_or(std::vector<int32_t>{});
+  return options;
+}
+
 void FillActionTable(const ConfigLookup& config, std::vector<Actions>& table) {
   for (size_t i = 0; i < table.size(); ++i) {
     const std::string n = std::to_string(i + 1);
@@ -109,7 +121,7 @@ void FillActionTable(const ConfigLookup& config, std::vector<Actions>& table) {
     entry.Description = config("Description" + n);
     entry.Assist = ReadingKey("Assist" + n, [&] { return StrToBool(config("Assist" + n)); });
     entry.AssistText = config("AssistText" + n);
-    entry.WaitForAll = OptionalSwitch(config("WaitForAll" + n));
+    entry.Options = ReadActionOptions(config, "", n);
   }
 }
 
@@ -120,7 +132,7 @@ MenuButtonTexts MenuButtonFor(const ConfigLookup& config, int number) {
   if (!texts.caption.empty()) {
     texts.hint = config(prefix + "ToolTip");
     texts.action = config(prefix + "Action");
-    texts.waitForAll = OptionalSwitch(config(prefix + "WaitForAll"));
+    texts.options = ReadActionOptions(config, prefix, "");
   }
   return texts;
 }

@@ -12,6 +12,16 @@
 
 namespace launcher {
 
+// What a disc says of an action beyond its text, in the same keys for a
+// numbered action (suffix N) and a menu button (prefix "Button" N); each is
+// optional, and a disc without them behaves as it always has.
+struct ActionOptions {
+  bool WaitForAll = false;            // the launcher waits for every program the started one starts
+  std::string Check;                  // the file to test instead of the one the text names; "\\" tests none
+  std::vector<int32_t> SuccessCodes;  // exit codes that succeed besides 0
+  std::vector<int32_t> CancelCodes;   // exit codes that say the user cancelled
+};
+
 // One configured action (Action1 is entry 0 of the table).
 struct Actions {
   std::string Action;
@@ -19,7 +29,7 @@ struct Actions {
   std::string Description;
   bool Assist = false;
   std::string AssistText;
-  bool WaitForAll = false;
+  ActionOptions Options = {};
 };
 
 // One entry of the selection page's execution list.
@@ -30,6 +40,11 @@ struct LaunchAct {
 
 // A configuration value as 8-bit text; empty for a missing key.
 using ConfigLookup = std::function<std::string(const std::string& key)>;
+
+// The option keys of an action, named `prefix` + key + `suffix`: a code
+// list that is no list counts as none (disccheck says so).
+inline constexpr const char* kActionOptionKeys[] = {"WaitForAll", "Check", "SuccessCodes", "CancelCodes"};
+ActionOptions ReadActionOptions(const ConfigLookup& config, const std::string& prefix, const std::string& suffix);
 
 inline constexpr int kMenuButtonCount = 11;
 
@@ -52,16 +67,16 @@ int32_t ReadActionTotal(const ConfigLookup& config);
 size_t TableSize(int32_t actionTotal);
 
 // Fills the table entry by entry from "Action" N, "Text" N, "Description" N,
-// "Assist" N, "AssistText" N and "WaitForAll" N; an error leaves the
+// "Assist" N, "AssistText" N and the option keys; an error leaves the
 // earlier entries filled.
 void FillActionTable(const ConfigLookup& config, std::vector<Actions>& table);
 
 struct MenuButtonTexts {
   std::string caption, hint, action;
-  bool waitForAll = false;
+  ActionOptions options;
 };
-// Button N's texts and "Button" N "WaitForAll": all empty unless
-// "Button" N "Text" is set.
+// Button N's texts and option keys: all empty unless "Button" N "Text" is
+// set.
 MenuButtonTexts MenuButtonFor(const ConfigLookup& config, int number);
 
 }  // namespace launcher

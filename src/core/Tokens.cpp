@@ -5,14 +5,6 @@ std::string WithLineBreaks(std::string_view text, const UpperCaseFn& upperCase, 
   return ReplaceIgnoringCase(text, "<br>", "\n\r", upperCase, lead);
 }
 
-std::string PathMod(std::string_view text, const LeadBytes& lead) {
-  const size_t blank = FindText(text, " ", lead);
-  const std::string_view head = text.substr(0, blank);
-  std::string result = replaceTokens(head, "/", "\\", lead);
-  if (blank != std::string_view::npos) result.append(text.substr(blank));
-  return result;
-}
-
 RegistryPath SplitRegistryPath(std::string_view keyPath, const UpperCaseFn& upperCase, const LeadBytes& lead) {
   RegistryPath path;
   const size_t backslash = FindText(keyPath, "\\", lead);

@@ -27,9 +27,6 @@ inline constexpr std::string_view kIeToken = "$IE";
 inline constexpr std::string_view kPwdToken = "$PWD";
 inline constexpr std::string_view kJavaToken = "$JAVA";
 
-// PathMod: every "/" before the first blank becomes "\"; the rest stays.
-std::string PathMod(std::string_view text, const LeadBytes& lead = kSingleByte);
-
 // A registry key path split as the launcher reads it: the root name is the
 // text before the first "\", and the sub-key is the path with every
 // occurrence of root name and "\" removed, letter case ignored.

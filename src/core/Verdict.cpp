@@ -19,10 +19,13 @@ std::string VerdictName(Verdict verdict) {
   return {};
 }
 
-Verdict VerdictOfExitCode(int32_t code, const std::vector<int32_t>& successCodes) {
-  if (code == 0 || std::find(successCodes.begin(), successCodes.end(), code) != successCodes.end()) {
-    return Verdict::kSucceeded;
-  }
+Verdict VerdictOfExitCode(int32_t code, const std::vector<int32_t>& successCodes,
+                          const std::vector<int32_t>& cancelCodes) {
+  auto listed = [code](const std::vector<int32_t>& codes) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+  };
+  if (code == 0 || listed(successCodes)) return Verdict::kSucceeded;
+  if (listed(cancelCodes)) return Verdict::kCancelled;
   switch (code) {
     case kExitRestartRequired:
     case kExitRestartRequiredOnInit: return Verdict::kRestartNeeded;
@@ -33,7 +36,7 @@ Verdict VerdictOfExitCode(int32_t code, const std::vector<int32_t>& successCodes
   }
 }
 
-std::optional<std::vector<int32_t>> ParseSuccessCodes(const std::string& text) {
+std::optional<std::vector<int32_t>> ParseExitCodes(const std::string& text) {
   std::vector<int32_t> codes;
   for (const std::string& item : SplitCompoundList(text)) {
     const size_t first = item.find_first_not_of(' '), last = item.find_last_not_of(' ');

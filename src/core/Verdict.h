@@ -21,12 +21,13 @@ inline bool Succeeded(Verdict v) { return v != Verdict::kCancelled && v != Verdi
 inline bool NeedsRestart(Verdict v) { return v == Verdict::kRestartNeeded || v == Verdict::kRestartStarted; }
 
 // What a program's exit code says: 0 and the success codes succeed, 3010
-// and 3011 need a restart, 1641 started one, 1602 and 1223 are cancelled,
-// anything else failed.
-Verdict VerdictOfExitCode(int32_t code, const std::vector<int32_t>& successCodes);
+// and 3011 need a restart, 1641 started one, 1602, 1223 and the cancel
+// codes are cancelled, anything else failed. A code in both lists succeeds.
+Verdict VerdictOfExitCode(int32_t code, const std::vector<int32_t>& successCodes,
+                          const std::vector<int32_t>& cancelCodes = {});
 
-// "SuccessCodes" + N: comma-separated decimal codes; nothing when the text
-// is not such a list (blanks around a code are allowed).
-std::optional<std::vector<int32_t>> ParseSuccessCodes(const std::string& text);
+// "SuccessCodes" or "CancelCodes": comma-separated decimal codes; nothing
+// when the text is not such a list (blanks around a code are allowed).
+std::optional<std::vector<int32_t>> ParseExitCodes(const std::string& text);
 
 }  // namespace launcher

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/CodePageText.h"
+#include "core/CommandWords.h"
 #include "core/Config.h"
 #include "core/Properties.h"
 #include "core/Selection.h"
@@ -68,7 +69,20 @@ TEST(CodePageText, ReplacementsLeaveTwoByteCharactersWhole) {
   EXPECT_EQ(ReplaceIgnoringCase("\x83" "disk disk", "disk", "Disc", Upper(1252), kWestern), "\x83" "Disc Disc");
   // Upper-casing leaves the second byte alone (ヤ's "e" stays "e").
   EXPECT_EQ(UpperCaseInCodePage(932, YA "e"), YA "E");
-  EXPECT_EQ(PathMod(SO "/a b/c", kJapanese), SO "\\a b/c");
+}
+
+// ソ's second byte has the code of "\\": before a quote it escapes nothing
+// in a Japanese text, and it is no backslash that ends a quoted word.
+TEST(CodePageText, CommandWordsLeaveTwoByteCharactersWhole) {
+  const CommandWords japanese = SplitCommandWords("x a" SO "\"b c\" " SO, kJapanese);
+  ASSERT_EQ(japanese.words.size(), 3u);
+  EXPECT_EQ(japanese.words[1].value, "a" SO "b c");
+  EXPECT_EQ(japanese.words[2].value, SO);
+  const CommandWords western = SplitCommandWords("x a" SO "\"b c\" " SO, kWestern);
+  ASSERT_EQ(western.words.size(), 3u);
+  EXPECT_EQ(western.words[1].value, "a\x83\"b");
+  EXPECT_TRUE(western.unclosedQuote);
+  EXPECT_EQ(Quoted("D:\\" SO, kJapanese), "\"D:\\" SO "\"");  // no backslash to double
 }
 
 TEST(CodePageText, DescriptionsBreakOnlyAtABackslashOfTheirOwn) {
@@ -110,20 +124,20 @@ class JapaneseActionTest : public testing::Test {
 
 TEST_F(JapaneseActionTest, TheDiscChangeAsksForTheWholeTitle) {
   host.answers = {true};
-  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOUKAHAN " disc 2]setup\\setup.exe", false, ""});
+  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOUKAHAN " disc 2]setup\\setup.exe", false, "", {}});
   EXPECT_EQ(host.events, (std::vector<std::string>{"ok-cancel:  | Insert " HYOUKAHAN " disc 2 -> OK", "foreground",
                                                    "start: setup\\setup.exe"}));
   EXPECT_EQ(state.CurrentDiscTitle, HYOUKAHAN " disc 2");
   // A title whose last character has the code of "]" as its second byte.
   host.events.clear();
   host.answers = {true};
-  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOU "]setup\\setup.exe", false, ""});
+  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOU "]setup\\setup.exe", false, "", {}});
   EXPECT_EQ(state.CurrentDiscTitle, HYOU);
   // The same bytes in code page 1252 end the title at the first "]".
   host.codePage = 1252;
   host.events.clear();
   host.answers = {true, false};
-  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOUKAHAN " disc 2]setup\\setup.exe", false, ""});
+  SingleAction(host, state, host.Config(), {"[DISKCHANGE:" HYOUKAHAN " disc 2]setup\\setup.exe", false, "", {}});
   EXPECT_EQ(host.events.front(), "ok-cancel:  | Insert \x95 -> OK");
 }
 

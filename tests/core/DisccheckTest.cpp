@@ -90,7 +90,12 @@ TEST(DisccheckCheck, FindsEveryMistakeOfABrokenDisc) {
            kProperties + ":30: warning: '<br>' in AdditionalActionTitle is shown as it stands",
            kProperties + ":19: warning: Type1 'Manage' is no stage word",
            kProperties + ":26: warning: Button8Action needs the disc 'Broken disc 2'",
-           kProperties + ": warning: actions use $PWD: the disc works only from a path without blanks",
+           kProperties + ":34: warning: Button11Action: a quote is not closed: Windows reads the rest of the "
+                         "text, '/log=a b', as one word",
+           kProperties + ":34: warning: Button11Action: the launcher tests '-readme', which reads as an option of "
+                         "the program but is a file on the disc",
+           kProperties + ":35: error: CancelCodes2 'one' is no list of exit codes (whole numbers separated by "
+                         "commas): the launcher takes none for Action2",
            kProperties + ":29: error: SuccessCodes1 '0;3010' is no list of exit codes",
            kProperties + ": warning: checklists run installers, but neither InstallFailedMessage nor "
                          "InstallRestartMessage is set",
@@ -108,6 +113,8 @@ TEST(DisccheckCheck, FindsEveryMistakeOfABrokenDisc) {
   EXPECT_EQ(o.out.find("Action2:"), std::string::npos);
   EXPECT_EQ(o.out.find("in Button10Action"), std::string::npos);
   EXPECT_EQ(o.out.find("Type2 '"), std::string::npos);
+  // $PWD keeps its word whole from a folder with blanks: nothing to say.
+  EXPECT_EQ(o.out.find("$PWD"), std::string::npos) << o.out;
 }
 
 TEST(DisccheckCheck, OtherDiscsOfTheSetAreSearchedWhereTheAuthorSays) {
@@ -191,11 +198,12 @@ TEST(DisccheckCheck, SaysWhichProgramsWillAskForAdministratorConsentAndWhy) {
   EXPECT_EQ(o.status, 1) << o.out;
 
   Output menu = RunDisccheck({"menu", test::Fixture("disccheck/consent"), "--json"});
-  EXPECT_TRUE(menu.out.find("\"button 1: admin.exe -> programs\\\\admin.exe [administrator consent: "
+  EXPECT_TRUE(menu.out.find("\"button 1: admin.exe -> programs\\\\admin.exe [tests programs\\\\admin.exe] [administrator consent: "
                             "requireAdministrator] [unsigned]\"") != std::string::npos) << menu.out;
-  EXPECT_TRUE(menu.out.find("\"button 4: invoker\\\\setup.exe -> programs\\\\invoker\\\\setup.exe [unsigned]\"") !=
+  EXPECT_TRUE(menu.out.find("\"button 4: invoker\\\\setup.exe -> programs\\\\invoker\\\\setup.exe [tests "
+                            "programs\\\\invoker\\\\setup.exe] [unsigned]\"") !=
               std::string::npos) << menu.out;
-  EXPECT_TRUE(menu.out.find("row 1: Setup [DEPLOY]  [administrator consent: installer detection]") !=
+  EXPECT_TRUE(menu.out.find("row 1: Setup [DEPLOY]  [tests programs\\\\setup.exe] [administrator consent: installer detection]") !=
               std::string::npos) << menu.out;
 }
 
@@ -228,9 +236,9 @@ TEST(DisccheckCheck, SaysWhichProgramsAreUnsigned) {
   EXPECT_EQ(o.status, 1) << o.out;
 
   Output menu = RunDisccheck({"menu", test::Fixture("disccheck/signing"), "--json"});
-  EXPECT_NE(menu.out.find("\"button 1: signed.exe -> programs\\\\signed.exe [signed (not verified)]\""),
+  EXPECT_NE(menu.out.find("\"button 1: signed.exe -> programs\\\\signed.exe [tests programs\\\\signed.exe] [signed (not verified)]\""),
             std::string::npos) << menu.out;
-  EXPECT_NE(menu.out.find("\"button 2: unsigned.exe -> programs\\\\unsigned.exe [unsigned]\""), std::string::npos)
+  EXPECT_NE(menu.out.find("\"button 2: unsigned.exe -> programs\\\\unsigned.exe [tests programs\\\\unsigned.exe] [unsigned]\""), std::string::npos)
       << menu.out;
 }
 
@@ -310,10 +318,14 @@ TEST(DisccheckMenu, ShowsButtonsHiddenOnesAndChecklistRows) {
   std::remove((test::Fixture("e2e/actions") + "/probe.exe").c_str());
   Output o = RunDisccheck({"menu", test::Fixture("e2e/actions")});
   EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_NE(o.out.find("title: Actions\nbutton 1: Probe -> probe.exe 3 record-menu.txt\n"), std::string::npos) << o.out;
+  // Each action says which file it tests; a message tests none.
+  EXPECT_NE(o.out.find("title: Actions\nbutton 1: Probe -> probe.exe 3 record-menu.txt [tests record-menu.txt]\n"),
+            std::string::npos)
+      << o.out;
+  EXPECT_NE(o.out.find("button 4: About -> [DIALOG]Line one<br>Line two\n"), std::string::npos) << o.out;
   EXPECT_NE(o.out.find("button 6: Components -> Action1,Action2,Action3\n"
-                       "  row 1: First part [DESIGN] First\\n\\rline two\n"
-                       "  row 2: Second part [TEST] Second\n"),
+                       "  row 1: First part [DESIGN] First\\n\\rline two [tests record-run.txt]\n"
+                       "  row 2: Second part [TEST] Second [tests record-run.txt]\n"),
             std::string::npos)
       << o.out;
   EXPECT_NE(o.out.find("button 8: hidden\n"), std::string::npos);
@@ -327,7 +339,7 @@ TEST(DisccheckJapanese, LoadsAndSimulatesTheSampleDiscInJapanese) {
   EXPECT_EQ(menu.status, 0) << menu.err;
   EXPECT_NE(menu.out.find("  row 1: Requirements [DEFINE] \u8981\u4ef6\u3092\u96c6\u3081\u3001\u4e00\u89a7"
                           "\u8868\u3067\u8ffd\u8de1\u3057\u307e\u3059\u3002\\n\\r40 MB \u5fc5\u8981\u3067"
-                          "\u3059\u3002\n"),
+                          "\u3059\u3002 [tests components\\requirements.cmp]\n"),
             std::string::npos)
       << menu.out;
   Output simulated = RunDisccheck({"simulate", "sample-disc", "--language", "17", "--click", "5", "--answer", "ok"});

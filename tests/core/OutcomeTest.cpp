@@ -20,29 +20,35 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(Outcome, ExitCodesMeanWhatWindowsInstallerMeansByThem) {
-  const std::vector<int32_t> none, listed = {2, 3010};
+  const std::vector<int32_t> none, listed = {2, 3010}, cancels = {1, 2, 3}, zero = {0};
   struct Row {
     int32_t code;
     const std::vector<int32_t>& successCodes;
+    const std::vector<int32_t>& cancelCodes;
     Verdict verdict;
   };
   const Row rows[] = {
-      {0, none, Verdict::kSucceeded},          {2, listed, Verdict::kSucceeded},
-      {3010, none, Verdict::kRestartNeeded},   {3011, none, Verdict::kRestartNeeded},
-      {3010, listed, Verdict::kSucceeded},     {1641, none, Verdict::kRestartStarted},
-      {1602, none, Verdict::kCancelled},       {1223, none, Verdict::kCancelled},
-      {1603, none, Verdict::kFailed},          {2, none, Verdict::kFailed},
-      {-2, none, Verdict::kFailed},
+      {0, none, none, Verdict::kSucceeded},          {2, listed, none, Verdict::kSucceeded},
+      {3010, none, none, Verdict::kRestartNeeded},   {3011, none, none, Verdict::kRestartNeeded},
+      {3010, listed, none, Verdict::kSucceeded},     {1641, none, none, Verdict::kRestartStarted},
+      {1602, none, none, Verdict::kCancelled},       {1223, none, none, Verdict::kCancelled},
+      {1603, none, none, Verdict::kFailed},          {2, none, none, Verdict::kFailed},
+      {-2, none, none, Verdict::kFailed},
+      // An installer's own cancel codes; a code in both lists succeeds.
+      {1, none, cancels, Verdict::kCancelled},       {2, listed, cancels, Verdict::kSucceeded},
+      {0, none, zero, Verdict::kSucceeded},          {4, none, cancels, Verdict::kFailed},
   };
-  for (const Row& row : rows) EXPECT_EQ(VerdictOfExitCode(row.code, row.successCodes), row.verdict) << row.code;
+  for (const Row& row : rows) {
+    EXPECT_EQ(VerdictOfExitCode(row.code, row.successCodes, row.cancelCodes), row.verdict) << row.code;
+  }
 }
 
 TEST(Outcome, SuccessCodesAreCommaSeparatedWholeNumbers) {
-  EXPECT_EQ(ParseSuccessCodes("0"), std::vector<int32_t>{0});
-  EXPECT_EQ(ParseSuccessCodes("0, 1,3010"), (std::vector<int32_t>{0, 1, 3010}));
-  EXPECT_EQ(ParseSuccessCodes("-1"), std::vector<int32_t>{-1});
+  EXPECT_EQ(ParseExitCodes("0"), std::vector<int32_t>{0});
+  EXPECT_EQ(ParseExitCodes("0, 1,3010"), (std::vector<int32_t>{0, 1, 3010}));
+  EXPECT_EQ(ParseExitCodes("-1"), std::vector<int32_t>{-1});
   for (const char* wrong : {"", "1,,2", "one", "1;2", "1 2", "0x10", "1,"}) {
-    EXPECT_EQ(ParseSuccessCodes(wrong), std::nullopt) << wrong;
+    EXPECT_EQ(ParseExitCodes(wrong), std::nullopt) << wrong;
   }
 }
 
@@ -53,8 +59,8 @@ class ActionOutcomeTest : public testing::Test {
     host.fileExists = [this](const std::string& name) { return name == present; };
     state.CurrentDiscTitle = state.LauncherDiscTitle = "Disc";
   }
-  ActionResult Run(const std::string& action, const std::vector<int32_t>& successCodes = {}) {
-    return SingleAction(host, state, host.Config(), {action, false, ""}, successCodes);
+  ActionResult Run(const std::string& action, const ActionOptions& options = {}) {
+    return SingleAction(host, state, host.Config(), {action, false, "", options});
   }
   ScriptedHost host;
   ActionState state;
@@ -66,7 +72,16 @@ TEST_F(ActionOutcomeTest, EveryWayAnActionEndsHasItsVerdict) {
   ActionResult result = Run("setup.exe");
   EXPECT_EQ(result.verdict, Verdict::kFailed);
   EXPECT_EQ(result.code, 1603);
-  EXPECT_EQ(Run("setup.exe", {1603}).verdict, Verdict::kSucceeded);
+  ActionOptions codes;
+  codes.SuccessCodes = {1603};
+  EXPECT_EQ(Run("setup.exe", codes).verdict, Verdict::kSucceeded);
+  // An installer's own code for "the user cancelled" (1 for many).
+  host.startResult = 1;
+  codes.CancelCodes = {1};
+  result = Run("setup.exe", codes);
+  EXPECT_EQ(result.verdict, Verdict::kCancelled);
+  EXPECT_EQ(result.code, 1);
+  host.startResult = 1603;
   host.startResult = std::nullopt;  // not started
   host.startError = 5;
   result = Run("setup.exe");

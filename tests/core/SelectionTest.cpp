@@ -4,6 +4,7 @@
 
 #include "sim/RecordingView.h"
 #include "sim/ScriptedHost.h"
+#include "core/QuietRun.h"
 #include "core/Selection.h"
 #include "core/Texts.h"
 
@@ -97,7 +98,7 @@ TEST_F(RunSelectionTest, FailedActionsStillCountAndAssistedEntriesStartAssisted)
   host.currentDirectory = "E:";
   const Events events = Run({{"Action1", true}, {"Action2", true}});
   EXPECT_EQ(events[2], "retry-cancel:  | missing.exe -> Cancel");
-  EXPECT_EQ(events[6], "start assisted: E:\\setup.exe c2.cmp -silent");
+  EXPECT_EQ(events[6], "start assisted: \"E:\\setup.exe\" c2.cmp -silent");
   EXPECT_EQ(events[7], "info: Orbit | Done.\\n\\rThank you.");
 }
 
@@ -148,10 +149,36 @@ TEST_F(RunSelectionTest, AskedToCloseDuringTheFirstComponentTheOthersAreNotStart
 
 // The components' own keys reach the action runner.
 TEST_F(RunSelectionTest, AComponentWithWaitForAllWaitsForEveryProgramItsInstallerStarts) {
-  table[1].WaitForAll = true;
+  table[1].Options.WaitForAll = true;
   const Events events = Run({{"Action1", true}, {"Action2", true}});
   EXPECT_EQ(events[2], "start: setup.exe c1.cmp");
   EXPECT_EQ(events[5], "start: setup.exe c2.cmp (waiting for every program it starts)");
+}
+
+// The option keys as a disc spells them, read into the table at start-up;
+// an installer's own cancel code makes its component cancelled, in the
+// completion message and in the unattended run's exit code.
+TEST_F(RunSelectionTest, AnInstallersOwnCancelCodeCountsAsCancelled) {
+  host.configuration["CancelCodes2"] = "1, 5";
+  host.configuration["SuccessCodes2"] = "5";
+  host.configuration["Check2"] = "c2.ini";
+  for (size_t n = 1; n <= table.size(); ++n) {
+    host.configuration["Action" + std::to_string(n)] = table[n - 1].Action;
+    host.configuration["Text" + std::to_string(n)] = table[n - 1].Text;
+    host.configuration["Assist" + std::to_string(n)] = "False";
+  }
+  FillActionTable(host.Config(), table);
+  EXPECT_EQ(table[1].Options.CancelCodes, (std::vector<int32_t>{1, 5}));
+  EXPECT_EQ(table[1].Options.Check, "c2.ini");
+  EXPECT_TRUE(table[0].Options.CancelCodes.empty());
+  host.exitCodes = {{2, 1}};
+  state.Quiet = true;
+  InstallRun run = RunSelection(host, view, state, host.Config(), table, {{"Action1", true}, {"Action2", true}});
+  EXPECT_EQ(run.entries[1].verdict, Verdict::kCancelled);
+  EXPECT_EQ(QuietExitCode(run.entries), kExitUserCancelled);
+  host.exitCodes = {{2, 5}};  // in both lists: succeeded
+  run = RunSelection(host, view, state, host.Config(), table, {{"Action2", true}});
+  EXPECT_EQ(run.entries[0].verdict, Verdict::kSucceeded);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class SingleActionTest : public testing::Test {
 
   Events Run(const std::string& action, bool assist = false, const std::string& assistText = "") {
     host.events.clear();
-    outcome = SingleAction(host, state, host.Config(), ActionRequest{action, assist, assistText}).outcome;
+    outcome = SingleAction(host, state, host.Config(), ActionRequest{action, assist, assistText, {}}).outcome;
     return host.events;
   }
 
@@ -52,9 +52,9 @@ TEST_F(SingleActionTest, ExitAsksForTheCloseAndDoesNothingElse) {
   host.registryError = "Invalid data type for 'PathName'";
   EXPECT_EQ(Run("$EXIT$"), Events{});
   EXPECT_EQ(outcome, ActionOutcome::kClosing);
-  // With a blank it is no exit: the empty last word is looked for.
+  // With a blank it is no exit: a file of that name is looked for.
   host.registryError.reset();
-  EXPECT_EQ(Run("$EXIT$ "), (Events{"retry-cancel: Missing |  was not found.\\n\\rInsert Orbit disc. -> Cancel",
+  EXPECT_EQ(Run("$EXIT$ "), (Events{"retry-cancel: Missing | $EXIT$ was not found.\\n\\rInsert Orbit disc. -> Cancel",
                                     "foreground"}));
   EXPECT_EQ(outcome, ActionOutcome::kDone);
 }
@@ -94,8 +94,8 @@ TEST_F(SingleActionTest, ProgramsThatNeedAdministratorRightsStartThroughTheShell
   host.startResult = std::nullopt;  // not started
   host.startError = kErrorElevationRequired;
   host.elevatedResult = 0;
-  // $PWD in a folder with blanks: the program is found at the second blank.
-  const Events elevated = {"start: D:\\My Disc\\setup\\setup.exe /q a.cmp",
+  // $PWD in a folder with blanks: the program is quoted.
+  const Events elevated = {"start: \"D:\\My Disc\\setup\\setup.exe\" /q a.cmp",
                            "start elevated: D:\\My Disc\\setup\\setup.exe | /q a.cmp"};
   EXPECT_EQ(Run("$PWD\\setup\\setup.exe /q a.cmp"), elevated);
   // Assisted starts too; a console program gets its console from the system.
@@ -105,7 +105,7 @@ TEST_F(SingleActionTest, ProgramsThatNeedAdministratorRightsStartThroughTheShell
   files.insert("tools\\assist");
   files.insert("D:\\My Disc\\tools\\assist.exe");
   EXPECT_EQ(Run("tools\\assist", true, "-x"),
-            (Events{"start assisted: D:\\My Disc\\tools\\assist -x",
+            (Events{"start assisted: \"D:\\My Disc\\tools\\assist\" -x",
                     "start elevated: D:\\My Disc\\tools\\assist.exe | -x"}));
 
   // Declined consent ends in the system's message, as any failed start.
@@ -153,11 +153,78 @@ TEST_F(SingleActionTest, ExplorerBecomesTheShellLauncherWhenItIsTheFirstWord) {
 
 TEST_F(SingleActionTest, AssistedStartsRunFromTheDiscRootInTheirOwnConsole) {
   files = {"tools/setup.exe"};
-  EXPECT_EQ(Run("tools/setup.exe", true, "-silent"), Events{"start assisted: D:\\tools\\setup.exe -silent"});
-  EXPECT_EQ(Run("tools/setup.exe", true, ""), Events{"start assisted: D:\\tools\\setup.exe "});
-  // Arguments in the action's own text make its last word the file tested.
-  EXPECT_EQ(Run("tools/setup.exe -x", true, "-silent")[0],
-            "retry-cancel: Missing | -x was not found.\\n\\rInsert Orbit disc. -> Cancel");
+  EXPECT_EQ(Run("tools/setup.exe", true, "-silent"), Events{"start assisted: \"D:\\tools\\setup.exe\" -silent"});
+  EXPECT_EQ(Run("tools/setup.exe", true, ""), Events{"start assisted: \"D:\\tools\\setup.exe\" "});
+  // The action's own arguments come before the assist text; an option is
+  // not the file tested.
+  EXPECT_EQ(Run("tools/setup.exe -x", true, "-silent"),
+            Events{"start assisted: \"D:\\tools\\setup.exe\" -x -silent"});
+  // A quoted program in a folder with blanks: the whole path in quotes.
+  files = {"Setup Files/setup.exe"};
+  host.currentDirectory = "D:\\Product Disc\\";
+  EXPECT_EQ(Run("\"Setup Files/setup.exe\" /S", true, "-silent"),
+            Events{"start assisted: \"D:\\Product Disc\\Setup Files\\setup.exe\" /S -silent"});
+}
+
+// Action texts as authors write them, read as Windows reads a command line,
+// from a disc whose folder has a blank in its name.
+TEST_F(SingleActionTest, TheFileTestedIsTheLastWordThatIsNoOptionAndTheLineStartsAsWritten) {
+  host.currentDirectory = "D:\\Product Disc";
+  files = {"setup.exe", "Setup Files\\setup.exe", "Product Setup.msi", "Docs\\Read me.html",
+           "D:\\Product Disc\\Setup Files\\setup.exe", "D:\\Product Disc\\setup.exe", "D:\\Product Disc\\product.msi",
+           "C:\\Data\\", "Data Files\\pkg.dat /qn", "-readme", "D:\\Product Disc\\", "a\"b.txt"};
+  struct Case {
+    const char* action;
+    const char* tested;
+    const char* started;
+  };
+  const Case cases[] = {
+      {"setup.exe /S", "setup.exe", "setup.exe /S"},
+      {"\"Setup Files\\setup.exe\" /S", "Setup Files\\setup.exe", "\"Setup Files\\setup.exe\" /S"},
+      {"msiexec /i \"Product Setup.msi\" /qn", "Product Setup.msi", "msiexec /i \"Product Setup.msi\" /qn"},
+      {"$IE \"Docs\\Read me.html\"", "Docs\\Read me.html", "C:\\WINDOWS\\explorer.exe \"Docs\\Read me.html\""},
+      {"\"$PWD\\Setup Files\\setup.exe\" /S", "D:\\Product Disc\\Setup Files\\setup.exe",
+       "\"D:\\Product Disc\\Setup Files\\setup.exe\" /S"},
+      // A word that begins with a token stays one word, quoted when it must be.
+      {"$PWD\\setup.exe /S", "D:\\Product Disc\\setup.exe", "\"D:\\Product Disc\\setup.exe\" /S"},
+      {"msiexec /i $PWD\\product.msi", "D:\\Product Disc\\product.msi", "msiexec /i \"D:\\Product Disc\\product.msi\""},
+      {"tool.exe $PWD\\", "D:\\Product Disc\\", "tool.exe \"D:\\Product Disc\\\\\""},
+      // Backslashes before a quote, an unclosed quote, a quote inside a word.
+      {"tool.exe \"C:\\Data\\\\\" /x", "C:\\Data\\", "tool.exe \"C:\\Data\\\\\" /x"},
+      {"setup.exe \"Data Files\\pkg.dat /qn", "Data Files\\pkg.dat /qn", "setup.exe \"Data Files\\pkg.dat /qn"},
+      {"notepad a\\\"b.txt", "a\"b.txt", "notepad a\\\"b.txt"},
+      // An option that is a file is tested.
+      {"setup.exe -readme", "-readme", "setup.exe -readme"},
+      {"setup.exe  /S  ", "setup.exe", "setup.exe  /S  "},
+  };
+  for (const Case& c : cases) {
+    host.events.clear();
+    const ActionResult result = SingleAction(host, state, host.Config(), ActionRequest{c.action, false, ""});
+    EXPECT_EQ(result.fileTested, c.tested) << c.action;
+    EXPECT_EQ(host.events, Events{std::string("start: ") + c.started}) << c.action;
+  }
+  // Only options: the last one is looked for, as it always was.
+  EXPECT_EQ(SingleAction(host, state, host.Config(), ActionRequest{"/S -q", false, ""}).fileTested, "-q");
+}
+
+TEST_F(SingleActionTest, CheckNamesTheFileToTestInsteadOfTheLastWord) {
+  host.currentDirectory = "D:\\Product Disc";
+  files = {"D:\\Product Disc\\setup.ini"};
+  ActionOptions options;
+  options.Check = "$PWD\\setup.ini";
+  EXPECT_EQ(SingleAction(host, state, host.Config(), {"setup.exe /config setup.ini", false, "", options}).fileTested,
+            "D:\\Product Disc\\setup.ini");
+  EXPECT_EQ(host.events.back(), "start: setup.exe /config setup.ini");
+  options.Check = "\\";  // no test at all
+  host.events.clear();
+  SingleAction(host, state, host.Config(), {"msiexec /x {1A2B} /qb", false, "", options});
+  EXPECT_EQ(host.events, Events{"start: msiexec /x {1A2B} /qb"});
+  // The disc question waits for the same file.
+  options.Check = "data\\pkg.dat";
+  host.answers = {true};
+  SingleAction(host, state, host.Config(), {"[DISKCHANGE:Disc 2]\"Setup Files\\setup.exe\" /S", false, "", options});
+  EXPECT_EQ(host.awaitedFiles.back(), "data\\pkg.dat");
+  EXPECT_EQ(host.events.end()[-2], "retry-cancel: Missing | data\\pkg.dat was not found.\\n\\rInsert Disc 2. -> Cancel");
 }
 
 TEST_F(SingleActionTest, CommandLinesLongerThan512AreNotStarted) {
@@ -282,7 +349,7 @@ TEST_F(SingleActionTest, WithWaitForWindowsInstallerAStartWaitsAndA1618IsStarted
   // Busy every time: four starts, and the last one's code stands.
   host.exitCodes.clear();
   host.startResult = 1618;
-  const ActionResult busy = SingleAction(host, state, host.Config(), ActionRequest{"msiexec /i a.msi", false, "", false});
+  const ActionResult busy = SingleAction(host, state, host.Config(), ActionRequest{"msiexec /i a.msi", false, "", {}});
   EXPECT_EQ(busy.verdict, Verdict::kFailed);
   EXPECT_EQ(busy.code, 1618);
   EXPECT_EQ(Run("msiexec /i a.msi"), (Events{start, repeat(1), start, repeat(2), start, repeat(3), start}));
@@ -295,14 +362,16 @@ TEST_F(SingleActionTest, WithWaitForWindowsInstallerAStartWaitsAndA1618IsStarted
 
 TEST_F(SingleActionTest, WaitForAllWaitsForEveryProgramTheInstallerStartsElevatedOrNot) {
   files = {"D:\\setup.exe", "a.cmp"};
+  ActionOptions waitForAll;
+  waitForAll.WaitForAll = true;
   host.events.clear();
-  SingleAction(host, state, host.Config(), ActionRequest{"setup.exe a.cmp", false, "", true});
+  SingleAction(host, state, host.Config(), ActionRequest{"setup.exe a.cmp", false, "", waitForAll});
   EXPECT_EQ(host.events, Events{"start: setup.exe a.cmp (waiting for every program it starts)"});
   host.events.clear();
   host.startResult = std::nullopt;
   host.startError = kErrorElevationRequired;
   host.currentDirectory = "D:";
-  SingleAction(host, state, host.Config(), ActionRequest{"D:\\setup.exe a.cmp", false, "", true});
+  SingleAction(host, state, host.Config(), ActionRequest{"D:\\setup.exe a.cmp", false, "", waitForAll});
   EXPECT_EQ(host.events.back(), "start elevated: D:\\setup.exe | a.cmp (waiting for every program it starts)");
 }
 

@@ -37,14 +37,6 @@ TEST(Tokens, IgnoringCaseReplacesEverySpellingAndInsideWords) {
   EXPECT_EQ(WithLineBreaks("one<br>two<BR>three<Br>", Upper), "one\n\rtwo\n\rthree\n\r");
 }
 
-TEST(Tokens, PathModTurnsSlashesBeforeTheFirstBlankOnly) {
-  EXPECT_EQ(PathMod("tools/setup.exe -dir a/b"), "tools\\setup.exe -dir a/b");
-  EXPECT_EQ(PathMod("tools/bin/run.exe"), "tools\\bin\\run.exe");
-  EXPECT_EQ(PathMod(" a/b"), " a/b");
-  EXPECT_EQ(PathMod("//x"), "\\\\x");
-  EXPECT_EQ(PathMod(""), "");
-}
-
 TEST(Tokens, RegistryPathsSplitAtTheRootName) {
   struct Case {
     const char* path;

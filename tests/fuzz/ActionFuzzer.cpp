@@ -28,10 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (switches & 4) host.startResult = launcher::kExitInstallerBusy;
   if (switches & 8) host.installerBusySeconds = {3, 0, 1};
   if (switches & 16) host.closeRequestedFromStart = 1;
-  const bool waitForAll = switches & 32;
-  launcher::SingleAction(host, state, host.Config(), launcher::ActionRequest{text, size % 3 == 0, "-q", waitForAll});
+  launcher::ActionOptions options;
+  options.WaitForAll = switches & 32;
+  options.CancelCodes = {1};
+  if (switches & 64) options.Check = text;
+  launcher::SingleAction(host, state, host.Config(), launcher::ActionRequest{text, size % 3 == 0, "-q", options});
 
-  std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, "", waitForAll});
+  std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, "", options});
   std::vector<launcher::LaunchAct> entries(3);
   launcher::FillExecutionList(text, entries, host.CodePageLeadBytes());
   try {

@@ -9,6 +9,7 @@
 #include "Simulation.h"
 #include "archive/ZipArchive.h"
 #include "core/CommandLine.h"
+#include "core/CommandWords.h"
 #include "core/Config.h"
 #include "core/Platform.h"
 #include "core/Selection.h"
@@ -22,7 +23,6 @@ namespace {
 
 // What is said once for all the languages a check loads.
 struct SaidOnce {
-  bool currentDirectoryPath = false;
   std::set<std::string> unsignedPrograms;
 };
 
@@ -48,18 +48,22 @@ class DiscChecker {
   void CheckKeySpelling();
   void CheckMenuButtons();
   void CheckCompound(int button, const std::string& list);
-  void CheckAction(const std::string& key, const std::string& action, bool assist, const std::string& assistText);
+  void CheckAction(const std::string& key, const ActionRequest& request);
+  // How the words of the action text read, once its file test is known.
+  void CheckWords(const std::string& key, const ActionRequest& request, const Simulation::Outcome& outcome);
   void CheckBackgrounds();
   void CheckBackground(const std::string& member, int density);
   void CheckLineBreaks();
   void CheckResultReporting();
   void CheckWaits();
+  // An option key of every menu button and numbered action, with the key of
+  // the action it belongs to.
+  std::vector<std::pair<std::string, std::string>> OptionKeys(const std::string& option) const;
 
   Disc& disc_;
   Report& report_;
   std::string file_;
   std::set<int32_t> checkedActions_;
-  bool usesCurrentDirectory_ = false;
   SaidOnce& said_;
 };
 
@@ -70,12 +74,6 @@ void DiscChecker::Run() {
   CheckLineBreaks();
   CheckResultReporting();
   CheckWaits();
-  if (usesCurrentDirectory_ && !said_.currentDirectoryPath) {
-    said_.currentDirectoryPath = true;
-    report_.Warn(file_, 0,
-                 "actions use $PWD: the disc works only from a path without blanks (in 'C:\\My Disc' the launcher "
-                 "would look for a file named after the last blank)");
-  }
 }
 
 void DiscChecker::CheckKeySpelling() {
@@ -109,7 +107,7 @@ void DiscChecker::CheckMenuButtons() {
     if (IsChecklistAction(action, disc_.Lead())) {
       CheckCompound(n, action);
     } else {
-      CheckAction(prefix + "Action", action, false, "");
+      CheckAction(prefix + "Action", disc_.session->MenuButtonRequest(n, action));
     }
   }
 }
@@ -127,8 +125,7 @@ void DiscChecker::CheckCompound(int button, const std::string& list) {
         if (n < 1 || n > disc_.session->ActionTotal()) {
           Error(key, "'" + Text(item) + "' names no action: ActionTotal is " + std::to_string(disc_.session->ActionTotal()));
         } else if (checkedActions_.insert(n).second) {
-          const Actions& record = disc_.Table()[static_cast<size_t>(n - 1)];
-          CheckAction("Action" + std::to_string(n), record.Action, record.Assist, record.AssistText);
+          CheckAction("Action" + std::to_string(n), RequestOf(disc_.Table()[static_cast<size_t>(n - 1)]));
           const std::string type = disc_.Value("Type" + std::to_string(n));
           if (std::find(std::begin(kStageWords), std::end(kStageWords), type) == std::end(kStageWords)) {
             Warn("Type" + std::to_string(n), "Type" + std::to_string(n) + " '" + Text(type) +
@@ -150,17 +147,17 @@ void DiscChecker::CheckCompound(int button, const std::string& list) {
   }
 }
 
-void DiscChecker::CheckAction(const std::string& key, const std::string& action, bool assist,
-                              const std::string& assistText) {
+void DiscChecker::CheckAction(const std::string& key, const ActionRequest& request) {
+  const std::string& action = request.ButtonAction;
   if (IsExitAction(action) || IsMessageAction(action, disc_.Lead())) return;
   if (ContainsText(action, kJavaToken, disc_.Lead())) {
     Warn(key, key + " starts the Java runtime named by the registry (RegKey '" + Text(disc_.Value("RegKey")) +
                   "', value PathName): not checked here");
     return;
   }
-  if (ContainsText(action, kPwdToken, disc_.Lead())) usesCurrentDirectory_ = true;
   Simulation simulation(disc_);
-  const Simulation::Outcome outcome = simulation.Probe(action, assist, assistText);
+  const Simulation::Outcome outcome = simulation.Probe(request);
+  CheckWords(key, request, outcome);
   if (!outcome.unknownDisc.empty()) {
     Warn(key, key + " needs the disc '" + Text(outcome.unknownDisc) + "': give --disc \"" +
                   Text(outcome.unknownDisc) + "=FOLDER\" to check its file '" + Text(outcome.fileTested) + "'");
@@ -182,6 +179,31 @@ void DiscChecker::CheckAction(const std::string& key, const std::string& action,
         said_.unsignedPrograms.insert(outcome.program).second) {
       Warn(key, key + ": '" + Text(outcome.program) + "' " + kUnsignedText);
     }
+  }
+}
+
+std::vector<std::pair<std::string, std::string>> DiscChecker::OptionKeys(const std::string& option) const {
+  std::vector<std::pair<std::string, std::string>> keys;
+  for (int n = 1; n <= kMenuButtonCount; ++n) {
+    const std::string prefix = "Button" + std::to_string(n);
+    keys.emplace_back(prefix + option, prefix + "Action");
+  }
+  for (int32_t n = 1; n <= disc_.session->ActionTotal(); ++n) {
+    keys.emplace_back(option + std::to_string(n), "Action" + std::to_string(n));
+  }
+  return keys;
+}
+
+void DiscChecker::CheckWords(const std::string& key, const ActionRequest& request,
+                             const Simulation::Outcome& outcome) {
+  const CommandWords split = SplitCommandWords(request.ButtonAction, disc_.Lead());
+  if (split.unclosedQuote) {
+    Warn(key, key + ": a quote is not closed: Windows reads the rest of the text, '" +
+                  Text(split.words.back().value) + "', as one word");
+  }
+  if (outcome.fileFound && LooksLikeOption(outcome.fileTested) && request.Options.Check.empty()) {
+    Warn(key, key + ": the launcher tests '" + Text(outcome.fileTested) + "', which reads as an option of the program but "
+                    "is a file on the disc; rename it, or name the file to test with Check");
   }
 }
 
@@ -240,12 +262,13 @@ void DiscChecker::CheckLineBreaks() {
 
 // What the disc tells its users about installers that did not succeed.
 void DiscChecker::CheckResultReporting() {
-  for (int32_t n = 1; n <= disc_.session->ActionTotal(); ++n) {
-    const std::string key = "SuccessCodes" + std::to_string(n);
-    const std::string codes = disc_.Value(key);
-    if (!codes.empty() && !ParseSuccessCodes(codes)) {
-      Error(key, key + " '" + Text(codes) + "' is no list of exit codes (whole numbers separated by commas): the "
-                       "launcher counts only 0 as success for Action" + std::to_string(n));
+  for (const char* option : {"SuccessCodes", "CancelCodes"}) {
+    for (const auto& [key, action] : OptionKeys(option)) {
+      const std::string codes = disc_.Value(key);
+      if (!codes.empty() && !ParseExitCodes(codes)) {
+        Error(key, key + " '" + Text(codes) + "' is no list of exit codes (whole numbers separated by commas): the "
+                         "launcher takes none for " + action);
+      }
     }
   }
   bool checklists = false;
@@ -264,8 +287,7 @@ void DiscChecker::CheckResultReporting() {
 // Installer packages without waiting for it to be free.
 void DiscChecker::CheckWaits() {
   std::vector<std::string> switches = {"WaitForWindowsInstaller"};
-  for (int n = 1; n <= kMenuButtonCount; ++n) switches.push_back("Button" + std::to_string(n) + "WaitForAll");
-  for (int32_t n = 1; n <= disc_.session->ActionTotal(); ++n) switches.push_back("WaitForAll" + std::to_string(n));
+  for (const auto& [key, action] : OptionKeys("WaitForAll")) switches.push_back(key);
   for (const std::string& key : switches) {
     const std::string value = disc_.Value(key);
     if (!value.empty() && !IsBooleanText(value)) {

@@ -33,14 +33,16 @@ void PrintLines(const std::vector<std::string>& lines, bool json, const char* na
   }
 }
 
-// What Windows makes of the program on the disc that the action starts:
+// The file the action tests, " [tests FILE]" (" [tests no file]" for "\\"),
+// and what Windows makes of the program on the disc that it starts:
 // " [administrator consent: WHY]" when it asks before the program runs, and
 // " [signed (not verified)]" or " [unsigned]".
-std::string ProgramNote(Disc& disc, const std::string& action, bool assist, const std::string& assistText) {
-  const Simulation::Outcome outcome = Simulation(disc).Probe(action, assist, assistText);
+std::string ProgramNote(Disc& disc, const ActionRequest& request) {
+  if (IsExitAction(request.ButtonAction) || IsMessageAction(request.ButtonAction, disc.Lead())) return {};
+  const Simulation::Outcome outcome = Simulation(disc).Probe(request);
+  std::string note = outcome.fileTested == "\\" ? " [tests no file]" : " [tests " + Utf8(disc, outcome.fileTested) + "]";
   const ConsentReason reason = outcome.consent.reason;
-  std::string note =
-      reason == ConsentReason::kNone ? std::string() : " [administrator consent: " + ConsentReasonName(reason) + "]";
+  if (reason != ConsentReason::kNone) note += " [administrator consent: " + ConsentReasonName(reason) + "]";
   if (outcome.headers.isProgram && outcome.headers.damage.empty()) {
     note += outcome.headers.isSigned ? " [signed (not verified)]" : " [unsigned]";
   }
@@ -50,8 +52,7 @@ std::string ProgramNote(Disc& disc, const std::string& action, bool assist, cons
 std::string RowProgramNote(Disc& disc, const std::string& entry) {
   const std::optional<int32_t> n = ActionNumberOf(entry, disc.Table().size(), disc.Upper(), disc.Lead());
   if (!n) return {};
-  const Actions& record = disc.Table()[static_cast<size_t>(*n - 1)];
-  return ProgramNote(disc, record.Action, record.Assist, record.AssistText);
+  return ProgramNote(disc, RequestOf(disc.Table()[static_cast<size_t>(*n - 1)]));
 }
 
 }  // namespace
@@ -71,7 +72,7 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
     const bool checklist = IsChecklistAction(shown.action, disc->Lead());
     lines.push_back("button " + std::to_string(n) + ": " + Utf8(*disc, shown.caption) +
                     (shown.hint.empty() ? "" : " [tooltip: " + Utf8(*disc, shown.hint) + "]") + " -> " +
-                    Utf8(*disc, shown.action) + (checklist ? "" : ProgramNote(*disc, shown.action, false, "")));
+                    Utf8(*disc, shown.action) + (checklist ? "" : ProgramNote(*disc, disc->session->MenuButtonRequest(n, shown.action))));
     if (!checklist) continue;
     disc->session->CompoundAction(shown.action);
     const RecordingView& view = *disc->view;

@@ -6,11 +6,11 @@
 
 namespace launcher::disccheck {
 
-Simulation::Outcome Simulation::Probe(const std::string& action, bool assist, const std::string& assistText) {
+Simulation::Outcome Simulation::Probe(const ActionRequest& request) {
   ScriptedHost& host = *disc_.host;
   host.answers = {true};
   disc_.unknownDisc.clear();
-  const ActionResult result = disc_.session->TryAction({action, assist, assistText});
+  const ActionResult result = disc_.session->TryAction(request);
   Outcome outcome;
   outcome.fileFound = !result.fileMissing;
   outcome.fileTested = result.fileTested;

@@ -31,7 +31,7 @@ class Simulation {
   };
   // Runs one action, answering OK to the disc question and Cancel to the
   // missing-file question, and leaves the launcher's state as it was.
-  Outcome Probe(const std::string& action, bool assist, const std::string& assistText);
+  Outcome Probe(const ActionRequest& request);
 
   // The steps of `disccheck simulate`; each writes its events. False once
   // the launcher has ended.
