@@ -123,6 +123,13 @@ HostEvent HostEvent::FolderEntered(std::string where, std::string folder, bool e
   return event;
 }
 
+HostEvent HostEvent::DiscFound(std::string disc, std::string root) {
+  HostEvent event = Of(Kind::kDiscFound);
+  event.title = std::move(disc);
+  event.text = std::move(root);
+  return event;
+}
+
 HostEvent HostEvent::End(std::optional<int32_t> exitCode) {
   HostEvent event = Of(Kind::kEnd);
   event.answer = exitCode.has_value();
@@ -197,6 +204,7 @@ std::string Describe(const HostEvent& event) {
              event.title;
     case HostEvent::Kind::kUnattendedRefused:
       return "unattended: another launcher runs, or Windows Installer asks for a disc";
+    case HostEvent::Kind::kDiscFound: return "disc '" + OneLine(event.title) + "' found on " + event.text;
     case HostEvent::Kind::kEnd: return event.answer ? "end: exit code " + std::to_string(event.code) : "end";
     case HostEvent::Kind::kForeground: return "foreground";
     case HostEvent::Kind::kCloseMainWindow: return "close main window";

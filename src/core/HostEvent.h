@@ -37,6 +37,7 @@ struct HostEvent {
     kLauncherStarted,  // the launcher started, with a log: text (version), code (code page), answer (unattended)
     kFolderEntered,    // started away from its disc: text (where), title (its own folder), answer (entered)
     kUnattendedRefused,  // unattended, while another launcher runs or Windows Installer asks for a disc
+    kDiscFound,        // a disc of the set found on a drive of its own: title (the disc), text (the drive's root)
     kEnd,              // the launcher ends: code (the unattended run's exit code), answer (there is one)
   };
   Kind kind = Kind::kInfo;
@@ -71,6 +72,7 @@ struct HostEvent {
   static HostEvent CloseCarriedOut(bool heldForAProgram);
   static HostEvent LauncherStarted(std::string version, uint32_t codePage, bool unattended);
   static HostEvent FolderEntered(std::string where, std::string folder, bool entered);
+  static HostEvent DiscFound(std::string disc, std::string root);
   static HostEvent End(std::optional<int32_t> exitCode);
 };
 
@@ -95,7 +97,8 @@ class HostEventSink {
 // "input during the wait: 2 clicks, 1 key dropped", "job: process 260
 // (setup.exe) joined", "job: the last program ended after 6 s", "close: held
 // until the running program has ended", "close: carried out, the program has
-// ended", "start: launcher 1.0.0, code page 1252", "end: exit code 0".
+// ended", "start: launcher 1.0.0, code page 1252", "disc 'Disc 2' found on
+// E:\\", "end: exit code 0".
 // Line breaks in texts are written \n and \r.
 std::string Describe(const HostEvent& event);
 

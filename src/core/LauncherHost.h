@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "archive/RandomAccessFile.h"
 #include "core/CodePageText.h"
@@ -21,6 +22,15 @@ namespace launcher {
 // action waits for has arrived.
 enum class Answer { kNo, kYes, kYesFileArrived };
 inline bool Accepted(Answer answer) { return answer != Answer::kNo; }
+
+// The file a question waits for (an empty path: none), as the action tests
+// it; for an action of another disc of a set, the same path below the root
+// of any drive with media counts too (the disc mounted on a drive of its
+// own).
+struct AwaitedFile {
+  std::string path;
+  bool onMediaDrives = false;
+};
 
 // How long the launcher waits after it has started a program: until that
 // program has ended, or until every program it started in turn has ended
@@ -49,6 +59,13 @@ class LauncherHost {
   // Null when the file does not exist.
   virtual std::unique_ptr<RandomAccessFile> OpenFile(const std::string& path) = 0;
   virtual bool IsFilePresent(const std::string& name) = 0;
+  // The roots ("E:\\") of the drives that may hold a disc of a set: CD and
+  // DVD drives (mounted images among them) and removable media, in
+  // drive-letter order; fixed disks and network drives are not among them.
+  virtual std::vector<std::string> MediaDriveRoots() = 0;
+  // Makes `folder` the current directory; false when it cannot be (a drive
+  // that is not ready), without a system prompt.
+  virtual bool EnterFolder(const std::string& folder) = 0;
   // May raise LauncherError ("Invalid data type for '%s'").
   virtual std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) = 0;
 
@@ -60,14 +77,14 @@ class LauncherHost {
   virtual LeadBytes CodePageLeadBytes() = 0;
 
   virtual void ShowInfoDialog(const std::string& title, const std::string& text) = 0;
-  // The two questions of an action, with the file it tests next (empty when
-  // there is none to test). The insert-disc question answers OK by itself
-  // when new media arrives and the file is then there; the missing-file
-  // question answers Retry by itself as soon as the file is there.
+  // The two questions of an action, with the file it tests next. The
+  // insert-disc question answers OK by itself when new media arrives and the
+  // file is then there; the missing-file question answers Retry by itself
+  // as soon as the file is there.
   virtual Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
-                                    const std::string& awaitedFile) = 0;
+                                    const AwaitedFile& awaited) = 0;
   virtual Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                                       const std::string& awaitedFile) = 0;
+                                       const AwaitedFile& awaited) = 0;
   // A plain message with OK, titled with the application title.
   virtual void ShowMessage(const std::string& text) = 0;
   // The error box: error icon, OK, titled with the application title.
@@ -105,6 +122,8 @@ class LauncherHost {
   // A program that ended with Windows Installer's "another installation in
   // progress" (1618) is started again.
   virtual void Repeating(const std::string& /*commandLine*/, int /*repeat*/, int /*repeats*/) {}
+  // A disc of the set was found on a drive of its own, not the launcher's.
+  virtual void DiscFound(const std::string& /*disc*/, const std::string& /*root*/) {}
 
   // Brings the application window to the front.
   virtual void ForceForeground() = 0;

@@ -15,15 +15,15 @@ void LoggedHost::ShowInfoDialog(const std::string& title, const std::string& tex
 }
 
 Answer LoggedHost::ShowOKCancelDialog(const std::string& title, const std::string& text,
-                                      const std::string& awaitedFile) {
-  const Answer ok = inner_.ShowOKCancelDialog(title, text, awaitedFile);
+                                      const AwaitedFile& awaited) {
+  const Answer ok = inner_.ShowOKCancelDialog(title, text, awaited);
   Event(HostEvent::Question(HostEvent::Kind::kOkCancel, title, text, ok));
   return ok;
 }
 
 Answer LoggedHost::ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                                         const std::string& awaitedFile) {
-  const Answer retry = inner_.ShowRetryCancelDialog(title, text, awaitedFile);
+                                         const AwaitedFile& awaited) {
+  const Answer retry = inner_.ShowRetryCancelDialog(title, text, awaited);
   Event(HostEvent::Question(HostEvent::Kind::kRetryCancel, title, text, retry));
   return retry;
 }

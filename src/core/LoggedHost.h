@@ -41,6 +41,8 @@ class LoggedHost : public LauncherHost, public HostEventSink {
   }
   std::unique_ptr<RandomAccessFile> OpenFile(const std::string& path) override { return inner_.OpenFile(path); }
   bool IsFilePresent(const std::string& name) override;
+  std::vector<std::string> MediaDriveRoots() override { return inner_.MediaDriveRoots(); }
+  bool EnterFolder(const std::string& folder) override { return inner_.EnterFolder(folder); }
   std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override {
     return inner_.GetRegistryValue(keyPath, valueName);
   }
@@ -50,10 +52,9 @@ class LoggedHost : public LauncherHost, public HostEventSink {
   LeadBytes CodePageLeadBytes() override { return inner_.CodePageLeadBytes(); }
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
-  Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
-                            const std::string& awaitedFile) override;
+  Answer ShowOKCancelDialog(const std::string& title, const std::string& text, const AwaitedFile& awaited) override;
   Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                               const std::string& awaitedFile) override;
+                               const AwaitedFile& awaited) override;
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override;
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds) override;
@@ -74,6 +75,9 @@ class LoggedHost : public LauncherHost, public HostEventSink {
   }
   void Repeating(const std::string& commandLine, int repeat, int repeats) override {
     Event(HostEvent::Repeat(commandLine, repeat, repeats));
+  }
+  void DiscFound(const std::string& disc, const std::string& root) override {
+    Event(HostEvent::DiscFound(disc, root));
   }
   void ForceForeground() override {
     Event(HostEvent::Of(HostEvent::Kind::kForeground));

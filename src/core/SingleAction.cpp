@@ -1,6 +1,7 @@
 #include "core/SingleAction.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/CommandLine.h"
 #include "core/CommandWords.h"
@@ -13,6 +14,44 @@
 namespace launcher {
 namespace {
 
+
+// A drive root entered for an action of another disc, and the launcher's
+// own root again when it ends; the launcher's own root ("") is where the
+// launcher is, and is never entered.
+class RootVisit {
+ public:
+  RootVisit(LauncherHost& host, const std::string& root) : host_(host) {
+    if (root.empty()) return;
+    home_ = host.CurrentDirectory();
+    entered_ = host.EnterFolder(root);
+    ready_ = entered_;
+  }
+  ~RootVisit() {
+    if (entered_) host_.EnterFolder(home_);
+  }
+  RootVisit(const RootVisit&) = delete;
+  RootVisit& operator=(const RootVisit&) = delete;
+  // False for a drive that is not ready: it is skipped at once.
+  bool Ready() const { return ready_; }
+
+ private:
+  LauncherHost& host_;
+  std::string home_;
+  bool entered_ = false;
+  bool ready_ = true;
+};
+
+bool IsAbsolutePath(const std::string& path) {
+  return (!path.empty() && (path[0] == '\\' || path[0] == '/')) || (path.size() >= 2 && path[1] == ':');
+}
+
+bool OnSameDrive(const std::string& a, const std::string& b) {
+  auto drive = [](const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' ? static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])))
+                                              : '\0';
+  };
+  return drive(a) != '\0' && drive(a) == drive(b);
+}
 
 // The title between the prefix and the first "]": from the 13th character,
 // wherever the prefix was found; empty without a "]" after it.
@@ -53,7 +92,19 @@ class Runner {
   // The last word that is no option, unless the sender names the file.
   std::string FileToCheckOf(const std::vector<std::string>& words) const;
   bool AskForDisc(std::string& text);
-  void Start(const Command& command);
+  // An action of another disc of a set than the launcher's own: its file
+  // may be on a drive of its own (a mounted image, a second drive).
+  bool OtherDisc() const {
+    return state_.DiskChangePending && state_.RequestedDisc != state_.LauncherDiscTitle;
+  }
+  // The drives with media but the launcher's own.
+  std::vector<std::string> OtherMediaRoots() const;
+  // Where the action's file is looked for, in order; "" is the launcher's
+  // own root.
+  std::vector<std::string> RootsToSearch() const;
+  bool FoundOnOtherMedia(const std::string& text);
+  AwaitedFile Awaited(const std::string& fileToCheck) const;
+  void Start(Command command, const std::string& root);
   // One start of the program, elevated where Windows asks for consent.
   StartResult StartOnce(const std::string& commandLine, StartWay way);
   StartResult StartElevatedIfNeeded(StartResult result, const std::string& commandLine, WaitScope scope);
@@ -71,6 +122,7 @@ class Runner {
   UpperCaseFn upper_;
   LeadBytes lead_;
   ActionResult result_;
+  std::string foundRoot_;  // where the disc asked for was found before its question
 };
 
 bool Runner::RunOnce() {
@@ -103,13 +155,77 @@ bool Runner::RunOnce() {
 
   if (Contains(text, kDiscChangePrefix) && !AskForDisc(text)) return false;
 
-  const Command command = Read(text);
-  result_.fileTested = command.fileToCheck;
-  if (command.fileToCheck == "\\" || host_.IsFilePresent(command.fileToCheck)) {
-    Start(command);
-    return false;
+  std::string missing;  // the file as the launcher's own root names it
+  for (const std::string& root : RootsToSearch()) {
+    const RootVisit visit(host_, root);
+    if (!visit.Ready()) continue;
+    const Command command = Read(text);
+    if (root.empty()) missing = command.fileToCheck;
+    if (command.fileToCheck == "\\" || host_.IsFilePresent(command.fileToCheck)) {
+      result_.fileTested = command.fileToCheck;
+      if (!root.empty()) host_.DiscFound(state_.RequestedDisc, root);
+      Start(command, root);
+      return false;
+    }
   }
-  return AskToRetry(command.fileToCheck);
+  result_.fileTested = missing;
+  return AskToRetry(missing);
+}
+
+std::vector<std::string> Runner::OtherMediaRoots() const {
+  const std::string home = host_.CurrentDirectory();
+  std::vector<std::string> roots;
+  for (const std::string& root : host_.MediaDriveRoots()) {
+    if (!OnSameDrive(root, home)) roots.push_back(root);
+  }
+  return roots;
+}
+
+// A disc found before is looked for where it was first; then the
+// launcher's own root (a single drive, whose disc was swapped), then every
+// other drive with media in letter order.
+std::vector<std::string> Runner::RootsToSearch() const {
+  if (!OtherDisc()) return {""};
+  std::vector<std::string> roots;
+  if (!foundRoot_.empty()) {
+    roots.push_back(foundRoot_);
+  } else if (state_.RequestedDisc == state_.CurrentDiscTitle && !state_.CurrentDiscRoot.empty()) {
+    roots.push_back(state_.CurrentDiscRoot);
+  }
+  roots.push_back("");
+  for (const std::string& root : OtherMediaRoots()) {
+    if (std::find(roots.begin(), roots.end(), root) == roots.end()) roots.push_back(root);
+  }
+  return roots;
+}
+
+bool Runner::FoundOnOtherMedia(const std::string& text) {
+  for (const std::string& root : OtherMediaRoots()) {
+    const RootVisit visit(host_, root);
+    if (!visit.Ready()) continue;
+    const std::string file = Read(text).fileToCheck;
+    if (file != "\\" && host_.IsFilePresent(file)) {
+      foundRoot_ = root;
+      return true;
+    }
+  }
+  return false;
+}
+
+// "\\" is started untested, so there is nothing to wait for. The file of
+// another disc counts on any drive with media, below its root.
+AwaitedFile Runner::Awaited(const std::string& fileToCheck) const {
+  if (fileToCheck == "\\") return {};
+  AwaitedFile awaited{fileToCheck, false};
+  if (!OtherDisc()) return awaited;
+  const std::string home = ReturnCurrentDirectory(host_) + "\\";
+  if (fileToCheck.compare(0, home.size(), home) == 0) {
+    awaited.path = fileToCheck.substr(home.size());
+    awaited.onMediaDrives = true;
+  } else {
+    awaited.onMediaDrives = !IsAbsolutePath(fileToCheck);
+  }
+  return awaited;
 }
 
 std::string Runner::WithTokens(const std::string& text) const {
@@ -148,10 +264,6 @@ std::string Runner::FileToCheckOf(const std::vector<std::string>& words) const {
   return words.empty() ? std::string() : words.back();  // only options: the last one, as it always was
 }
 
-// The file a question waits for; "\" is started untested, so there is
-// nothing to wait for.
-std::string AwaitedFile(const std::string& fileToCheck) { return fileToCheck == "\\" ? std::string() : fileToCheck; }
-
 bool Runner::AskForDisc(std::string& text) {
   state_.DiskChangePending = true;
   state_.RequestedDisc = RequestedDiscOf(text, lead_);
@@ -160,8 +272,10 @@ bool Runner::AskForDisc(std::string& text) {
   text = text.substr(FindText(text, "]", lead_) + 1);  // without a "]" the whole text stays
   // Unattended, the file test decides whether the disc is in.
   if (state_.RequestedDisc == state_.CurrentDiscTitle || state_.Quiet) return true;
+  // Mounted beside the launcher's disc (an image, a second drive): nothing to ask.
+  if (OtherDisc() && FoundOnOtherMedia(text)) return true;
   const bool inserted =
-      Accepted(host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question, AwaitedFile(Read(text).fileToCheck)));
+      Accepted(host_.ShowOKCancelDialog(config_("DiskChangeTitle"), question, Awaited(Read(text).fileToCheck)));
   host_.ForceForeground();
   if (!inserted) {
     state_.DiskChangePending = false;
@@ -180,10 +294,21 @@ bool Runner::Fits(const std::string& commandLine) {
   return false;
 }
 
-void Runner::Start(const Command& command) {
+void Runner::Start(Command command, const std::string& root) {
   if (state_.DiskChangePending) {
     state_.DiskChangePending = false;
     state_.CurrentDiscTitle = state_.RequestedDisc;
+    state_.CurrentDiscRoot = root;
+  }
+  // Windows looks for a program named without a folder beside the launcher
+  // first, which is disc 1: a program of the disc in another drive gets
+  // that drive's root in front of it.
+  if (!root.empty() && !sender_.ButtonAssist && !command.program.empty() && !IsAbsolutePath(command.program) &&
+      (host_.IsFilePresent(command.program) || host_.IsFilePresent(command.program + ".exe"))) {
+    command.program = ReturnCurrentDirectory(host_) + "\\" + command.program;
+    const std::string word = QuotedWhenBlank(command.program, lead_);
+    command.line = word + command.line.substr(command.programEnd);
+    command.programEnd = word.size();
   }
   std::string commandLine = command.line;
   StartWay way = StartWay::kPlain;
@@ -255,7 +380,7 @@ bool Runner::AskToRetry(const std::string& fileToCheck) {
                                                Breaks(state_.RequestedDisc), upper_, lead_);
   result_.fileMissing = true;
   const bool retry = Accepted(host_.ShowRetryCancelDialog(config_("FileNotFoundDiskPromptTitle"), fileToCheck + body,
-                                                          AwaitedFile(fileToCheck)));
+                                                          Awaited(fileToCheck)));
   host_.ForceForeground();
   if (!retry) result_.verdict = Verdict::kCancelled;
   return retry;

@@ -20,6 +20,9 @@ struct ActionState {
   bool DiskChangePending = false;
   std::string RequestedDisc;
   std::string CurrentDiscTitle;
+  // The root of the drive where the current disc was found ("E:\\"), when
+  // it is mounted beside the launcher's own; empty for the launcher's drive.
+  std::string CurrentDiscRoot;
   std::string LauncherDiscTitle;
   std::string RegisteredPath;
   std::string JavaExecutable;

@@ -11,7 +11,9 @@
 namespace launcher {
 namespace {
 
-constexpr char kDrive[] = "D:";
+constexpr char kDiscDrive = 'D';
+
+std::string RootOf(char letter) { return std::string(1, letter) + ":\\"; }
 
 }  // namespace
 
@@ -22,12 +24,20 @@ DiscFolderHost::DiscFolderHost(std::string discDirectory, uint32_t threadLocale,
   osMajorVersion = osMajor;
   systemRoot = std::move(windowsFolder);
   codePage = LanguageFor(PrimaryLanguage(locale)).codePage;
-  fileExists = [this](const std::string& name) { return FileIn(folder_, name).has_value(); };
+  fileExists = [this](const std::string& name) { return FileOnDrives(name).has_value(); };
 }
 
 void DiscFolderHost::MountAsDriveD() {
-  folder_ = currentDirectory;
-  currentDirectory = std::string(kDrive) + "\\";
+  drives_[kDiscDrive] = currentDirectory;
+  currentDirectory = RootOf(kDiscDrive);
+  mediaDrives = {currentDirectory};
+}
+
+std::string DiscFolderHost::MountDrive(const std::string& folder) {
+  const char letter = static_cast<char>(drives_.rbegin()->first + 1);
+  drives_[letter] = folder;
+  mediaDrives.push_back(RootOf(letter));
+  return mediaDrives.back();
 }
 
 std::string DiscFolderHost::SystemPath(const std::string& launcherPath) {
@@ -38,16 +48,22 @@ std::string DiscFolderHost::SystemPath(const std::string& launcherPath) {
   return path;
 }
 
-std::string DiscFolderHost::PathIn(const std::string& folder, const std::string& launcherPath) const {
-  if (folder.empty()) return SystemPath(launcherPath);
+std::string DiscFolderHost::PathOnDrives(const std::string& launcherPath) const {
+  if (drives_.empty()) return SystemPath(launcherPath);
   std::string relative = launcherPath;
-  if (relative.size() >= 2 && UpperCaseInCodePage(1252, relative.substr(0, 2)) == kDrive) relative.erase(0, 2);
+  char letter = currentDirectory.empty() ? kDiscDrive : currentDirectory[0];
+  if (relative.size() >= 2 && relative[1] == ':') {
+    letter = UpperCaseInCodePage(1252, relative.substr(0, 1))[0];
+    relative.erase(0, 2);
+  }
+  const auto drive = drives_.find(letter);
   while (!relative.empty() && (relative.front() == '\\' || relative.front() == '/')) relative.erase(0, 1);
-  return relative.empty() ? std::string() : SystemPath(folder + "\\" + relative);
+  if (drive == drives_.end() || relative.empty()) return {};
+  return SystemPath(drive->second + "\\" + relative);
 }
 
-std::optional<std::string> DiscFolderHost::FileIn(const std::string& folder, const std::string& launcherPath) const {
-  const std::string path = PathIn(folder, launcherPath);
+std::optional<std::string> DiscFolderHost::FileOnDrives(const std::string& launcherPath) const {
+  const std::string path = PathOnDrives(launcherPath);
   std::error_code error;
   if (path.empty() || !std::filesystem::is_regular_file(path, error)) return std::nullopt;
   return path;
@@ -65,7 +81,7 @@ std::string DiscFolderHost::ReadProfileString(const std::string& file, const std
 }
 
 std::unique_ptr<RandomAccessFile> DiscFolderHost::OpenFile(const std::string& path) {
-  return OpenPlatformFile(PathIn(folder_, path));
+  return OpenPlatformFile(PathOnDrives(path));
 }
 
 }  // namespace launcher

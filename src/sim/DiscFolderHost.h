@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -21,23 +22,27 @@ class DiscFolderHost : public ScriptedHost {
   // From now on the launcher runs from the root of drive D:, which holds the
   // disc directory.
   void MountAsDriveD();
+  // Another disc of a set in a drive of its own, after D: (E:, F:, ...):
+  // its root, now among the drives with media.
+  std::string MountDrive(const std::string& folder);
 
   std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
                                 const std::string& fallback) override;
   std::unique_ptr<RandomAccessFile> OpenFile(const std::string& path) override;
 
   unsigned CodePage() const { return codePage; }
-  // Where a file the launcher names ("D:\x", "\x" or "x" once the disc is
-  // drive D:) lies on this machine when `folder` is the disc in the drive;
-  // nothing when the name names no file there.
-  std::optional<std::string> FileIn(const std::string& folder, const std::string& launcherPath) const;
+  // Where a file the launcher names ("E:\x", or "\x" and "x" on the current
+  // directory's drive) lies on this machine; nothing when the name names no
+  // file there. Before the disc is drive D:, names are the machine's own.
+  std::optional<std::string> FileOnDrives(const std::string& launcherPath) const;
   // A launcher path ("dir\file") as this system spells it.
   static std::string SystemPath(const std::string& launcherPath);
 
  private:
-  std::string PathIn(const std::string& folder, const std::string& launcherPath) const;
+  // The path on this machine, empty when it is on no drive mounted.
+  std::string PathOnDrives(const std::string& launcherPath) const;
 
-  std::string folder_;  // set when the disc is drive D:
+  std::map<char, std::string> drives_;  // drive letter -> folder, once the disc is drive D:
 };
 
 }  // namespace launcher

@@ -43,8 +43,14 @@ std::string ScriptedHost::System::UpperCase(std::string_view text) {
   return UpperCaseInCodePage(script_.codePage, text);
 }
 
-Answer ScriptedHost::System::Asked(const std::string& awaitedFile) {
-  script_.awaitedFiles.push_back(awaitedFile);
+bool ScriptedHost::System::EnterFolder(const std::string& folder) {
+  if (script_.drivesNotReady.count(folder)) return false;
+  script_.currentDirectory = folder;
+  return true;
+}
+
+Answer ScriptedHost::System::Asked(const AwaitedFile& awaited) {
+  script_.awaitedFiles.push_back(awaited.path + (awaited.onMediaDrives ? " (any drive)" : ""));
   std::deque<bool>& queued = script_.answers;
   const bool yes = !queued.empty() && queued.front();
   if (!queued.empty()) queued.pop_front();
@@ -52,6 +58,7 @@ Answer ScriptedHost::System::Asked(const std::string& awaitedFile) {
 }
 
 StartResult ScriptedHost::System::Started(uint32_t error) {
+  script_.startFolders.push_back(script_.currentDirectory);
   const auto scripted = script_.exitCodes.find(++starts_);
   return Started(scripted == script_.exitCodes.end() ? script_.startResult : StartResult(scripted->second), error);
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,12 +44,18 @@ class ScriptedHost : public LoggedHost {
   std::map<std::string, std::string> registry;
   std::optional<std::string> registryError;
   std::string currentDirectory = "D:";
+  // The drives with media besides the launcher's, and those of them that
+  // are not ready; the folder each start ran in, in order.
+  std::vector<std::string> mediaDrives;
+  std::set<std::string> drivesNotReady;
+  std::vector<std::string> startFolders;
   uint32_t locale = 0x0409;
   uint32_t osMajorVersion = 6;
   std::string systemRoot = "C:\\WINDOWS";
   unsigned codePage = 1252;
   std::deque<bool> answers;
-  // The file each question was told to wait for, in order.
+  // The file each question was told to wait for, in order ("(any drive)"
+  // after one that counts on every drive with media).
   std::vector<std::string> awaitedFiles;
   StartResult startResult = 0;
   // The error of a start that did not happen, and what an elevated start gives.
@@ -91,6 +98,8 @@ class ScriptedHost : public LoggedHost {
                                   const std::string& fallback) override;
     std::unique_ptr<RandomAccessFile> OpenFile(const std::string&) override { return nullptr; }
     bool IsFilePresent(const std::string& name) override { return script_.fileExists(name); }
+    std::vector<std::string> MediaDriveRoots() override { return script_.mediaDrives; }
+    bool EnterFolder(const std::string& folder) override;
     std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
     std::u16string ToWide(std::string_view text) override;
     std::string ToNarrow(std::u16string_view text) override;
@@ -98,11 +107,11 @@ class ScriptedHost : public LoggedHost {
     LeadBytes CodePageLeadBytes() override { return LeadBytes::ForCodePage(script_.codePage); }
 
     void ShowInfoDialog(const std::string&, const std::string&) override {}
-    Answer ShowOKCancelDialog(const std::string&, const std::string&, const std::string& awaitedFile) override {
-      return Asked(awaitedFile);
+    Answer ShowOKCancelDialog(const std::string&, const std::string&, const AwaitedFile& awaited) override {
+      return Asked(awaited);
     }
-    Answer ShowRetryCancelDialog(const std::string&, const std::string&, const std::string& awaitedFile) override {
-      return Asked(awaitedFile);
+    Answer ShowRetryCancelDialog(const std::string&, const std::string&, const AwaitedFile& awaited) override {
+      return Asked(awaited);
     }
     void ShowMessage(const std::string&) override {}
     void ShowError(const std::string&) override {}
@@ -126,7 +135,7 @@ class ScriptedHost : public LoggedHost {
 
    private:
     // The next scripted answer.
-    Answer Asked(const std::string& awaitedFile);
+    Answer Asked(const AwaitedFile& awaited);
     StartResult Started(uint32_t error);
     StartResult Started(StartResult result, uint32_t error);
 

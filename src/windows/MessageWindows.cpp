@@ -12,10 +12,10 @@ namespace {
 
 // The question shown until the user answers it, or until the awaited file
 // is there.
-Answer Asked(TMessageForm& form, const std::string& awaitedFile, int yes, bool everySecond) {
+Answer Asked(TMessageForm& form, const AwaitedFile& awaited, int yes, bool everySecond) {
   std::optional<SelfAnswer> selfAnswer;
-  if (!awaitedFile.empty()) {
-    selfAnswer = SelfAnswer{[awaitedFile] { return IsFilePresentWithoutSystemPrompts(awaitedFile); }, everySecond, yes};
+  if (!awaited.path.empty()) {
+    selfAnswer = SelfAnswer{[awaited] { return IsAwaitedFilePresent(awaited); }, everySecond, yes};
   }
   if (form.ShowModal(selfAnswer ? &*selfAnswer : nullptr) != yes) return Answer::kNo;
   return form.AnsweredItself() ? Answer::kYesFileArrived : Answer::kYes;
@@ -46,16 +46,16 @@ void MessageWindows::ShowInfoDialog(const std::string& title, const std::string&
 }
 
 Answer MessageWindows::ShowOKCancelDialog(const std::string& title, const std::string& text,
-                                          const std::string& awaitedFile) {
+                                          const AwaitedFile& awaited) {
   OKCancel.Prepare(title, text);
   // Disc 1 may hold a file of the same name: only new media answers OK.
-  return Asked(OKCancel, awaitedFile, IDOK, false);
+  return Asked(OKCancel, awaited, IDOK, false);
 }
 
 Answer MessageWindows::ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                                             const std::string& awaitedFile) {
+                                             const AwaitedFile& awaited) {
   RetryCancel.Prepare(title, text);
-  return Asked(RetryCancel, awaitedFile, IDRETRY, true);
+  return Asked(RetryCancel, awaited, IDRETRY, true);
 }
 
 void MessageWindows::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {

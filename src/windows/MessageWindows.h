@@ -19,9 +19,8 @@ class MessageWindows {
   void ShowInfoDialog(const std::string& title, const std::string& text);
   // With an awaited file, the questions answer themselves once it is there:
   // OK after new media has arrived, Retry as soon as it is found.
-  Answer ShowOKCancelDialog(const std::string& title, const std::string& text, const std::string& awaitedFile = {});
-  Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                               const std::string& awaitedFile = {});
+  Answer ShowOKCancelDialog(const std::string& title, const std::string& text, const AwaitedFile& awaited = {});
+  Answer ShowRetryCancelDialog(const std::string& title, const std::string& text, const AwaitedFile& awaited = {});
   // Shows the notice, lets it paint, waits the given seconds (answering
   // other programs, handling no input), hides it.
   void ShowDelayDialog(const std::string& title, const std::string& text, int seconds);

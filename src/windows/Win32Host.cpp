@@ -32,6 +32,10 @@ std::unique_ptr<RandomAccessFile> Win32Host::OpenFile(const std::string& path) {
 
 bool Win32Host::IsFilePresent(const std::string& name) { return launcher::IsFilePresent(name); }
 
+std::vector<std::string> Win32Host::MediaDriveRoots() { return launcher::MediaDriveRoots(); }
+
+bool Win32Host::EnterFolder(const std::string& folder) { return EnterFolderWithoutSystemPrompts(folder); }
+
 std::string Win32Host::GetRegistryValue(const std::string& keyPath, const std::string& valueName) {
   return launcher::GetRegistryValue(keyPath, valueName, [this](std::string_view s) { return UpperCase(s); },
                                     CodePageLeadBytes());
@@ -55,15 +59,15 @@ void Win32Host::ShowInfoDialog(const std::string& title, const std::string& text
 }
 
 Answer Win32Host::ShowOKCancelDialog(const std::string& title, const std::string& text,
-                                     const std::string& awaitedFile) {
+                                     const AwaitedFile& awaited) {
   if (unattended_) return Answer::kNo;  // nobody is there to answer
-  return messages_->ShowOKCancelDialog(title, text, awaitedFile);
+  return messages_->ShowOKCancelDialog(title, text, awaited);
 }
 
 Answer Win32Host::ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                                        const std::string& awaitedFile) {
+                                        const AwaitedFile& awaited) {
   if (unattended_) return Answer::kNo;
-  return messages_->ShowRetryCancelDialog(title, text, awaitedFile);
+  return messages_->ShowRetryCancelDialog(title, text, awaited);
 }
 
 void Win32Host::ShowDelayDialog(const std::string& title, const std::string& text, int seconds) {

@@ -32,6 +32,8 @@ class Win32Host : public LauncherHost {
                                 const std::string& fallback) override;
   std::unique_ptr<RandomAccessFile> OpenFile(const std::string& path) override;
   bool IsFilePresent(const std::string& name) override;
+  std::vector<std::string> MediaDriveRoots() override;
+  bool EnterFolder(const std::string& folder) override;
   std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
   std::u16string ToWide(std::string_view text) override;
   std::string ToNarrow(std::u16string_view text) override;
@@ -40,9 +42,9 @@ class Win32Host : public LauncherHost {
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
   Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
-                            const std::string& awaitedFile) override;
+                            const AwaitedFile& awaited) override;
   Answer ShowRetryCancelDialog(const std::string& title, const std::string& text,
-                               const std::string& awaitedFile) override;
+                               const AwaitedFile& awaited) override;
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override {
     if (!unattended_) application_.ShowError(text);

@@ -127,6 +127,15 @@ TEST(DisccheckCheck, OtherDiscsOfTheSetAreSearchedWhereTheAuthorSays) {
                            "the disc 'Broken disc 2'"),
             std::string::npos)
       << wrong.out;
+  // Each other disc stands in a drive of its own, after D:: the next disc is
+  // found there without a question, and its program runs from its root.
+  Output simulated = RunDisccheck({"simulate", test::Fixture("disccheck/broken"), "--click", "8", "--disc",
+                                   "Broken disc 2=" + test::Fixture("disccheck/disc2")});
+  EXPECT_EQ(simulated.out, "click button 8: Other disc\n"
+                           "disc 'Broken disc 2' found on E:\\\n"
+                           "start: E:\\extra\\setup.exe\n"
+                           "outcome: Other disc: succeeded\n"
+                           "disc in the drive: Broken disc 2\n");
 }
 
 TEST(DisccheckCheck, StartUpErrorsAreErrorsAtTheirLine) {

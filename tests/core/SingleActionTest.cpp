@@ -223,7 +223,7 @@ TEST_F(SingleActionTest, CheckNamesTheFileToTestInsteadOfTheLastWord) {
   options.Check = "data\\pkg.dat";
   host.answers = {true};
   SingleAction(host, state, host.Config(), {"[DISKCHANGE:Disc 2]\"Setup Files\\setup.exe\" /S", false, "", options});
-  EXPECT_EQ(host.awaitedFiles.back(), "data\\pkg.dat");
+  EXPECT_EQ(host.awaitedFiles.back(), "data\\pkg.dat (any drive)");
   EXPECT_EQ(host.events.end()[-2], "retry-cancel: Missing | data\\pkg.dat was not found.\\n\\rInsert Disc 2. -> Cancel");
 }
 
@@ -328,14 +328,73 @@ TEST_F(SingleActionTest, EmptyActionAsksForTheLaunchersDisc) {
 
 // Each question is told the file the action tests next, so that it can
 // answer itself once that file is there: for the disc question, the last
-// word after the prefix with its tokens replaced; "\\" is started untested,
-// so there is nothing to wait for.
+// word after the prefix with its tokens replaced, below the root of any drive
+// with media; "\\" is started untested, so there is nothing to wait for.
 TEST_F(SingleActionTest, QuestionsAwaitTheFileTheActionTestsNext) {
   host.currentDirectory = "D:\\";
   Run("[DISKCHANGE:Disc 2]setup\\x.exe $PWD\\data\\a.cab");
   Run("[DISKCHANGE:Disc 3]explorer \\");
   Run("missing.exe");
-  EXPECT_EQ(host.awaitedFiles, (std::vector<std::string>{"D:\\data\\a.cab", "", "missing.exe"}));
+  EXPECT_EQ(host.awaitedFiles, (std::vector<std::string>{"data\\a.cab (any drive)", "", "missing.exe"}));
+}
+
+// A disc set whose discs are mounted on drives of their own (images, a
+// second drive): disc 1 is D:, E: has no disc, F: holds disc 2.
+class MountedDiscSetTest : public SingleActionTest {
+ protected:
+  MountedDiscSetTest() {
+    host.currentDirectory = "D:\\";
+    host.mediaDrives = {"D:\\", "E:\\", "F:\\"};
+    host.drivesNotReady = {"E:\\"};
+    host.fileExists = [this](const std::string& name) {
+      const std::string path = name.size() > 1 && name[1] == ':' ? name : host.currentDirectory + name;
+      checked.push_back(path);
+      return files.count(path) > 0;
+    };
+  }
+};
+
+TEST_F(MountedDiscSetTest, TheNextDiscIsFoundOnItsOwnDriveWithoutAQuestionAndRunsFromItsRoot) {
+  files = {"F:\\setup\\s.exe", "F:\\data.cab"};
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 2]setup\\s.exe /S"),
+            (Events{"disc 'Disc 2' found on F:\\", "start: F:\\setup\\s.exe /S"}));
+  EXPECT_EQ(host.startFolders.back(), "F:\\");  // the program's working directory
+  EXPECT_EQ(host.currentDirectory, "D:\\");     // the launcher's own again
+  EXPECT_EQ(state.CurrentDiscTitle, "Disc 2");
+  EXPECT_EQ(state.CurrentDiscRoot, "F:\\");
+  // E: has no disc: skipped without a look; D: is disc 1, never searched
+  // before the question.
+  for (const std::string& path : checked) EXPECT_NE(path.substr(0, 2), "E:") << path;
+  // $PWD is the root the disc was found on.
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 2]setup\\s.exe $PWD\\data.cab").back(), "start: F:\\setup\\s.exe F:\\data.cab");
+}
+
+TEST_F(MountedDiscSetTest, ADiscFoundBeforeIsLookedForThereFirstAndTheLaunchersDiscAtHome) {
+  files = {"F:\\setup.exe"};
+  Run("[DISKCHANGE:Disc 2]setup.exe");
+  // Disc 1 has a setup.exe too: disc 2's is still the one started.
+  files.insert("D:\\setup.exe");
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 2]setup.exe"), (Events{"disc 'Disc 2' found on F:\\", "start: F:\\setup.exe"}));
+  // The launcher's own disc, and a plain action, look at home only.
+  files.erase("D:\\setup.exe");
+  checked.clear();
+  host.answers = {true};
+  EXPECT_EQ(Run("[DISKCHANGE:Orbit disc]setup.exe")[2],
+            "retry-cancel: Missing | setup.exe was not found.\\n\\rInsert Orbit disc. -> Cancel");
+  EXPECT_EQ(checked, std::vector<std::string>{"D:\\setup.exe"});
+  EXPECT_EQ(host.awaitedFiles.back(), "setup.exe");
+}
+
+TEST_F(MountedDiscSetTest, WithoutTheFileAnywhereTheQuestionsWaitForItOnEveryDrive) {
+  host.answers = {true, false};
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 3]setup.exe"),
+            (Events{"ok-cancel: Insert disc | Please insert Disc 3 now.\\n\\rThen click OK. -> OK", "foreground",
+                    "retry-cancel: Missing | setup.exe was not found.\\n\\rInsert Disc 3. -> Cancel", "foreground"}));
+  EXPECT_EQ(host.awaitedFiles, (std::vector<std::string>{"setup.exe (any drive)", "setup.exe (any drive)"}));
+  // Unattended, the search is the same and nothing is asked.
+  state.Quiet = true;
+  files = {"F:\\setup.exe"};
+  EXPECT_EQ(Run("[DISKCHANGE:Disc 3]setup.exe"), (Events{"disc 'Disc 3' found on F:\\", "start: F:\\setup.exe"}));
 }
 
 TEST_F(SingleActionTest, WithWaitForWindowsInstallerAStartWaitsAndA1618IsStartedAgainThreeTimesAtMost) {

@@ -14,20 +14,13 @@ size_t Disc::LineOf(const std::string& key) const {
 
 std::optional<std::string> Disc::DiscPath(const std::string& name) {
   const ActionState& state = session->State();
-  // The disc in the drive: the one asked for while a change is pending.
+  // The disc the action looks for: the one asked for while a change is pending.
   const std::string title = state.DiskChangePending ? state.RequestedDisc : state.CurrentDiscTitle;
-  std::string discFolder = folder;
   searchedDisc.clear();
   if (title != state.LauncherDiscTitle) {
-    auto found = otherDiscs.find(Utf8(*this, title));
-    if (found == otherDiscs.end()) {
-      unknownDisc = title;
-      return std::nullopt;
-    }
-    discFolder = found->second;
-    searchedDisc = title;
+    (otherDiscs.count(Utf8(*this, title)) ? searchedDisc : unknownDisc) = title;
   }
-  return host->FileIn(discFolder, name);
+  return host->FileOnDrives(name);
 }
 
 std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uint32_t osMajor,
@@ -37,6 +30,7 @@ std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uin
   disc->otherDiscs = otherDiscs;
   disc->host = std::make_unique<DiscFolderHost>(folder, language, osMajor);
   disc->host->MountAsDriveD();
+  for (const auto& [title, otherFolder] : otherDiscs) disc->host->MountDrive(otherFolder);
   disc->host->fileExists = [d = disc.get()](const std::string& name) { return d->DiscPath(name).has_value(); };
   disc->view = std::make_unique<RecordingView>([d = disc.get()](HostEvent event) { d->host->Record(std::move(event)); });
   disc->session = std::make_unique<LauncherSession>(*disc->host, *disc->view);

@@ -2,15 +2,28 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "core/LauncherError.h"
+#include "windows/system/Environment.h"
 #include "windows/system/Handles.h"
 #include "core/Tokens.h"
 
 namespace launcher {
 namespace {
+
+// Runs `query` with the system's critical-error boxes off ("There is no
+// disk in the drive"): a drive without a disc answers at once.
+template <typename Query>
+bool WithoutSystemPrompts(const Query& query) {
+  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
+  SetErrorMode(previous | SEM_FAILCRITICALERRORS);
+  const bool result = query();
+  SetErrorMode(previous);
+  return result;
+}
 
 HKEY RootKey(RegistryRoot root) {
   switch (root) {
@@ -36,11 +49,31 @@ bool IsFilePresent(const std::string& name) {
 }
 
 bool IsFilePresentWithoutSystemPrompts(const std::string& name) {
-  const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS);
-  SetErrorMode(previous | SEM_FAILCRITICALERRORS);
-  const bool present = IsFilePresent(name);
-  SetErrorMode(previous);
-  return present;
+  return WithoutSystemPrompts([&] { return IsFilePresent(name); });
+}
+
+bool EnterFolderWithoutSystemPrompts(const std::string& folder) {
+  return WithoutSystemPrompts([&] { return EnterFolder(folder); });
+}
+
+std::vector<std::string> MediaDriveRoots() {
+  std::vector<std::string> roots;
+  const DWORD drives = GetLogicalDrives();
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (!(drives & (1u << (letter - 'A')))) continue;
+    const std::string root = std::string(1, letter) + ":\\";
+    const UINT type = GetDriveTypeA(root.c_str());
+    if (type == DRIVE_CDROM || type == DRIVE_REMOVABLE) roots.push_back(root);
+  }
+  return roots;
+}
+
+bool IsAwaitedFilePresent(const AwaitedFile& awaited) {
+  if (IsFilePresentWithoutSystemPrompts(awaited.path)) return true;
+  if (!awaited.onMediaDrives) return false;
+  const std::vector<std::string> roots = MediaDriveRoots();
+  return std::any_of(roots.begin(), roots.end(),
+                     [&](const std::string& root) { return IsFilePresentWithoutSystemPrompts(root + awaited.path); });
 }
 
 bool NamedMutexExists(const char* name) {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/CodePageText.h"
+#include "core/LauncherHost.h"
 #include "core/UpperCase.h"
 
 namespace launcher {
@@ -15,6 +17,15 @@ bool IsFilePresent(const std::string& name);
 // The same, for the launcher's own repeated tests while a question waits: a
 // drive without a disc fails quietly instead of showing the system's box.
 bool IsFilePresentWithoutSystemPrompts(const std::string& name);
+// Makes `folder` current the same way; false for a drive that is not ready.
+bool EnterFolderWithoutSystemPrompts(const std::string& folder);
+
+// The roots ("E:\\") of the CD and DVD drives (mounted images among them)
+// and of the removable media, in drive-letter order.
+std::vector<std::string> MediaDriveRoots();
+// Whether the file a question waits for is there: its path as the action
+// tests it, and for another disc of a set below the root of any such drive.
+bool IsAwaitedFilePresent(const AwaitedFile& awaited);
 
 // Windows Installer's mutexes, looked at and never held: whether one of
 // these names exists (a name whose mutex the launcher may not open exists).
