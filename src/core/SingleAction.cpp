@@ -103,6 +103,12 @@ class Runner {
   // own root.
   std::vector<std::string> RootsToSearch() const;
   bool FoundOnOtherMedia(const std::string& text);
+  // A file tested on another drive's root, entered, is named with that
+  // root, so that the log and disccheck say where it was looked for.
+  std::string OnRoot(const std::string& file, const std::string& root) const {
+    if (root.empty() || file == "\\" || IsAbsolutePath(file)) return file;
+    return ReturnCurrentDirectory(host_) + "\\" + file;
+  }
   AwaitedFile Awaited(const std::string& fileToCheck) const;
   void Start(Command command, const std::string& root);
   // One start of the program, elevated where Windows asks for consent.
@@ -161,8 +167,9 @@ bool Runner::RunOnce() {
     if (!visit.Ready()) continue;
     const Command command = Read(text);
     if (root.empty()) missing = command.fileToCheck;
-    if (command.fileToCheck == "\\" || host_.IsFilePresent(command.fileToCheck)) {
-      result_.fileTested = command.fileToCheck;
+    const std::string file = OnRoot(command.fileToCheck, root);
+    if (file == "\\" || host_.IsFilePresent(file)) {
+      result_.fileTested = file;
       if (!root.empty()) host_.DiscFound(state_.RequestedDisc, root);
       Start(command, root);
       return false;
@@ -203,7 +210,7 @@ bool Runner::FoundOnOtherMedia(const std::string& text) {
   for (const std::string& root : OtherMediaRoots()) {
     const RootVisit visit(host_, root);
     if (!visit.Ready()) continue;
-    const std::string file = Read(text).fileToCheck;
+    const std::string file = OnRoot(Read(text).fileToCheck, root);
     if (file != "\\" && host_.IsFilePresent(file)) {
       foundRoot_ = root;
       return true;

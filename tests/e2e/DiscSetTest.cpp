@@ -5,7 +5,9 @@
 #include <dbt.h>
 
 #include <algorithm>
+#include <fstream>
 
+#include "core/Selection.h"
 #include "e2e/ActionsDisc.h"
 
 namespace launcher::test {
@@ -70,6 +72,74 @@ TEST_F(DiscSetTest, TheInsertDiscQuestionStaysUntilMediaArrivesThenGoesOn) {
   ASSERT_TRUE(WaitFor([] { return Recorded("record-disc.txt").size() == 1; }));
   const auto events = EndAndReadLog();
   EXPECT_TRUE(Contains(events, "ok-cancel: Insert disc | Please insert:\\n\\rSecond disc\\n\\rnow. -> OK (file arrived)"));
+}
+
+// Disc 2 mounted on a drive of its own, the CD-ROM drive E: (an image
+// double-clicked, a second drive) while disc 1 stays where it is.
+class TwoDrivesTest : public LoggedLauncherTest {
+ protected:
+  TwoDrivesTest() : LoggedLauncherTest("two-drives.log") {}
+  void SetUp() override {
+    CopyFileA(PROBE_EXE, (kTwoDrives + "/probe.exe").c_str(), FALSE);
+    std::ofstream(kTwoDrives + "/record-1.txt").close();
+    Eject();
+  }
+  void TearDown() override {
+    LoggedLauncherTest::TearDown();
+    Eject();
+  }
+  static void Eject() {
+    for (const char* file : {"/probe.exe", "/record-2.txt"}) DeleteFileA((std::string(CD_DRIVE_FOLDER) + file).c_str());
+  }
+  static void InsertDisc2() {
+    CopyFileA(PROBE_EXE, (std::string(CD_DRIVE_FOLDER) + "/probe.exe").c_str(), FALSE);
+    std::ofstream(std::string(CD_DRIVE_FOLDER) + "/record-2.txt").close();
+  }
+  // The start in disc 2's record: its command line and working directory.
+  static std::string Disc2Started() {
+    std::ifstream in(std::string(CD_DRIVE_FOLDER) + "/record-2.txt");
+    std::string line;
+    std::getline(in, line);
+    return line.substr(0, line.rfind('|'));
+  }
+  void InstallBoth() {
+    ASSERT_TRUE(OpenChecklist(1));
+    launcher_->ClickAt(window_, 440, 385);
+  }
+  void ExpectStartedFromDrive(const std::vector<std::string>& events) {
+    EXPECT_EQ(Disc2Started(), "E:\\probe.exe 0 record-2.txt|E:\\");
+    EXPECT_TRUE(Contains(events, "disc 'Second disc' found on E:\\")) << testing::PrintToString(events);
+    EXPECT_TRUE(Contains(events, "start: E:\\probe.exe 0 record-2.txt")) << testing::PrintToString(events);
+  }
+
+  const std::string kTwoDrives = "fixtures/e2e/two-drives";
+};
+
+TEST_F(TwoDrivesTest, ADiscAlreadyMountedIsFoundWithoutAQuestionAndRunsFromItsRoot) {
+  InsertDisc2();
+  Start(kTwoDrives);
+  InstallBoth();
+  Answer done = AnswerWindow(*launcher_, "TDialogInfoForm", IDOK, 2 * kNoticeSeconds * 1000 + 10000);
+  EXPECT_EQ(done.text, "Done.");
+  const auto events = EndAndReadLog();
+  EXPECT_TRUE(std::none_of(events.begin(), events.end(),
+                           [](const std::string& e) { return e.rfind("ok-cancel:", 0) == 0; }));
+  ExpectStartedFromDrive(events);
+}
+
+TEST_F(TwoDrivesTest, TheQuestionClosesItselfWhenTheDiscArrivesOnAnotherDrive) {
+  Start(kTwoDrives);
+  InstallBoth();
+  HWND form = WaitForVisibleWindow("TDialogOKCancelForm", 2 * kNoticeSeconds * 1000 + 10000, launcher_->ProcessId());
+  ASSERT_NE(form, nullptr);
+  InsertDisc2();
+  BroadcastVolumeArrival();
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(form); }, 4000));
+  Answer done = AnswerWindow(*launcher_, "TDialogInfoForm", IDOK);
+  EXPECT_EQ(done.text, "Done.");
+  const auto events = EndAndReadLog();
+  EXPECT_TRUE(Contains(events, "ok-cancel: Insert disc | Please insert:\\n\\rSecond disc\\n\\rnow. -> OK (file arrived)"));
+  ExpectStartedFromDrive(events);
 }
 
 // Started by a double-click or a shortcut, the current directory is
