@@ -1,5 +1,7 @@
 #include "core/Config.h"
 
+#include "core/Machine.h"
+
 #include "core/Properties.h"
 #include "core/Startup.h"
 
@@ -32,16 +34,18 @@ std::vector<std::string> KeysTheLauncherReads(int32_t actionTotal) {
                                    "InstallRestartMessage", "RegKey",
                                    "AdditionalActionTitle", "InstallInsertMsg1", "InstallInsertMsg2",
                                    "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle",
-                                   "WaitForWindowsInstaller", "InstallBusyMessage"};
+                                   "WaitForWindowsInstaller", "InstallBusyMessage", "InstalledText"};
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     for (const char* part : {"Text", "ToolTip", "Action"}) keys.push_back("Button" + std::to_string(n) + part);
     for (const char* part : kActionOptionKeys) keys.push_back("Button" + std::to_string(n) + part);
+    for (const std::string& key : MachineKeysOfButton(n)) keys.push_back(key);
   }
   for (int32_t n = 1; n <= actionTotal; ++n) {
     for (const char* part : {"Action", "Text", "Description", "Assist", "AssistText", "Type"}) {
       keys.push_back(part + std::to_string(n));
     }
     for (const char* part : kActionOptionKeys) keys.push_back(part + std::to_string(n));
+    for (const std::string& key : MachineKeysOfAction(n)) keys.push_back(key);
   }
   return keys;
 }

@@ -13,6 +13,7 @@
 
 #include "archive/RandomAccessFile.h"
 #include "core/CodePageText.h"
+#include "core/Machine.h"
 #include "core/Verdict.h"
 
 namespace launcher {
@@ -68,6 +69,21 @@ class LauncherHost {
   virtual bool EnterFolder(const std::string& folder) = 0;
   // May raise LauncherError ("Invalid data type for '%s'").
   virtual std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) = 0;
+
+  // The processor of Windows itself (not the launcher's, which may run
+  // emulated) and the version Windows gives of itself.
+  virtual Machine ThisMachine() = 0;
+  // What the system knows of what a disc says is installed; nothing where
+  // it cannot tell (no Windows Installer, a read refused).
+  virtual std::optional<bool> ProductInstalled(const std::string& productCode) = 0;
+  // An Add/Remove Programs entry of that name, in either registry view or
+  // the user's: its DisplayVersion ("" without one); nothing without one.
+  virtual std::optional<std::string> InstalledProgramVersion(const std::string& name) = 0;
+  // A file (environment variables expanded): the version of its version
+  // resource ("" without one); nothing when there is no such file.
+  virtual std::optional<std::string> FileVersion(const std::string& path) = 0;
+  // A registry key, or a value under it (an empty name: the key alone).
+  virtual std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) = 0;
 
   // 8-bit text in the system code page.
   virtual std::u16string ToWide(std::string_view text) = 0;

@@ -1,5 +1,8 @@
 #include "core/LauncherSession.h"
 
+#include "core/Installed.h"
+#include "core/Machine.h"
+
 #include <algorithm>
 
 #include "core/QuietRun.h"
@@ -49,13 +52,18 @@ void LauncherSession::FormCreate() {
   view_.SetCancelCaption(config("InstallDialiogCancelButton"));
   view_.SetDialogTitle(config("InstallDialiogTitle"));
   view_.SetComponentInfo(config("InstallDialiogComponentInfo"));
+  machine_ = host_.ThisMachine();
   for (int n = 1; n <= kMenuButtonCount; ++n) {
-    const MenuButtonTexts texts = MenuButtonFor(config, n);
+    const MenuButtonTexts texts = MenuButtonOn(machine_, config, n);
     buttonOptions_[static_cast<size_t>(n)] = texts.options;
-    view_.SetMenuButton(n, texts.caption, texts.hint, texts.action, settings_.LongestButtonText);
+    const bool installed =
+        !texts.caption.empty() && IsInstalled(host_, config("Button" + std::to_string(n) + "Installed"));
+    view_.SetMenuButton(n, installed ? WithInstalledText(texts.caption, config("InstalledText")) : texts.caption,
+                        texts.hint, texts.action, settings_.LongestButtonText);
   }
 
   FillActionTable(config, actionTable_);
+  FitToMachine(machine_, config, actionTable_);
 
   ShowBackground(LauncherPage::kMenu, MenuBackgroundMember(partnerCode_));
   ShowBackground(LauncherPage::kSelection, SelectionBackgroundMember(partnerCode_));
@@ -94,6 +102,7 @@ void LauncherSession::LogStartup() {
   host_.Log("start-up: directory " + ReturnCurrentDirectory(host_) + ", language " +
             std::to_string(PrimaryLanguage(host_.ThreadLocale())) + ", section " + settings_.ConfigSection + ", " +
             settings_.PropertiesMember + " with " + std::to_string(settings_.Entries.size()) + " keys");
+  host_.Log("machine: " + ProcessorName(machine_.processor) + ", Windows " + VersionText(machine_.windows));
 }
 
 ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, const std::string& caption) {
@@ -165,7 +174,11 @@ int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
                         std::all_of(written.begin(), written.end(), [](char c) { return c >= '0' && c <= '9'; });
     const int number = digits ? std::stoi(written) : 0;
     if (number < 1 || number > kMenuButtonCount) return BadArguments("there is no menu button " + written);
-    const MenuButtonTexts texts = MenuButtonFor(Config(), number);
+    const MenuButtonTexts texts = MenuButtonOn(machine_, Config(), number);
+    if (texts.caption.empty() && !MenuButtonFor(Config(), number).caption.empty()) {
+      host_.Log("unattended: menu button " + written + " is not offered on this machine: nothing to run");
+      return QuietExitCode({});
+    }
     if (texts.caption.empty()) return BadArguments("menu button " + written + " has no text");
     host_.Log("unattended: menu button " + texts.caption + " -> " + texts.action);
     if (IsChecklistAction(texts.action, host_.CodePageLeadBytes())) {
@@ -205,18 +218,37 @@ void LauncherSession::ReportSingleAction(const ActionResult& result, const std::
 void LauncherSession::CompoundAction(const std::string& compoundList) {
   ClearActionExecArray();
   compoundActionList_ = compoundList;
+  FillExecutionList(compoundActionList_, actionExecArray_, host_.CodePageLeadBytes());
+  LeaveOutNotOffered(actionExecArray_, actionTable_, [this](std::string_view s) { return host_.UpperCase(s); },
+                     host_.CodePageLeadBytes());
+  ShowChecklistRows();
+  view_.ShowPage(LauncherPage::kSelection);
+  view_.SelectRow(0);
+}
+
+// Each row checked unless its component is installed, whose label then
+// says so.
+void LauncherSession::ShowChecklistRows() {
   const LeadBytes lead = host_.CodePageLeadBytes();
-  FillExecutionList(compoundActionList_, actionExecArray_, lead);
   std::vector<ChecklistRow> rows;
   for (size_t row = 0; row < actionExecArray_.size(); ++row) {
     if (actionExecArray_[row].Action.empty()) continue;
     const std::string number = RowEntryNumber(row);
-    rows.push_back({ConfigText("Text" + number), DescriptionText(ConfigText("Description" + number), lead),
-                    actionExecArray_[row].Action});
+    const bool installed = IsInstalled(host_, ConfigText("Installed" + number));
+    actionExecArray_[row].Selected = !installed;
+    const std::string label = ConfigText("Text" + number);
+    rows.push_back({installed ? WithInstalledText(label, ConfigText("InstalledText")) : label,
+                    DescriptionText(ConfigText("Description" + number), lead), actionExecArray_[row].Action,
+                    !installed});
   }
   view_.FillRows(rows);
-  view_.ShowPage(LauncherPage::kSelection);
-  view_.SelectRow(0);
+}
+
+bool LauncherSession::ChecklistDetects() {
+  for (size_t row = 0; row < actionExecArray_.size(); ++row) {
+    if (!actionExecArray_[row].Action.empty() && !ConfigText("Installed" + RowEntryNumber(row)).empty()) return true;
+  }
+  return false;
 }
 
 std::string LauncherSession::RowEntryNumber(size_t row) {
@@ -257,6 +289,8 @@ void LauncherSession::btnInstallClick() {
   host_.Log("click: install");
   view_.ShowPage(LauncherPage::kMenu);
   RunSelection(host_, view_, state_, Config(), actionTable_, actionExecArray_);
+  // The rows show what the run achieved, where the disc says how to tell.
+  if (ChecklistDetects()) ShowChecklistRows();
 }
 
 }  // namespace launcher

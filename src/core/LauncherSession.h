@@ -85,6 +85,10 @@ class LauncherSession {
  private:
   // The entry number of the action on checklist row `row`.
   std::string RowEntryNumber(size_t row);
+  // The checklist's rows from the execution list, checked by what is installed.
+  void ShowChecklistRows();
+  // Whether a row's component says how to tell that it is installed.
+  bool ChecklistDetects();
   void ShowBackground(LauncherPage page, const std::string& member);
   bool ShowBackgroundMember(LauncherPage page, const std::string& member, int density);
   void LogStartup();
@@ -106,6 +110,7 @@ class LauncherSession {
   std::vector<Actions> actionTable_;
   std::vector<LaunchAct> actionExecArray_;
   std::string partnerCode_;
+  Machine machine_;  // what Windows said at start
   // DiskChangePending, RequestedDisc, CurrentDiscTitle, LauncherDiscTitle and
   // what the registry said.
   ActionState state_;

@@ -21,6 +21,7 @@ struct ChecklistRow {
   std::string text;
   std::string description;
   std::string entry;  // the checklist entry it stands for: "Action" N
+  bool checked = true;
 };
 
 class LauncherView {
@@ -49,13 +50,17 @@ class LauncherView {
   virtual bool SetBackground(LauncherPage page, const std::vector<uint8_t>& jpeg, int density) = 0;
 
   virtual void ShowPage(LauncherPage page) = 0;
-  // The checklist: its rows replaced by these, each checked.
+  // The checklist: its rows replaced by these, checked as they say.
   virtual void FillRows(const std::vector<ChecklistRow>& rows) = 0;
   virtual int SelectedRow() = 0;  // -1 when none is
   virtual void SelectRow(int row) = 0;
   virtual void SetInfoText(const std::string& text) = 0;
   // Shows or hides the lit picture of stage `index` (0 to 5).
   virtual void SetStageLit(int index, bool lit) = 0;
+  // The install run's progress where the taskbar shows one: component k
+  // of n under way, in the error state once one has failed; then none.
+  virtual void ShowRunProgress(int component, int components, bool failed) = 0;
+  virtual void EndRunProgress() = 0;
   // Hides the main window and ends the launcher.
   virtual void CloseMainWindow() = 0;
 };

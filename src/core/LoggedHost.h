@@ -46,6 +46,15 @@ class LoggedHost : public LauncherHost, public HostEventSink {
   std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override {
     return inner_.GetRegistryValue(keyPath, valueName);
   }
+  Machine ThisMachine() override { return inner_.ThisMachine(); }
+  std::optional<bool> ProductInstalled(const std::string& code) override { return inner_.ProductInstalled(code); }
+  std::optional<std::string> InstalledProgramVersion(const std::string& name) override {
+    return inner_.InstalledProgramVersion(name);
+  }
+  std::optional<std::string> FileVersion(const std::string& path) override { return inner_.FileVersion(path); }
+  std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) override {
+    return inner_.RegistryEntryExists(keyPath, valueName);
+  }
   std::u16string ToWide(std::string_view text) override { return inner_.ToWide(text); }
   std::string ToNarrow(std::u16string_view text) override { return inner_.ToNarrow(text); }
   std::string UpperCase(std::string_view text) override { return inner_.UpperCase(text); }

@@ -1,5 +1,7 @@
 #include "core/Selection.h"
 
+#include "core/Installed.h"
+
 #include <algorithm>
 
 #include "core/Tokens.h"
@@ -39,6 +41,16 @@ size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>
     if (!item.empty()) entries[filled++] = LaunchAct{item, true};
   }
   return filled;
+}
+
+void LeaveOutNotOffered(std::vector<LaunchAct>& entries, const std::vector<Actions>& table,
+                        const UpperCaseFn& upperCase, const LeadBytes& lead) {
+  auto notOffered = [&](const LaunchAct& entry) {
+    const std::optional<int32_t> number = ActionNumberOf(entry.Action, table.size(), upperCase, lead);
+    return number && !table[static_cast<size_t>(*number - 1)].Offered;
+  };
+  const auto kept = std::stable_partition(entries.begin(), entries.end(), [&](const LaunchAct& e) { return !notOffered(e); });
+  std::fill(kept, entries.end(), LaunchAct{});
 }
 
 std::string DescriptionText(const std::string& description, const LeadBytes& lead) {
@@ -87,9 +99,21 @@ InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& sta
   const LeadBytes lead = host.CodePageLeadBytes();
   const std::string title = config("LauncherTitle");
   InstallRun run;
-  for (const LaunchAct& entry : entries) {
+  const int components = static_cast<int>(
+      std::count_if(entries.begin(), entries.end(), [](const LaunchAct& e) { return e.Selected; }));
+  int component = 0;
+  bool anyFailed = false;
+  // The taskbar shows the run's progress until it ends, however it ends.
+  struct ProgressShown {
+    LauncherView& view;
+    ~ProgressShown() { view.EndRunProgress(); }
+  } progress{view};
+  for (size_t row = 0; row < entries.size(); ++row) {
+    const LaunchAct& entry = entries[row];
     if (!entry.Selected) continue;
     const int32_t number = StrToInt(EntryNumberOf(entry.Action, upper, lead));
+    view.SelectRow(static_cast<int>(row));  // a screen reader reads which component runs
+    view.ShowRunProgress(++component, components, anyFailed);
     // Asked to close while a component ran or its notice showed: the rest
     // are not started, and the completion message still says what was
     // installed.
@@ -109,6 +133,16 @@ InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& sta
       continue;
     }
     const Actions& record = table[static_cast<size_t>(number - 1)];
+    if (!record.Offered) {
+      host.Log("skipped: " + record.Text + " (not offered on this machine)");
+      continue;
+    }
+    if (state.Quiet && IsInstalled(host, record.Installed)) {
+      host.Log("skipped: " + record.Text + " (already installed)");
+      run.entries.push_back({record.Text, Verdict::kSucceeded, 0});
+      host.Outcome(record.Text, Verdict::kSucceeded, 0);
+      continue;
+    }
     if (!state.Quiet) {
       host.ShowDelayDialog(title, config("InstallProgressMessage") + "\n\r\n\r" + record.Text, kNoticeSeconds);
       host.ForceForeground();
@@ -118,6 +152,8 @@ InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& sta
     if (result.outcome == ActionOutcome::kClosing) view.CloseMainWindow();
     run.entries.push_back({record.Text, result.verdict, result.code, result.ran});
     host.Outcome(record.Text, result.verdict, result.code);
+    anyFailed |= result.verdict == Verdict::kFailed;
+    view.ShowRunProgress(component, components, anyFailed);
     // Unattended, the exit action ends the run.
     if (state.Quiet && result.outcome == ActionOutcome::kClosing) break;
   }

@@ -53,6 +53,11 @@ inline ActionRequest RequestOf(const Actions& record) {
 size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries,
                          const LeadBytes& lead = kSingleByte);
 
+// The execution list without the entries whose components are not offered
+// on this machine, the others moved up so that no gap is left.
+void LeaveOutNotOffered(std::vector<LaunchAct>& entries, const std::vector<Actions>& table,
+                        const UpperCaseFn& upperCase, const LeadBytes& lead = kSingleByte);
+
 // A description as InfoText shows it: backslash and n (either case) become
 // LF CR.
 std::string DescriptionText(const std::string& description, const LeadBytes& lead = kSingleByte);

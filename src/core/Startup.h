@@ -30,6 +30,10 @@ struct Actions {
   bool Assist = false;
   std::string AssistText;
   ActionOptions Options = {};
+  // On this machine (FitToMachine): whether it is offered, and how it says
+  // it is installed ("Installed" N; empty: it does not say).
+  bool Offered = true;
+  std::string Installed = {};
 };
 
 // One entry of the selection page's execution list.

@@ -31,12 +31,13 @@ void RecordingView::FillRows(const std::vector<ChecklistRow>& filled) {
   rows.clear();
   rowDescriptions.clear();
   rowEntries.clear();
+  checked.clear();
   for (const ChecklistRow& row : filled) {
     rows.push_back(row.text);
     rowDescriptions.push_back(row.description);
     rowEntries.push_back(row.entry);
+    checked.push_back(row.checked);
   }
-  checked.assign(rows.size(), true);
   selectedRow = -1;
 }
 

@@ -42,8 +42,24 @@ class RecordingView : public LauncherView {
   void SelectRow(int row) override;
   void SetInfoText(const std::string& text) override { infoText = text; }
   void SetStageLit(int index, bool lit) override { litStages.at(static_cast<size_t>(index)) = lit; }
+  void ShowRunProgress(int component, int components, bool failed) override {
+    runProgress.push_back({component, components, failed, selectedRow});
+  }
+  void EndRunProgress() override { runProgress.push_back({}); }
   void CloseMainWindow() override;
 
+  // Each progress the taskbar was told: component k of n, failed, and the
+  // row selected then; all 0 when it was told to show none.
+  struct RunProgress {
+    int component = 0, components = 0;
+    bool failed = false;
+    int row = 0;
+    bool operator==(const RunProgress& other) const {
+      return component == other.component && components == other.components && failed == other.failed &&
+             row == other.row;
+    }
+  };
+  std::vector<RunProgress> runProgress;
   uint8_t charset = kDefaultCharset;
   std::string title, installCaption, cancelCaption, dialogTitle, componentInfo, infoText;
   std::array<MenuButton, kMenuButtonCount + 1> menuButtons;  // 1 to 11

@@ -43,6 +43,14 @@ class ScriptedHost : public LoggedHost {
   // Values by "key path|value name"; a value of the wrong type is an error.
   std::map<std::string, std::string> registry;
   std::optional<std::string> registryError;
+  // The machine, and what is installed on it: product codes, Add/Remove
+  // Programs entries with their versions, files with theirs, registry
+  // keys and values ("key|value").
+  Machine machine{Processor::kX64, {10, 0, 19045}};
+  std::set<std::string> installedProducts;
+  std::map<std::string, std::string> installedPrograms;
+  std::map<std::string, std::string> fileVersions;
+  std::set<std::string> registryEntries;
   std::string currentDirectory = "D:";
   // The drives with media besides the launcher's, and those of them that
   // are not ready; the folder each start ran in, in order.
@@ -101,6 +109,19 @@ class ScriptedHost : public LoggedHost {
     std::vector<std::string> MediaDriveRoots() override { return script_.mediaDrives; }
     bool EnterFolder(const std::string& folder) override;
     std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
+    Machine ThisMachine() override { return script_.machine; }
+    std::optional<bool> ProductInstalled(const std::string& code) override {
+      return script_.installedProducts.count(code) > 0;
+    }
+    std::optional<std::string> InstalledProgramVersion(const std::string& name) override {
+      return Found(script_.installedPrograms, name);
+    }
+    std::optional<std::string> FileVersion(const std::string& path) override {
+      return Found(script_.fileVersions, path);
+    }
+    std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) override {
+      return script_.registryEntries.count(valueName.empty() ? keyPath : keyPath + "|" + valueName) > 0;
+    }
     std::u16string ToWide(std::string_view text) override;
     std::string ToNarrow(std::u16string_view text) override;
     std::string UpperCase(std::string_view text) override;
@@ -134,6 +155,10 @@ class ScriptedHost : public LoggedHost {
     void ForceForeground() override {}
 
    private:
+    static std::optional<std::string> Found(const std::map<std::string, std::string>& map, const std::string& key) {
+      const auto found = map.find(key);
+      return found == map.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
     // The next scripted answer.
     Answer Asked(const AwaitedFile& awaited);
     StartResult Started(uint32_t error);

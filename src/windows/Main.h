@@ -19,6 +19,7 @@
 #include "windows/MessageWindows.h"
 #include "windows/Win32Host.h"
 #include "windows/kit/Application.h"
+#include "windows/kit/TaskbarProgress.h"
 #include "windows/kit/CheckListBox.h"
 #include "windows/kit/Image.h"
 #include "windows/kit/InstallButton.h"
@@ -110,6 +111,10 @@ class TInstallWindows : private LauncherView {
   void SelectRow(int row) override { InstallChecks->SetItemIndex(row); }
   void SetInfoText(const std::string& text) override { InfoText->SetCaption(AsDrawnLineBreaks(text)); }
   void SetStageLit(int index, bool lit) override;
+  void ShowRunProgress(int component, int components, bool failed) override {
+    taskbar_.Show(component, components, failed);
+  }
+  void EndRunProgress() override { taskbar_.End(); }
   void CloseMainWindow() override;
   static void SetFittedCaption(TInstallButton& button, const std::string& caption);
 
@@ -123,6 +128,7 @@ class TInstallWindows : private LauncherView {
   int dpi_ = kDesignDpi;
   LauncherPage front_ = LauncherPage::kSelection;  // the selection page is created last
   KeptFocus keptFocus_{nullptr};  // made for the window once it exists
+  TaskbarProgress taskbar_{application_.Window()};  // on the application window's taskbar button
   // Whether focus cues are hidden (UISF_HIDEFOCUS): the window keeps it
   // itself, since not every system does (Wine does not).
   WORD uiState_ = 0;

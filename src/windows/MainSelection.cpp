@@ -19,7 +19,9 @@ void TInstallWindows::InstallChecksMouseMove(int x, int y) {
 
 void TInstallWindows::FillRows(const std::vector<ChecklistRow>& rows) {
   InstallChecks->Clear();
-  for (const ChecklistRow& row : rows) InstallChecks->AddItem(row.text, true, AsDrawnLineBreaks(row.description));
+  for (const ChecklistRow& row : rows) {
+    InstallChecks->AddItem(row.text, row.checked, AsDrawnLineBreaks(row.description));
+  }
 }
 
 }  // namespace launcher

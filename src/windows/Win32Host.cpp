@@ -8,6 +8,7 @@
 #include "core/Platform.h"
 #include "windows/system/Environment.h"
 #include "windows/system/Processes.h"
+#include "windows/system/MachineQueries.h"
 #include "windows/system/SystemQueries.h"
 #include "windows/system/Waiting.h"
 #include "windows/system/Win32Text.h"
@@ -33,6 +34,22 @@ std::unique_ptr<RandomAccessFile> Win32Host::OpenFile(const std::string& path) {
 bool Win32Host::IsFilePresent(const std::string& name) { return launcher::IsFilePresent(name); }
 
 std::vector<std::string> Win32Host::MediaDriveRoots() { return launcher::MediaDriveRoots(); }
+
+Machine Win32Host::ThisMachine() { return launcher::ThisMachine(); }
+
+std::optional<bool> Win32Host::ProductInstalled(const std::string& productCode) {
+  return MsiProductInstalled(productCode);
+}
+
+std::optional<std::string> Win32Host::InstalledProgramVersion(const std::string& name) {
+  return launcher::InstalledProgramVersion(name);
+}
+
+std::optional<std::string> Win32Host::FileVersion(const std::string& path) { return FileVersionOf(path); }
+
+std::optional<bool> Win32Host::RegistryEntryExists(const std::string& keyPath, const std::string& valueName) {
+  return launcher::RegistryEntryExists(keyPath, valueName);
+}
 
 bool Win32Host::EnterFolder(const std::string& folder) { return EnterFolderWithoutSystemPrompts(folder); }
 

@@ -33,6 +33,11 @@ class Win32Host : public LauncherHost {
   std::unique_ptr<RandomAccessFile> OpenFile(const std::string& path) override;
   bool IsFilePresent(const std::string& name) override;
   std::vector<std::string> MediaDriveRoots() override;
+  Machine ThisMachine() override;
+  std::optional<bool> ProductInstalled(const std::string& productCode) override;
+  std::optional<std::string> InstalledProgramVersion(const std::string& name) override;
+  std::optional<std::string> FileVersion(const std::string& path) override;
+  std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) override;
   bool EnterFolder(const std::string& folder) override;
   std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
   std::u16string ToWide(std::string_view text) override;

@@ -161,9 +161,10 @@ TEST_F(BrokenDiscSessionTest, AStartUpErrorLeavesWhatWasSetBeforeIt) {
 // disccheck reports such a checklist as an error.)
 TEST(KeysTheLauncherReads, ListEveryKeyTheSessionLooksUp) {
   std::set<std::string> notListed, read;
-  for (const char* disc : {"e2e/actions", "e2e/waits", "e2e/results", "e2e/quiet"}) {
+  for (const char* disc : {"e2e/actions", "e2e/waits", "e2e/results", "e2e/quiet", "e2e/machine"}) {
     DiscFolderHost host(test::Fixture(disc), 0x0409, 6);
     host.MountAsDriveD();
+    host.registryEntries = {"HKCU\\Software\\DiscLauncherE2E\\Machine"};  // a component installed
     host.fileExists = [](const std::string& name) { return name.find("later") == std::string::npos; };
     RecordingView view{[&](HostEvent event) { host.Record(std::move(event)); }};
     LauncherSession session(host, view);
