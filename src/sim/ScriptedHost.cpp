@@ -43,6 +43,19 @@ std::string ScriptedHost::System::UpperCase(std::string_view text) {
   return UpperCaseInCodePage(script_.codePage, text);
 }
 
+void ScriptedHost::MarkInstalled(const Detection& detection) {
+  const std::string version = detection.minimum ? VersionText(*detection.minimum) : std::string();
+  switch (detection.kind) {
+    case Detection::Kind::kMsi: installedProducts.insert(detection.target); break;
+    case Detection::Kind::kUninstall: installedPrograms[detection.target] = version; break;
+    case Detection::Kind::kFile: fileVersions[detection.target] = version; break;
+    case Detection::Kind::kRegistry:
+      registryEntries.insert(detection.target);
+      if (!detection.value.empty()) registryEntries.insert(detection.target + "|" + detection.value);
+      break;
+  }
+}
+
 bool ScriptedHost::System::EnterFolder(const std::string& folder) {
   if (script_.drivesNotReady.count(folder)) return false;
   script_.currentDirectory = folder;

@@ -51,6 +51,8 @@ class ScriptedHost : public LoggedHost {
   std::map<std::string, std::string> installedPrograms;
   std::map<std::string, std::string> fileVersions;
   std::set<std::string> registryEntries;
+  // Makes what the detection asks for true on this machine.
+  void MarkInstalled(const Detection& detection);
   std::string currentDirectory = "D:";
   // The drives with media besides the launcher's, and those of them that
   // are not ready; the folder each start ran in, in order.

@@ -96,6 +96,12 @@ TEST(DisccheckCheck, FindsEveryMistakeOfABrokenDisc) {
                          "the program but is a file on the disc",
            kProperties + ":35: error: CancelCodes2 'one' is no list of exit codes (whole numbers separated by "
                          "commas): the launcher takes none for Action2",
+           kProperties + ":36: error: Architectures2: 'ia64' is no processor (x86, x64, arm64): the launcher ignores it",
+           kProperties + ":37: error: MinWindows2 'ten' is no version (such as 6.1 or 10.0.22000): the launcher "
+                         "offers Action2 on every Windows",
+           kProperties + ":38: error: Installed2 'msi:12345' is no detection the launcher knows",
+           kProperties + ":39: warning: Button3Action has a text for x64 or Arm64 but none for the others: x86 "
+                         "machines",
            kProperties + ":29: error: SuccessCodes1 '0;3010' is no list of exit codes",
            kProperties + ": warning: checklists run installers, but neither InstallFailedMessage nor "
                          "InstallRestartMessage is set",
@@ -319,6 +325,25 @@ TEST(DisccheckCheck, AHighResolutionBackgroundIsOptionalButMustDecode) {
   EXPECT_NE(small.out.find(image + "Red@2x.jpg: warning: is 600 x 400, not 1200 x 800: it is shown scaled to the page"),
             std::string::npos)
       << small.out;
+}
+
+// The machine disc played on an Arm64 Windows 10 whose product is
+// installed: the Arm64 text runs, the component for a later Windows is not
+// offered, and the installed one starts unchecked.
+TEST(DisccheckSimulate, PlaysADiscOnTheMachineGiven) {
+  Output arm = RunDisccheck({"simulate", test::Fixture("e2e/machine"), "--click", "1", "--machine", "arm64",
+                             "--windows", "10.0.19045", "--installed", "2"});
+  EXPECT_EQ(arm.out, "click button 1: Components\n"
+                     "page: selection\n"
+                     "  row 1 [x] Runtime (Action1, ) [runs probe.exe 0 record-arm64.txt]\n"
+                     "  row 2 [ ] Product (installed) (Action2, )\n"
+                     "  row 3 [x] Tool two (Action4, )\n")
+      << arm.err;
+  Output menu = RunDisccheck({"menu", test::Fixture("e2e/machine"), "--json"});
+  EXPECT_NE(menu.out.find("\"machine: x64, Windows 10.0.19045\", \"title: Machine\""), std::string::npos) << menu.out;
+  EXPECT_NE(menu.out.find("\"button 3: not offered on this machine\""), std::string::npos) << menu.out;
+  EXPECT_NE(menu.out.find("row 1: Runtime []  [runs probe.exe 0 record-x64.txt]"), std::string::npos) << menu.out;
+  EXPECT_EQ(RunDisccheck({"menu", test::Fixture("e2e/machine"), "--machine", "sparc"}).status, 2);
 }
 
 TEST(DisccheckMenu, ShowsButtonsHiddenOnesAndChecklistRows) {

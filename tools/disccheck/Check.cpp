@@ -56,6 +56,7 @@ class DiscChecker {
   void CheckLineBreaks();
   void CheckResultReporting();
   void CheckWaits();
+  void CheckMachineKeys();
   // An option key of every menu button and numbered action, with the key of
   // the action it belongs to.
   std::vector<std::pair<std::string, std::string>> OptionKeys(const std::string& option) const;
@@ -74,6 +75,7 @@ void DiscChecker::Run() {
   CheckLineBreaks();
   CheckResultReporting();
   CheckWaits();
+  CheckMachineKeys();
 }
 
 void DiscChecker::CheckKeySpelling() {
@@ -308,6 +310,41 @@ void DiscChecker::CheckWaits() {
       Warn(key, key + " starts a Windows Installer package in a checklist, but WaitForWindowsInstaller is not set: "
                       "while another installation runs (the component before, an update) it fails at once with "
                       "1618");
+    }
+  }
+}
+
+// The keys that fit a disc to the machine, which the launcher ignores where
+// it cannot read them.
+void DiscChecker::CheckMachineKeys() {
+  for (const auto& [key, action] : OptionKeys("Architectures")) {
+    const std::string names = disc_.Value(key);
+    for (const std::string& name : names.empty() ? std::vector<std::string>{} : SplitCompoundList(names, disc_.Lead())) {
+      if (!ProcessorNamed(name)) {
+        Error(key, key + ": '" + Text(name) + "' is no processor (x86, x64, arm64): the launcher ignores it");
+      }
+    }
+  }
+  for (const auto& [key, action] : OptionKeys("MinWindows")) {
+    const std::string version = disc_.Value(key);
+    if (!version.empty() && !ParseVersion(version)) {
+      Error(key, key + " '" + Text(version) + "' is no version (such as 6.1 or 10.0.22000): the launcher offers " +
+                     action + " on every Windows");
+    }
+  }
+  for (const auto& [key, action] : OptionKeys("Installed")) {
+    const std::string detection = disc_.Value(key);
+    if (!detection.empty() && !ParseDetection(detection)) {
+      Error(key, key + " '" + Text(detection) + "' is no detection the launcher knows (msi:{PRODUCT-CODE}, "
+                       "uninstall:NAME[>=VERSION], file:PATH[>=VERSION], registry:KEY[\\\\VALUE]): " + action +
+                       " never counts as installed");
+    }
+  }
+  for (const auto& [option, action] : OptionKeys("Action")) {
+    const bool machineText = !disc_.Value(action + "_x64").empty() || !disc_.Value(action + "_arm64").empty();
+    if (machineText && disc_.Value(action).empty() && disc_.Value(action + "_x86").empty()) {
+      Warn(action + "_x64", action + " has a text for x64 or Arm64 but none for the others: x86 machines (and Arm64 "
+                                     "before Windows 11, without an _arm64 text) run an empty action");
     }
   }
 }

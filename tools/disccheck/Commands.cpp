@@ -52,21 +52,25 @@ std::string ProgramNote(Disc& disc, const ActionRequest& request) {
 std::string RowProgramNote(Disc& disc, const std::string& entry) {
   const std::optional<int32_t> n = ActionNumberOf(entry, disc.Table().size(), disc.Upper(), disc.Lead());
   if (!n) return {};
-  return ProgramNote(disc, RequestOf(disc.Table()[static_cast<size_t>(*n - 1)]));
+  return MachineTextNote(disc, *n) + ProgramNote(disc, RequestOf(disc.Table()[static_cast<size_t>(*n - 1)]));
 }
 
 }  // namespace
 
-int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& out, std::ostream& err) {
-  std::unique_ptr<Disc> disc = LoadDisc(folder, language);
+int Menu(const std::string& folder, uint32_t language, const MachineScript& machine, bool json, std::ostream& out,
+         std::ostream& err) {
+  std::unique_ptr<Disc> disc = LoadDisc(folder, language, kWindowsVistaMajor, {}, machine);
   if (!Started(*disc, err)) return 2;
   std::vector<std::string> lines;
+  lines.push_back("machine: " + ProcessorName(machine.machine.processor) + ", Windows " +
+                  VersionText(machine.machine.windows));
   lines.push_back("title: " + Utf8(*disc, disc->Value("LauncherTitle")));
   const UpperCaseFn upper = [&](std::string_view s) { return disc->host->UpperCase(s); };
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const RecordingView::MenuButton& shown = disc->view->menuButtons.at(static_cast<size_t>(n));
     if (!shown.visible) {
-      lines.push_back("button " + std::to_string(n) + ": hidden");
+      const bool withoutText = MenuButtonFor(disc->Lookup(), n).caption.empty();
+      lines.push_back("button " + std::to_string(n) + (withoutText ? ": hidden" : ": not offered on this machine"));
       continue;
     }
     const bool checklist = IsChecklistAction(shown.action, disc->Lead());
@@ -81,7 +85,8 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
       const std::string number = EntryNumberOf(entry, upper, disc->Lead());
       lines.push_back("  row " + std::to_string(row + 1) + ": " + Utf8(*disc, view.rows[row]) + " [" +
                       Utf8(*disc, disc->Value("Type" + number)) + "] " +
-                      OneLine(Utf8(*disc, view.rowDescriptions[row])) + RowProgramNote(*disc, entry));
+                      OneLine(Utf8(*disc, view.rowDescriptions[row])) + RowProgramNote(*disc, entry) +
+                      (view.checked[row] ? "" : " [unchecked: installed]"));
     }
   }
   PrintLines(lines, json, "menu", out);
@@ -89,8 +94,9 @@ int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& 
 }
 
 int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
-             const SimulateScript& script, bool json, std::ostream& out, std::ostream& err) {
-  std::unique_ptr<Disc> disc = LoadDisc(folder, language, kWindowsVistaMajor, discs);
+             const MachineScript& machine, const SimulateScript& script, bool json, std::ostream& out,
+             std::ostream& err) {
+  std::unique_ptr<Disc> disc = LoadDisc(folder, language, kWindowsVistaMajor, discs, machine);
   if (!Started(*disc, err)) {
     if (script.quiet) out << "exit code: " << kExitFailure << "\n";
     return 2;

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "Disc.h"
 #include "core/Arguments.h"
 
 namespace launcher::disccheck {
 
-int Menu(const std::string& folder, uint32_t language, bool json, std::ostream& out, std::ostream& err);
+int Menu(const std::string& folder, uint32_t language, const MachineScript& machine, bool json, std::ostream& out,
+         std::ostream& err);
 
 struct SimulateStep {
   enum Kind { kClick, kUncheck, kInstall } kind;
@@ -25,7 +27,8 @@ struct SimulateScript {
   LauncherArguments unattended;      // its /button or /run
 };
 int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
-             const SimulateScript& script, bool json, std::ostream& out, std::ostream& err);
+             const MachineScript& machine, const SimulateScript& script, bool json, std::ostream& out,
+             std::ostream& err);
 
 int Pack(const std::string& sourceFolder, const std::string& outputFile, std::ostream& out, std::ostream& err);
 

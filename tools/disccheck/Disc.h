@@ -53,9 +53,21 @@ struct Disc {
   std::optional<std::string> DiscPath(const std::string& name);
 };
 
+// The machine a disc is played on, and the components whose detection
+// ("Installed" N) it answers as installed.
+struct MachineScript {
+  Machine machine{Processor::kX64, {10, 0, 19045}};
+  std::vector<int32_t> installed;
+};
+
 // Starts the launcher on the disc; the archive stays open for the checks.
 std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uint32_t osMajor = kWindowsVistaMajor,
-                               const std::map<std::string, std::string>& otherDiscs = {});
+                               const std::map<std::string, std::string>& otherDiscs = {},
+                               const MachineScript& machine = {});
+
+// " [runs TEXT]" when this machine runs another text than action N's
+// plain one; empty otherwise.
+std::string MachineTextNote(const Disc& disc, int32_t number);
 
 // An 8-bit text of the disc's code page in UTF-8.
 std::string Utf8(const Disc& disc, const std::string& text);

@@ -21,11 +21,11 @@ constexpr char kUsage[] =
     "      Everything that would stop the launcher, hide a button, break an action or\n"
     "      show a text other than meant. Exit status 0 when clean, 1 with warnings,\n"
     "      2 with errors.\n"
-    "  menu DISC_DIR [--language N] [--json]\n"
+    "  menu DISC_DIR [--language N] [MACHINE] [--json]\n"
     "      The menu as the launcher shows it, with each checklist's rows.\n"
     "  simulate DISC_DIR --click N [--click N ...] [--answer ok|cancel|retry ...]\n"
     "           [--uncheck ROW ...] [--install] [--exit N=CODE ...] [--language N]\n"
-    "           [--disc TITLE=DIR ...] [--json]\n"
+    "           [--disc TITLE=DIR ...] [MACHINE] [--json]\n"
     "      Runs the launcher's own actions: clicks menu buttons, unchecks checklist\n"
     "      rows and installs, in the order given, and prints every message window,\n"
     "      every program it would start, what became of each action and every change\n"
@@ -37,6 +37,11 @@ constexpr char kUsage[] =
     "      up, deflated, and reads it back through the launcher's reader.\n"
     "  config DISC_DIR [--language N] [--os-major N]\n"
     "      The configuration as the launcher loads it, one entry a line.\n"
+    "\n"
+    "MACHINE: [--machine x86|x64|arm64] [--windows VERSION] [--installed N,...]: the\n"
+    "processor and Windows the disc is played on (x64, 10.0.19045 unless given), and\n"
+    "the components whose Installed N detection counts as installed. Other discs of\n"
+    "a set (--disc) stand in drives of their own, E:, F:, ... by title.\n"
     "\n"
     "N for --language is the system's primary language number: 9 English (the\n"
     "default), 7 German, 10 Spanish, 12 French, 17 Japanese.\n";
@@ -53,6 +58,7 @@ struct Options {
   bool allLanguages = false;
   bool json = false;
   std::map<std::string, std::string> discs;
+  MachineScript machine;
   SimulateScript script;
 };
 
@@ -85,6 +91,18 @@ Options Parse(const std::vector<std::string>& args) {
       const size_t equals = pair.find('=');
       if (equals == std::string::npos || equals == 0) throw UsageError{"--disc takes TITLE=DIR"};
       options.discs[pair.substr(0, equals)] = pair.substr(equals + 1);
+    } else if (arg == "--machine") {
+      const std::optional<Processor> processor = ProcessorNamed(value());
+      if (!processor) throw UsageError{"--machine takes x86, x64 or arm64"};
+      options.machine.machine.processor = *processor;
+    } else if (arg == "--windows") {
+      const std::optional<Version> version = ParseVersion(value());
+      if (!version) throw UsageError{"--windows takes a version such as 10.0.22000"};
+      options.machine.machine.windows = *version;
+    } else if (arg == "--installed") {
+      for (const std::string& item : SplitCompoundList(value())) {
+        options.machine.installed.push_back(static_cast<int32_t>(Number("--installed", item)));
+      }
     } else if (arg == "--click" || arg == "--uncheck") {
       const SimulateStep::Kind kind = arg == "--click" ? SimulateStep::kClick : SimulateStep::kUncheck;
       options.script.steps.push_back({kind, static_cast<int>(Number(arg, value()))});
@@ -168,9 +186,9 @@ int Dispatch(const Options& options, std::ostream& out, std::ostream& err) {
     report.Print(out, options.json);
     return report.Status();
   }
-  if (options.command == "menu") return Menu(folder, options.language, options.json, out, err);
+  if (options.command == "menu") return Menu(folder, options.language, options.machine, options.json, out, err);
   if (options.command == "simulate") {
-    return Simulate(folder, options.language, options.discs, options.script, options.json, out, err);
+    return Simulate(folder, options.language, options.discs, options.machine, options.script, options.json, out, err);
   }
   if (options.command == "pack") return Pack(folder, options.operands[1], out, err);
   throw UsageError{"unknown command '" + options.command + "'"};

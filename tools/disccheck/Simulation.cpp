@@ -74,8 +74,11 @@ bool Simulation::Click(int button) {
   if (IsChecklistAction(shown.action, disc_.Lead())) {
     const RecordingView& view = *disc_.view;
     for (size_t row = 0; row < view.rows.size(); ++row) {
-      Note("  row " + std::to_string(row + 1) + " [x] " + view.rows[row] + " (" + view.rowEntries[row] + ", " +
-           disc_.session->RowStage(row) + ")");
+      const std::optional<int32_t> number =
+          ActionNumberOf(view.rowEntries[row], disc_.Table().size(), disc_.Upper(), disc_.Lead());
+      Note("  row " + std::to_string(row + 1) + (view.checked[row] ? " [x] " : " [ ] ") + view.rows[row] + " (" +
+           view.rowEntries[row] + ", " + disc_.session->RowStage(row) + ")");
+      if (number) lines_.back() += MachineTextNote(disc_, *number);
     }
     return true;
   }
