@@ -29,6 +29,7 @@ void LauncherSession::FormCreate() {
   } closer{InstallJar};
   GetConfig(host_, InstallJar, settings_);
   view_.SetCharset(settings_.Charset);
+  machine_ = host_.ThisMachine();
   LogStartup();
   const ConfigLookup config = Config();
 
@@ -52,7 +53,6 @@ void LauncherSession::FormCreate() {
   view_.SetCancelCaption(config("InstallDialiogCancelButton"));
   view_.SetDialogTitle(config("InstallDialiogTitle"));
   view_.SetComponentInfo(config("InstallDialiogComponentInfo"));
-  machine_ = host_.ThisMachine();
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const MenuButtonTexts texts = MenuButtonOn(machine_, config, n);
     buttonOptions_[static_cast<size_t>(n)] = texts.options;
