@@ -1,7 +1,5 @@
 #include "core/Config.h"
 
-#include "core/Machine.h"
-
 #include "core/Properties.h"
 #include "core/Startup.h"
 
@@ -25,29 +23,6 @@ std::string ReturnCurrentDirectory(LauncherHost& host) {
   // A folder whose last character's second byte has the code of "\" keeps it.
   if (EndsWithChar(dir, '\\', host.CodePageLeadBytes())) dir.pop_back();
   return dir;
-}
-
-std::vector<std::string> KeysTheLauncherReads(int32_t actionTotal) {
-  std::vector<std::string> keys = {"ActionTotal", "LauncherTitle", "LauncherPartner", "InstallDialiogInstallButton",
-                                   "InstallDialiogCancelButton", "InstallDialiogTitle", "InstallDialiogComponentInfo",
-                                   "InstallProgressMessage", "InstallCompleteMessage", "InstallFailedMessage",
-                                   "InstallRestartMessage", "RegKey",
-                                   "AdditionalActionTitle", "InstallInsertMsg1", "InstallInsertMsg2",
-                                   "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle",
-                                   "WaitForWindowsInstaller", "InstallBusyMessage", "InstalledText"};
-  for (int n = 1; n <= kMenuButtonCount; ++n) {
-    for (const char* part : {"Text", "ToolTip", "Action"}) keys.push_back("Button" + std::to_string(n) + part);
-    for (const char* part : kActionOptionKeys) keys.push_back("Button" + std::to_string(n) + part);
-    for (const std::string& key : MachineKeysOfButton(n)) keys.push_back(key);
-  }
-  for (int32_t n = 1; n <= actionTotal; ++n) {
-    for (const char* part : {"Action", "Text", "Description", "Assist", "AssistText", "Type"}) {
-      keys.push_back(part + std::to_string(n));
-    }
-    for (const char* part : kActionOptionKeys) keys.push_back(part + std::to_string(n));
-    for (const std::string& key : MachineKeysOfAction(n)) keys.push_back(key);
-  }
-  return keys;
 }
 
 std::string MenuBackgroundMember(const std::string& partnerCode) {

@@ -73,10 +73,6 @@ std::string ReturnCurrentDirectory(LauncherHost& host);
 // Archive errors propagate as ArchiveError.
 void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config);
 
-// Every key the launcher reads, spelled as it reads it, for a disc with
-// `actionTotal` numbered actions.
-std::vector<std::string> KeysTheLauncherReads(int32_t actionTotal);
-
 // The background members for a partner code.
 std::string MenuBackgroundMember(const std::string& partnerCode);
 std::string SelectionBackgroundMember(const std::string& partnerCode);

@@ -120,17 +120,6 @@ ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, co
   return result;
 }
 
-ActionResult LauncherSession::TryAction(const ActionRequest& request) {
-  // The disc state changes while the action runs (a disc asked for is the
-  // one in the drive), and goes back whatever the action ended with.
-  struct StateRestorer {
-    ActionState& state;
-    const ActionState saved;
-    ~StateRestorer() { state = saved; }
-  } restorer{state_, state_};
-  return RunAction(request);
-}
-
 ActionResult LauncherSession::RunAction(const ActionRequest& request) {
   const ActionResult result = SingleAction(host_, state_, Config(), request);
   if (result.outcome == ActionOutcome::kClosing) view_.CloseMainWindow();

@@ -73,7 +73,18 @@ class LauncherSession {
 
   // Runs an action as a click would, then puts the disc state back: how a
   // disc author's tool sees what an action does without doing it twice.
-  ActionResult TryAction(const ActionRequest& request);
+  // (Defined here so that the launcher, which never calls it, does not
+  // carry it.)
+  ActionResult TryAction(const ActionRequest& request) {
+    // The disc state changes while the action runs (a disc asked for is
+    // the one in the drive), and goes back whatever the action ended with.
+    struct StateRestorer {
+      ActionState& state;
+      const ActionState saved;
+      ~StateRestorer() { state = saved; }
+    } restorer{state_, state_};
+    return RunAction(request);
+  }
 
   // The state start-up sets up, for the actions and the selection page.
   const Configuration& Settings() const { return settings_; }

@@ -68,10 +68,13 @@ std::optional<Version> ParseVersion(std::string_view text) {
   while (true) {
     const size_t dot = text.find('.', start);
     const std::string_view part = text.substr(start, dot == std::string_view::npos ? dot : dot - start);
-    if (part.empty() || part.size() > 9 || !std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-      return std::nullopt;
+    if (part.empty() || part.size() > 9) return std::nullopt;
+    uint32_t number = 0;
+    for (char c : part) {
+      if (c < '0' || c > '9') return std::nullopt;
+      number = number * 10 + static_cast<uint32_t>(c - '0');
     }
-    version.push_back(static_cast<uint32_t>(std::stoul(std::string(part))));
+    version.push_back(number);
     if (dot == std::string_view::npos) break;
     start = dot + 1;
   }
@@ -88,26 +91,12 @@ int CompareVersions(const Version& a, const Version& b) {
 }
 
 std::string ActionTextOn(const Machine& machine, const ConfigLookup& config, const std::string& key) {
-  std::vector<Processor> preferred;
-  if (machine.processor == Processor::kArm64) {
-    preferred.push_back(Processor::kArm64);
-    if (CompareVersions(machine.windows, {10, 0, kWindows11Build}) >= 0) preferred.push_back(Processor::kX64);
-  } else {
-    preferred.push_back(machine.processor);
+  std::string text = config(key + "_" + ProcessorName(machine.processor));
+  if (text.empty() && machine.processor == Processor::kArm64 &&
+      CompareVersions(machine.windows, {10, 0, kWindows11Build}) >= 0) {
+    text = config(key + "_x64");
   }
-  for (Processor processor : preferred) {
-    const std::string text = config(key + "_" + ProcessorName(processor));
-    if (!text.empty()) return text;
-  }
-  return config(key);
-}
-
-std::vector<std::string> ProcessorKeysOf(const std::string& key) {
-  std::vector<std::string> keys;
-  for (Processor processor : {Processor::kX86, Processor::kX64, Processor::kArm64}) {
-    keys.push_back(key + "_" + ProcessorName(processor));
-  }
-  return keys;
+  return text.empty() ? config(key) : text;
 }
 
 MenuButtonTexts MenuButtonOn(const Machine& machine, const ConfigLookup& config, int number) {
@@ -127,20 +116,6 @@ void FitToMachine(const Machine& machine, const ConfigLookup& config, std::vecto
     entry.Offered = OfferedOn(machine, config("Architectures" + n), config("MinWindows" + n));
     entry.Installed = config("Installed" + n);
   }
-}
-
-std::vector<std::string> MachineKeysOfAction(int32_t number) {
-  const std::string n = std::to_string(number);
-  std::vector<std::string> keys = ProcessorKeysOf("Action" + n);
-  for (const char* key : {"Architectures", "MinWindows", "Installed"}) keys.push_back(key + n);
-  return keys;
-}
-
-std::vector<std::string> MachineKeysOfButton(int number) {
-  const std::string prefix = "Button" + std::to_string(number);
-  std::vector<std::string> keys = ProcessorKeysOf(prefix + "Action");
-  for (const char* key : {"Architectures", "MinWindows", "Installed"}) keys.push_back(prefix + key);
-  return keys;
 }
 
 bool OfferedOn(const Machine& machine, const std::string& architectures, const std::string& minWindows) {

@@ -41,8 +41,6 @@ int CompareVersions(const Version& a, const Version& b);
 // on Arm64 key_arm64, else key_x64 on Windows 11, else key; on x64 key_x64,
 // else key; on x86 key_x86, else key.
 std::string ActionTextOn(const Machine& machine, const ConfigLookup& config, const std::string& key);
-// The keys a disc may give for it, for the list of keys the launcher reads.
-std::vector<std::string> ProcessorKeysOf(const std::string& key);
 
 // Menu button N as this machine shows it: hidden where it is not offered,
 // its action text for this processor.
@@ -73,8 +71,5 @@ struct Detection {
 // minimum that is no version.
 std::optional<Detection> ParseDetection(const std::string& text);
 
-// The keys of the machine's own for action N and for menu button N.
-std::vector<std::string> MachineKeysOfAction(int32_t number);
-std::vector<std::string> MachineKeysOfButton(int number);
 
 }  // namespace launcher

@@ -45,12 +45,12 @@ size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>
 
 void LeaveOutNotOffered(std::vector<LaunchAct>& entries, const std::vector<Actions>& table,
                         const UpperCaseFn& upperCase, const LeadBytes& lead) {
-  auto notOffered = [&](const LaunchAct& entry) {
+  size_t kept = 0;
+  for (const LaunchAct& entry : entries) {
     const std::optional<int32_t> number = ActionNumberOf(entry.Action, table.size(), upperCase, lead);
-    return number && !table[static_cast<size_t>(*number - 1)].Offered;
-  };
-  const auto kept = std::stable_partition(entries.begin(), entries.end(), [&](const LaunchAct& e) { return !notOffered(e); });
-  std::fill(kept, entries.end(), LaunchAct{});
+    if (!number || table[static_cast<size_t>(*number - 1)].Offered) entries[kept++] = entry;
+  }
+  std::fill(entries.begin() + static_cast<std::ptrdiff_t>(kept), entries.end(), LaunchAct{});
 }
 
 std::string DescriptionText(const std::string& description, const LeadBytes& lead) {

@@ -14,7 +14,6 @@ constexpr int kMenuCreationOrder[kMenuButtonCount] = {1, 9, 8, 7, 6, 5, 4, 3, 2,
 // The Static pictures of Page1 are created in this stage order.
 constexpr int kStaticCreationOrder[kStageCount] = {3, 5, 2, 1, 4, 0};
 
-SharedPicture ResourcePicture(int id) { return Picture::FromResource(id); }
 
 FontSpec MenuFont() {
   FontSpec font;
@@ -59,12 +58,14 @@ std::unique_ptr<TInstallButton> AddButton(TPanel& page, int left, int top, int w
 void TInstallWindows::CreatePages() {
   std::array<SharedPicture, kStageCount> staticPictures, activePictures;
   for (int k = 0; k < kStageCount; ++k) {
-    staticPictures[k] = ResourcePicture(IDR_STAGE_FIRST + 2 * k);
-    activePictures[k] = ResourcePicture(IDR_STAGE_FIRST + 2 * k + 1);
+    const int left = STAGE_PITCH * k;
+    staticPictures[k] = Picture::FromResource({IDR_STAGES, {left, 0, left + STAGE_SIZE, STAGE_SIZE}});
+    activePictures[k] =
+        Picture::FromResource({IDR_STAGES, {left, STAGE_PITCH, left + STAGE_SIZE, STAGE_PITCH + STAGE_SIZE}});
   }
 
   Page1 = std::make_unique<TPanel>(application_, window_, 0, 0, kClientWidth, kClientHeight);
-  bgImage1 = AddImage(*Page1, 0, 0, 600, 400, ResourcePicture(IDR_MENU_BACKGROUND));
+  bgImage1 = AddImage(*Page1, 0, 0, 600, 400, Picture::FromResource(IDR_MENU_BACKGROUND));
   bgImage1->SetBackdrop(true);
   for (int k : kStaticCreationOrder) {
     StaticImages[k] = AddImage(*Page1, kStageLeft[k], kStageTop, kStageSize, kStageSize, staticPictures[k]);
@@ -76,7 +77,8 @@ void TInstallWindows::CreatePages() {
   }
 
   Page2 = std::make_unique<TPanel>(application_, window_, 0, 0, kClientWidth, kClientHeight);
-  bgImage2 = AddImage(*Page2, 0, 0, 600, 398, ResourcePicture(IDR_SELECTION_BACKGROUND));
+  bgImage2 = AddImage(*Page2, 0, 0, 600, 398, Picture::FromResource({IDR_MENU_BACKGROUND, {}, IDR_SELECTION_SUBTITLE,
+                                                                    {SELECTION_SUBTITLE_X, SELECTION_SUBTITLE_Y}}));
   bgImage2->SetBackdrop(true);
   for (int k = 0; k < kStageCount; ++k) {
     InactiveImages[k] = AddImage(*Page2, kStageLeft[k], kStageTop, kStageSize, kStageSize, staticPictures[k]);

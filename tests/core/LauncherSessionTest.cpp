@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/KeyList.h"
 #include "core/LauncherSession.h"
 #include "core/TestFiles.h"
 #include "sim/DiscFolderHost.h"

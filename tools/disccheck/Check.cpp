@@ -11,6 +11,7 @@
 #include "core/CommandLine.h"
 #include "core/CommandWords.h"
 #include "core/Config.h"
+#include "core/KeyList.h"
 #include "core/Platform.h"
 #include "core/Selection.h"
 #include "core/Verdict.h"

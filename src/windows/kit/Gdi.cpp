@@ -41,20 +41,51 @@ BitmapHandle CreateDib(const Bitmap& bitmap) {
   return dib;
 }
 
-BitmapHandle LoadJpegResource(int id) {
+// The pictures of one resource are decoded once: the last one decoded is kept.
+const Bitmap* DecodedResource(int id) {
+  static int decodedId = 0;
+  static JpegResult decoded;
+  if (id == decodedId) return decoded.ok ? &decoded.bitmap : nullptr;
   HMODULE module = GetModuleHandleA(nullptr);
   HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) return {};
-  JpegResult decoded = DecodeJpeg(static_cast<const uint8_t*>(data), SizeofResource(module, resource));
-  if (!decoded.ok) return {};
-  return CreateDib(decoded.bitmap);
+  decodedId = id;
+  decoded = data ? DecodeJpeg(static_cast<const uint8_t*>(data), SizeofResource(module, resource)) : JpegResult{};
+  return decoded.ok ? &decoded.bitmap : nullptr;
 }
 
-std::shared_ptr<Picture> Picture::FromResource(int resourceId) {
+// `from`'s pixels in `area` (clipped to both) copied to `to` at (x, y).
+void CopyPixels(const Bitmap& from, RECT area, Bitmap& to, int x, int y) {
+  for (int row = area.top; row < area.bottom && row < from.height && y + row - area.top < to.height; ++row) {
+    for (int column = area.left; column < area.right && column < from.width && x + column - area.left < to.width;
+         ++column) {
+      to.pixels[static_cast<size_t>((y + row - area.top) * to.width + x + column - area.left)] =
+          from.pixels[static_cast<size_t>(row * from.width + column)];
+    }
+  }
+}
+
+BitmapHandle LoadArt(const ResourceArt& art) {
+  const Bitmap* whole = DecodedResource(art.id);
+  if (!whole) return {};
+  const RECT part = IsRectEmpty(&art.part) ? RECT{0, 0, whole->width, whole->height} : art.part;
+  Bitmap picture;
+  picture.width = part.right - part.left;
+  picture.height = part.bottom - part.top;
+  picture.pixels.resize(static_cast<size_t>(picture.width * picture.height));
+  CopyPixels(*whole, part, picture, 0, 0);
+  if (const Bitmap* overlay = art.overlayId ? DecodedResource(art.overlayId) : nullptr) {
+    CopyPixels(*overlay, RECT{0, 0, overlay->width, overlay->height}, picture, art.overlayAt.x, art.overlayAt.y);
+  }
+  return CreateDib(picture);
+}
+
+std::shared_ptr<Picture> Picture::FromResource(int resourceId) { return FromResource(ResourceArt{resourceId}); }
+
+std::shared_ptr<Picture> Picture::FromResource(const ResourceArt& art) {
   auto picture = std::make_shared<Picture>();
-  picture->resourceId_ = resourceId;
+  picture->art_ = art;
   return picture;
 }
 
@@ -68,7 +99,7 @@ std::shared_ptr<Picture> Picture::FromBitmap(BitmapHandle bitmap, int density) {
 
 HBITMAP Picture::Handle() {
   if (!loaded_) {
-    bitmap_ = LoadJpegResource(resourceId_);
+    bitmap_ = LoadArt(art_);
     loaded_ = true;
   }
   return bitmap_.Get();

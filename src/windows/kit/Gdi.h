@@ -50,9 +50,18 @@ BitmapHandle LoadJpegResource(int id);
 
 // A picture decoded when first drawn, so that designed pictures a disc
 // replaces, and stage pictures never lit, cost nothing at start.
+// A part of a JPEG resource, and another laid over it.
+struct ResourceArt {
+  int id = 0;
+  RECT part{};         // empty: the whole picture
+  int overlayId = 0;   // none: 0
+  POINT overlayAt{};
+};
+
 class Picture {
  public:
   static std::shared_ptr<Picture> FromResource(int resourceId);
+  static std::shared_ptr<Picture> FromResource(const ResourceArt& art);
   // `density` 2: drawn for twice the design scale (a disc's high-resolution
   // background).
   static std::shared_ptr<Picture> FromBitmap(BitmapHandle bitmap, int density = 1);
@@ -64,7 +73,7 @@ class Picture {
   HBITMAP At(int dpi);
 
  private:
-  int resourceId_ = 0;
+  ResourceArt art_;
   int density_ = 1;
   bool loaded_ = false;
   BitmapHandle bitmap_;

@@ -38,9 +38,12 @@ emblem 16 "$tmp/emblem16.png"
   "$tmp/emblem56.png" -geometry +14+9 -composite \
   -font "$bold" -pointsize 22 -fill white -annotate +82+45 'Setup' \
   -font DejaVu-Sans -pointsize 11 -fill '#BBBBBB' -annotate +83+62 'Installation disc' \
-  -sampling-factor 4:2:0 -quality 92 dialog.jpg
+  -sampling-factor 4:2:0 -quality 80 dialog.jpg
 
-# Designed page backgrounds, 600 x 400, for a disc without its own.
+# Designed page backgrounds, 600 x 400, for a disc without its own. The two
+# differ only in their subtitle: the selection page's is kept as a strip
+# (SUBTITLE_X, SUBTITLE_Y in resource.h; whole 8 x 8 blocks, in the plain
+# dark band) that the launcher lays over the menu's picture.
 page() {  # file subtitle
   "$convert" -size 600x400 xc:'#DADDE2' \
     -fill '#1E1E1E' -draw "rectangle 0,0 599,77" -fill '#F5B700' -draw "rectangle 0,77 599,78" \
@@ -48,17 +51,21 @@ page() {  # file subtitle
     "$tmp/emblem56.png" -geometry +14+11 -composite \
     -font "$bold" -pointsize 24 -fill white -annotate +82+44 'Setup' \
     -font DejaVu-Sans -pointsize 12 -fill '#BBBBBB' -annotate +83+63 "$2" \
-    -sampling-factor 4:2:0 -quality 90 "$1"
+    "$1"
 }
-page menu.jpg 'Choose what to do with this disc'
-page selection.jpg 'Choose the components to install'
+page "$tmp/menu.png" 'Choose what to do with this disc'
+page "$tmp/selection.png" 'Choose the components to install'
+"$convert" "$tmp/menu.png" -sampling-factor 4:2:0 -quality 80 menu.jpg
+"$convert" "$tmp/selection.png" -crop 512x24+80+48 +repage -quality 80 selectionSubtitle.jpg
 
 # Stage pictures, 50 x 50: the stage's word above its emblem on a dark
-# ground, grey when at rest, orange-yellow when lit.
+# ground, grey when at rest, orange-yellow when lit. All twelve in one
+# picture (one JPEG's tables instead of twelve): stage k at rest at
+# (56 k, 0), lit at (56 k, 56), each in whole 8 x 8 blocks of its own.
 stage() {  # word shape colour file
   "$convert" -size 50x50 xc:'#202428' -fill none -stroke "$3" -strokewidth 2 -draw "$2" \
     -stroke none -fill "$3" -font "$bold" -pointsize 8 -gravity north -annotate +0+3 "$1" \
-    -quality 90 "$4"
+    "$4"
 }
 shapes=(
   "DEFINE|circle 25,32 25,24"
@@ -68,9 +75,15 @@ shapes=(
   "DEPLOY|line 25,40 25,22 polyline 18,29 25,22 32,29"
   "MANAGE|rectangle 16,24 34,40"
 )
+tiles=()
+k=0
 for entry in "${shapes[@]}"; do
   word=${entry%%|*}
   shape=${entry#*|}
-  stage "$word" "$shape" '#9AA0A6' "stage${word}Static.jpg"
-  stage "$word" "$shape" '#FFB400' "stage${word}Active.jpg"
+  stage "$word" "$shape" '#9AA0A6' "$tmp/static$k.png"
+  stage "$word" "$shape" '#FFB400' "$tmp/active$k.png"
+  tiles+=("$tmp/static$k.png" -geometry "+$(( 56 * k ))+0" -composite
+          "$tmp/active$k.png" -geometry "+$(( 56 * k ))+56" -composite)
+  k=$(( k + 1 ))
 done
+"$convert" -size 336x112 xc:'#202428' "${tiles[@]}" -sampling-factor 4:4:4 -quality 85 stages.jpg

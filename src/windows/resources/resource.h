@@ -4,19 +4,13 @@
 #define IDI_LAUNCHER 1
 #define IDR_DIALOG_ART 101
 #define IDR_MENU_BACKGROUND 102
-#define IDR_SELECTION_BACKGROUND 103
-// Stage pictures in stage order (DEFINE ... MANAGE): static at 110 + 2k,
-// active at 111 + 2k.
-#define IDR_STAGE_FIRST 110
-#define IDR_STAGE_DEFINE_STATIC 110
-#define IDR_STAGE_DEFINE_ACTIVE 111
-#define IDR_STAGE_DESIGN_STATIC 112
-#define IDR_STAGE_DESIGN_ACTIVE 113
-#define IDR_STAGE_DEVELOP_STATIC 114
-#define IDR_STAGE_DEVELOP_ACTIVE 115
-#define IDR_STAGE_TEST_STATIC 116
-#define IDR_STAGE_TEST_ACTIVE 117
-#define IDR_STAGE_DEPLOY_STATIC 118
-#define IDR_STAGE_DEPLOY_ACTIVE 119
-#define IDR_STAGE_MANAGE_STATIC 120
-#define IDR_STAGE_MANAGE_ACTIVE 121
+// The selection page's background is the menu's with this strip over it at
+// (SELECTION_SUBTITLE_X, SELECTION_SUBTITLE_Y).
+#define IDR_SELECTION_SUBTITLE 103
+#define SELECTION_SUBTITLE_X 80
+#define SELECTION_SUBTITLE_Y 48
+// The twelve stage pictures, STAGE_SIZE square, in one: stage k (DEFINE ...
+// MANAGE) at rest at (STAGE_PITCH k, 0), lit at (STAGE_PITCH k, STAGE_PITCH).
+#define IDR_STAGES 110
+#define STAGE_SIZE 50
+#define STAGE_PITCH 56

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "windows/system/Handles.h"
@@ -68,11 +67,18 @@ const RootName kRoots[] = {{"HKLM", HKEY_LOCAL_MACHINE},      {"HKEY_LOCAL_MACHI
 // the 32-bit view of HKLM unless it asks for the other.
 constexpr REGSAM kViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
 
-// A string value of a key, in any view; nothing without the key.
-std::optional<std::string> ValueOf(HKEY root, const std::string& subKey, const char* valueName) {
+// The key in the first view that has it; none when neither has.
+RegistryKey OpenInEitherView(HKEY root, const std::string& subKey) {
+  RegistryKey key;
   for (REGSAM view : kViews) {
-    RegistryKey key;
-    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ | view, key.Out()) != ERROR_SUCCESS) continue;
+    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ | view, key.Out()) == ERROR_SUCCESS) break;
+  }
+  return key;
+}
+
+// A string value of a key, in either view; nothing without the key.
+std::optional<std::string> ValueOf(HKEY root, const std::string& subKey, const char* valueName) {
+  if (RegistryKey key = OpenInEitherView(root, subKey)) {
     char data[256] = "";
     DWORD size = sizeof data - 1, type = 0;
     if (RegQueryValueExA(key.Get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS ||
@@ -122,12 +128,8 @@ std::optional<std::string> FileVersionOf(const std::string& path) {
       !query(data.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || fixedSize < sizeof *fixed) {
     return std::string();
   }
-  char text[64];
-  std::snprintf(text, sizeof text, "%lu.%lu.%lu.%lu", static_cast<unsigned long>(HIWORD(fixed->dwFileVersionMS)),
-                static_cast<unsigned long>(LOWORD(fixed->dwFileVersionMS)),
-                static_cast<unsigned long>(HIWORD(fixed->dwFileVersionLS)),
-                static_cast<unsigned long>(LOWORD(fixed->dwFileVersionLS)));
-  return std::string(text);
+  return VersionText({HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+                      LOWORD(fixed->dwFileVersionLS)});
 }
 
 std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) {
@@ -136,15 +138,9 @@ std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::s
   const std::string subKey = backslash == std::string::npos ? std::string() : keyPath.substr(backslash + 1);
   for (const RootName& root : kRoots) {
     if (lstrcmpiA(root.name, rootName.c_str()) != 0) continue;
-    for (REGSAM view : kViews) {
-      RegistryKey key;
-      if (RegOpenKeyExA(root.root, subKey.c_str(), 0, KEY_READ | view, key.Out()) != ERROR_SUCCESS) continue;
-      if (valueName.empty() ||
-          RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-        return true;
-      }
-    }
-    return false;
+    const RegistryKey key = OpenInEitherView(root.root, subKey);
+    return key && (valueName.empty() ||
+                   RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS);
   }
   return std::nullopt;  // no root of that name
 }
