@@ -14,7 +14,6 @@ constexpr int kMenuCreationOrder[kMenuButtonCount] = {1, 9, 8, 7, 6, 5, 4, 3, 2,
 // The Static pictures of Page1 are created in this stage order.
 constexpr int kStaticCreationOrder[kStageCount] = {3, 5, 2, 1, 4, 0};
 
-
 FontSpec MenuFont() {
   FontSpec font;
   font.height = -13;

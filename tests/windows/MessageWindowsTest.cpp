@@ -298,7 +298,8 @@ TEST_F(AwaitedFileTest, TheMissingFileQuestionAnswersRetryItselfOnceTheFileIsThe
     Arrive();
     closed = Closes(form);
   });
-  EXPECT_EQ(windows_.ShowRetryCancelDialog("Missing", "setup.exe was not found", AwaitedFile{file_}), Answer::kYesFileArrived);
+  EXPECT_EQ(windows_.ShowRetryCancelDialog("Missing", "setup.exe was not found", AwaitedFile{file_}),
+            Answer::kYesFileArrived);
   ASSERT_TRUE(answer.Finish());
   EXPECT_TRUE(waited);
   EXPECT_TRUE(closed);
@@ -317,7 +318,8 @@ TEST_F(AwaitedFileTest, TheInsertDiscQuestionAnswersOkItselfOnlyWhenMediaArrives
     Arrive();  // the drive has become readable
     closed = Closes(form);
   });
-  EXPECT_EQ(windows_.ShowOKCancelDialog("Insert disc", "Please insert disc 2", AwaitedFile{file_}), Answer::kYesFileArrived);
+  EXPECT_EQ(windows_.ShowOKCancelDialog("Insert disc", "Please insert disc 2", AwaitedFile{file_}),
+            Answer::kYesFileArrived);
   ASSERT_TRUE(answer.Finish());
   EXPECT_TRUE(waitedWithoutMedia);
   EXPECT_TRUE(waitedWithoutFile);
