@@ -14,11 +14,6 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-std::string Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
-  return first == std::string_view::npos ? std::string() : std::string(text.substr(first, last - first + 1));
-}
-
 bool IsProductCode(std::string_view code) {
   if (code.size() != 38 || code.front() != '{' || code.back() != '}') return false;
   for (size_t i = 1; i < 37; ++i) {
@@ -33,7 +28,7 @@ bool SplitMinimum(std::string_view text, Detection& detection) {
   const size_t at = text.rfind(">=");
   detection.target = std::string(text.substr(0, at));
   if (at == std::string_view::npos) return true;
-  detection.minimum = ParseVersion(Trimmed(text.substr(at + 2)));
+  detection.minimum = ParseVersion(WithoutSpacesAround(text.substr(at + 2)));
   return detection.minimum.has_value();
 }
 
@@ -49,7 +44,7 @@ std::string ProcessorName(Processor processor) {
 }
 
 std::optional<Processor> ProcessorNamed(std::string_view name) {
-  const std::string lower = Lower(Trimmed(name));
+  const std::string lower = Lower(WithoutSpacesAround(name));
   for (Processor processor : {Processor::kX86, Processor::kX64, Processor::kArm64}) {
     if (lower == ProcessorName(processor)) return processor;
   }
@@ -128,7 +123,7 @@ bool OfferedOn(const Machine& machine, const std::string& architectures, const s
     }
     if (readable && !listed) return false;
   }
-  const std::optional<Version> minimum = ParseVersion(Trimmed(minWindows));
+  const std::optional<Version> minimum = ParseVersion(WithoutSpacesAround(minWindows));
   return !minimum || CompareVersions(machine.windows, *minimum) >= 0;
 }
 
@@ -140,7 +135,7 @@ std::optional<Detection> ParseDetection(const std::string& text) {
   Detection detection;
   if (form == "msi") {
     detection.kind = Detection::Kind::kMsi;
-    detection.target = Trimmed(rest);
+    detection.target = WithoutSpacesAround(rest);
     if (!IsProductCode(detection.target)) return std::nullopt;
     return detection;
   }

@@ -53,6 +53,11 @@ void LeaveOutNotOffered(std::vector<LaunchAct>& entries, const std::vector<Actio
   std::fill(entries.begin() + static_cast<std::ptrdiff_t>(kept), entries.end(), LaunchAct{});
 }
 
+std::string WithoutSpacesAround(std::string_view text) {
+  const size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+  return first == std::string_view::npos ? std::string() : std::string(text.substr(first, last - first + 1));
+}
+
 std::string DescriptionText(const std::string& description, const LeadBytes& lead) {
   std::string out;
   for (size_t i = 0; i < description.size();) {

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/CodePageText.h"
@@ -30,6 +31,9 @@ bool IsChecklistAction(const std::string& action, const LeadBytes& lead = kSingl
 // The items of a compound list, split at every comma and left untrimmed;
 // empty items included.
 std::vector<std::string> SplitCompoundList(const std::string& compoundList, const LeadBytes& lead = kSingleByte);
+// A value as the disc's optional keys read it: without the spaces around it
+// (an item of "1, 3010", a version, a product code).
+std::string WithoutSpacesAround(std::string_view text);
 
 // The entry number: the action name with every "Action" removed, letter
 // case ignored (Action12 gives 12).

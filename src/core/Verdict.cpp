@@ -39,9 +39,8 @@ Verdict VerdictOfExitCode(int32_t code, const std::vector<int32_t>& successCodes
 std::optional<std::vector<int32_t>> ParseExitCodes(const std::string& text) {
   std::vector<int32_t> codes;
   for (const std::string& item : SplitCompoundList(text)) {
-    const size_t first = item.find_first_not_of(' '), last = item.find_last_not_of(' ');
     try {
-      codes.push_back(StrToInt(first == std::string::npos ? std::string() : item.substr(first, last - first + 1)));
+      codes.push_back(StrToInt(WithoutSpacesAround(item)));
     } catch (const LauncherError&) {
       return std::nullopt;
     }
