@@ -35,13 +35,25 @@ bool Named(const std::string& argument, const char* name) {
 }  // namespace
 
 const char kUsageText[] =
-    "Install_Windows [/log FILE]\n"
-    "    shows the disc's menu; /log appends what happens to FILE.\n\n"
+    "Install_Windows [/log FILE] [/lang TAG]\n"
+    "    shows the disc's menu; /log appends what happens to FILE, /lang shows the texts of\n"
+    "    that language (pt_BR, ja) where the disc has them.\n\n"
     "Install_Windows /quiet /button N [/log FILE]\n"
     "Install_Windows /quiet /run Action1,Action3 [/log FILE]\n"
     "    runs menu button N's action, or the listed components, without a window, and ends with\n"
     "    0 (installed), 3010 (restart needed), 1641 (restart started), 1602 (cancelled),\n"
     "    the failed component's code (or 1603), 1618 (another installation runs) or 87 (bad arguments).";
+
+std::string_view WithoutProgramName(std::string_view commandLine) {
+  size_t at = 0;
+  if (!commandLine.empty() && commandLine[0] == '"') {
+    at = commandLine.find('"', 1);
+    at = at == std::string_view::npos ? commandLine.size() : at + 1;
+  }
+  while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
+  while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
+  return commandLine.substr(at);
+}
 
 LauncherArguments ReadArguments(std::string_view commandLine) {
   const std::vector<std::string> arguments = SplitArguments(commandLine);
@@ -59,6 +71,8 @@ LauncherArguments ReadArguments(std::string_view commandLine) {
       read.button = arguments[++i];
     } else if (hasValue && Named(argument, "/run")) {
       read.runList = arguments[++i];
+    } else if (hasValue && Named(argument, "/lang")) {
+      read.language = arguments[++i];
     }
   }
   return read;

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 
 namespace launcher {
 
@@ -32,7 +32,6 @@ using FindProgramFn = std::function<std::optional<std::string>(const std::string
 // is read as a plain start reads it: the shortest part up to a blank (or
 // the whole line) that names a program file, ".exe" added to a name
 // without an extension. Nothing when no part names one.
-std::optional<ProgramStart> SplitCommandLine(std::string_view commandLine, const FindProgramFn& findProgram,
-                                             const LeadBytes& lead = kSingleByte);
+std::optional<ProgramStart> SplitCommandLine(std::string_view commandLine, const FindProgramFn& findProgram);
 
 }  // namespace launcher

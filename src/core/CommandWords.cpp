@@ -7,7 +7,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 class Splitter {
  public:
-  Splitter(std::string_view line, const LeadBytes& lead) : line_(line), lead_(lead) {}
+  explicit Splitter(std::string_view line) : line_(line) {}
 
   CommandWords Split() {
     ProgramWord();
@@ -23,7 +23,7 @@ class Splitter {
 
   // Appends the character at `at_` to the word's value and steps over it.
   void TakeCharacter(CommandWord& word) {
-    const size_t next = lead_.Next(line_, at_);
+    const size_t next = NextCharacter(line_, at_);
     word.value.append(line_.substr(at_, next - at_));
     at_ = next;
   }
@@ -91,25 +91,24 @@ class Splitter {
   }
 
   std::string_view line_;
-  const LeadBytes& lead_;
   size_t at_ = 0;
   CommandWords result_;
 };
 
 }  // namespace
 
-CommandWords SplitCommandWords(std::string_view line, const LeadBytes& lead) { return Splitter(line, lead).Split(); }
+CommandWords SplitCommandWords(std::string_view line) { return Splitter(line).Split(); }
 
 bool LooksLikeOption(std::string_view word) { return !word.empty() && (word.front() == '/' || word.front() == '-'); }
 
-std::string QuotedWhenBlank(const std::string& text, const LeadBytes& lead) {
-  const bool blank = FindText(text, " ", lead) != std::string::npos || FindText(text, "\t", lead) != std::string::npos;
-  return blank ? Quoted(text, lead) : text;
+std::string QuotedWhenBlank(const std::string& text) {
+  const bool blank = FindText(text, " ") != std::string::npos || FindText(text, "\t") != std::string::npos;
+  return blank ? Quoted(text) : text;
 }
 
-std::string Quoted(const std::string& text, const LeadBytes& lead) {
+std::string Quoted(const std::string& text) {
   size_t trailing = 0;  // backslashes at the end, counted by whole characters
-  for (size_t at = 0; at < text.size(); at = lead.Next(text, at)) trailing = text[at] == '\\' ? trailing + 1 : 0;
+  for (size_t at = 0; at < text.size(); at = NextCharacter(text, at)) trailing = text[at] == '\\' ? trailing + 1 : 0;
   return "\"" + text + std::string(trailing, '\\') + "\"";
 }
 

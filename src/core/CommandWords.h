@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 
 namespace launcher {
 
@@ -28,7 +28,7 @@ struct CommandWords {
 // The first word (the program) follows the system's own rule: a quote at
 // its start runs to the next quote, with no backslash counting. A blank is
 // a space or a tab; a line that starts with one has an empty first word.
-CommandWords SplitCommandWords(std::string_view line, const LeadBytes& lead = kSingleByte);
+CommandWords SplitCommandWords(std::string_view line);
 
 // A word such as "/S", "-q" or "/qn": the launcher takes it for an option
 // of the program, not a file, unless a file of that name exists.
@@ -36,8 +36,8 @@ bool LooksLikeOption(std::string_view word);
 
 // `text` as one word of a command line, in quotes, with the backslashes
 // before the closing quote doubled so that they stay backslashes.
-std::string Quoted(const std::string& text, const LeadBytes& lead = kSingleByte);
+std::string Quoted(const std::string& text);
 // The same only when it holds a blank; unchanged otherwise.
-std::string QuotedWhenBlank(const std::string& text, const LeadBytes& lead = kSingleByte);
+std::string QuotedWhenBlank(const std::string& text);
 
 }  // namespace launcher

@@ -1,27 +1,24 @@
 #include "core/Config.h"
 
+#include "core/Languages.h"
 #include "core/Properties.h"
 #include "core/Startup.h"
 
 namespace launcher {
 
-uint32_t PrimaryLanguage(uint32_t locale) { return (locale & 0xFFFF) == 0 ? kEnglish : (locale & 0x3FF); }
-
-const Language& LanguageFor(uint32_t primaryLanguage) {
-  for (const Language& language : kLanguages) {
-    if (language.primary == primaryLanguage) return language;
-  }
-  return kLanguages[0];
+std::string PropertiesMemberFor(const std::string& languageSuffix) {
+  return std::string(kPropertiesPrefix) + "windows" + languageSuffix + ".properties";
 }
 
-std::string LanguageSuffixFor(uint32_t primaryLanguage) { return LanguageFor(primaryLanguage).suffix; }
-
-uint8_t CharsetFor(uint32_t primaryLanguage) { return LanguageFor(primaryLanguage).charset; }
+uint8_t CharsetFor(const std::string& languageSuffix, TextEncoding encoding) {
+  const bool japanese = languageSuffix == "_ja" || languageSuffix.rfind("_ja_", 0) == 0;
+  return japanese && encoding == TextEncoding::kSystemCodePage ? kShiftJisCharset : kDefaultCharset;
+}
 
 std::string ReturnCurrentDirectory(LauncherHost& host) {
   std::string dir = host.CurrentDirectory();
   // A folder whose last character's second byte has the code of "\" keeps it.
-  if (EndsWithChar(dir, '\\', host.CodePageLeadBytes())) dir.pop_back();
+  if (EndsWithChar(dir, '\\')) dir.pop_back();
   return dir;
 }
 
@@ -38,7 +35,8 @@ std::string HighResolutionMember(const std::string& member) {
   return member.substr(0, extension) + "@2x" + member.substr(extension);
 }
 
-void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
+void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config,
+               const std::optional<std::string>& preferredLanguage) {
   config.PathDelimiter = "\\";
   const std::string shellPart =
       host.OsMajorVersion() == kWindowsNt4Major ? "\\system32\\cmd.exe /min /c start" : "\\explorer.exe";
@@ -49,23 +47,37 @@ void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config) {
   archive.Open(host.OpenFile(dir + config.PathDelimiter + kArchiveName));
 
   config.PlatformName = "windows";
-  const uint32_t language = PrimaryLanguage(host.ThreadLocale());
-  config.LanguageSuffix = LanguageSuffixFor(language);
-  config.Charset = CharsetFor(language);
+  // The first member present of the display languages' candidates is read;
+  // the base member is the last candidate, and an empty text stands in when
+  // the archive has none at all.
+  std::optional<std::vector<uint8_t>> member;
+  for (const std::string& suffix :
+       MemberSuffixes(WithPreferredLanguage(host.DisplayLanguages(), preferredLanguage))) {
+    config.LanguageSuffix = suffix;
+    config.PropertiesMember = PropertiesMemberFor(suffix);
+    member = archive.Extract(config.PropertiesMember);
+    if (member) break;
+    config.MembersTried.push_back(config.PropertiesMember);
+  }
+  const std::string_view bytes =
+      member ? std::string_view(reinterpret_cast<const char*>(member->data()), member->size()) : std::string_view();
+  config.Encoding = EncodingOf(bytes);
+  config.Charset = CharsetFor(config.LanguageSuffix, config.Encoding);
+  host.ReadDiscTextsAs(config.Encoding);
+  const bool utf8 = config.Encoding == TextEncoding::kUtf8;
+  const std::string text = utf8 ? std::string(WithoutByteOrderMark(bytes)) : host.FromSystemCodePage(bytes);
 
-  config.PropertiesMember = kPropertiesPrefix + config.PlatformName + config.LanguageSuffix + ".properties";
-  const std::optional<std::vector<uint8_t>> member = archive.Extract(config.PropertiesMember);
-  const std::string text = member ? std::string(member->begin(), member->end()) : std::string();
-
-  const LeadBytes lead = host.CodePageLeadBytes();
-  auto entries = ReadPropertiesSection(
-      text, config.ConfigSection, [&host](std::string_view s) { return host.UpperCase(s); }, lead);
+  auto entries = ReadPropertiesSection(text, config.ConfigSection, [&host](std::string_view s) { return host.UpperCase(s); });
   config.ConfigStrings = std::make_unique<THashMap>(kConfigBuckets);
+  // The widest button is the one with the most bytes as the disc wrote it.
+  size_t longest = 0;
   for (const PropertyEntry& entry : entries) {
-    config.ConfigStrings->Put(entry.key, host.ToWide(entry.value));
-    const bool namesButtonText = ContainsText(entry.key, "Button", lead) && ContainsText(entry.key, "Text", lead);
-    if (namesButtonText && entry.value.size() > config.LongestButtonText.size()) {
+    config.ConfigStrings->Put(entry.key, entry.value);
+    const bool namesButtonText = ContainsText(entry.key, "Button") && ContainsText(entry.key, "Text");
+    const size_t length = utf8 ? entry.value.size() : host.ToSystemCodePage(entry.value).size();
+    if (namesButtonText && length > longest) {
       config.LongestButtonText = entry.value;
+      longest = length;
     }
   }
   config.Entries = std::move(entries);

@@ -1,10 +1,11 @@
-// Loading the configuration: autorun.inf chooses the section, the system's
-// language chooses the properties member of install.jar, and the section's
-// entries fill ConfigStrings.
+// Loading the configuration: autorun.inf chooses the section, the user's
+// display languages choose the properties member of install.jar, and the
+// section's entries fill ConfigStrings.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,27 +14,13 @@
 #include "core/HashMap.h"
 #include "core/LauncherHost.h"
 #include "core/Properties.h"
+#include "core/Utf8.h"
 
 namespace launcher {
 
 inline constexpr uint8_t kDefaultCharset = 1;
 inline constexpr uint8_t kShiftJisCharset = 128;
 
-// The languages the launcher has a properties member for, and what each
-// means for text: every other language reads the English member.
-struct Language {
-  uint32_t primary;    // the primary language number of a locale
-  const char* suffix;  // of the properties member's name
-  uint8_t charset;     // of the fonts
-  unsigned codePage;   // of the texts
-};
-inline constexpr uint32_t kEnglish = 9;
-inline constexpr Language kLanguages[] = {
-    {kEnglish, "", kDefaultCharset, 1252},  {7, "_de", kDefaultCharset, 1252},  {10, "_es", kDefaultCharset, 1252},
-    {12, "_fr", kDefaultCharset, 1252}, {17, "_ja", kShiftJisCharset, 932},
-};
-// The entry for a primary language; English for any language not listed.
-const Language& LanguageFor(uint32_t primaryLanguage);
 
 // The archive beside autorun.inf that holds the disc's configuration.
 inline constexpr char kArchiveName[] = "install.jar";
@@ -50,28 +37,32 @@ struct Configuration {
   std::string PathDelimiter;
   std::string ShellLauncher;
   std::string PlatformName;
-  std::string LanguageSuffix;
+  std::string LanguageSuffix;  // of the member read ("" for the base member)
   std::string ConfigSection;
   std::string PropertiesMember;
-  uint8_t Charset = kDefaultCharset;
+  std::vector<std::string> MembersTried;  // before the one read, in order
+  TextEncoding Encoding = TextEncoding::kSystemCodePage;
+  uint8_t Charset = kDefaultCharset;  // of an 8-bit disc's fonts
   std::string LongestButtonText;
   std::unique_ptr<THashMap> ConfigStrings;  // null until the properties text is read
   std::vector<PropertyEntry> Entries;       // what was put into ConfigStrings, in order, with its lines
 };
 
-// The primary language number: the low 10 bits of the locale, 9 (English)
-// when the locale's low 16 bits are 0.
-uint32_t PrimaryLanguage(uint32_t locale);
-std::string LanguageSuffixFor(uint32_t primaryLanguage);
-uint8_t CharsetFor(uint32_t primaryLanguage);
+// The properties member of a language suffix ("_pt_BR", "" for the base).
+std::string PropertiesMemberFor(const std::string& languageSuffix);
+// The fonts' character set for a disc: Shift-JIS for a Japanese member in
+// 8-bit text, the default (which Windows links to every script) otherwise.
+uint8_t CharsetFor(const std::string& languageSuffix, TextEncoding encoding);
 
 // ReturnCurrentDirectory: the current directory without a trailing "\".
 std::string ReturnCurrentDirectory(LauncherHost& host);
 
 // GetConfig. Fills `config` step by step, so that what was set before an
 // error stays set; leaves `archive` open for the background pictures.
+// `preferredLanguage` ("/lang TAG") comes before the display languages.
 // Archive errors propagate as ArchiveError.
-void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config);
+void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config,
+               const std::optional<std::string>& preferredLanguage = std::nullopt);
 
 // The background members for a partner code.
 std::string MenuBackgroundMember(const std::string& partnerCode);

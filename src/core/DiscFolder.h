@@ -7,20 +7,20 @@
 #include <optional>
 #include <string>
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 
 namespace launcher {
 
 // The folder of a program file: "D:\\setup" for "D:\\setup\\x.exe", and a
 // drive root keeps its "\\" ("D:\\" for "D:\\x.exe"); empty without a "\\".
-std::string FolderOf(const std::string& programPath, const LeadBytes& lead);
+std::string FolderOf(const std::string& programPath);
 
 // The folder to make current before anything reads the disc: the launcher's
 // own folder when the current directory holds no install.jar and that
 // folder does; nothing (stay) otherwise, so that a start from the disc's
 // root is exactly as it always was.
 std::optional<std::string> DiscFolderToEnter(const std::string& currentDirectory, const std::string& launcherPath,
-                                             const LeadBytes& lead,
+                                             
                                              const std::function<bool(const std::string& path)>& fileExists);
 
 }  // namespace launcher

@@ -19,7 +19,7 @@ uint32_t THashMap::HashOf(std::string_view key) const {
 
 size_t THashMap::BucketOf(std::string_view key) const { return HashOf(key) % Buckets.size(); }
 
-void THashMap::Put(std::string_view key, std::u16string_view value) {
+void THashMap::Put(std::string_view key, std::string_view value) {
   auto item = std::make_unique<THashItem>();
   item->Key = key;
   item->Value = value;
@@ -34,9 +34,9 @@ const std::unique_ptr<THashItem>& THashMap::Find(std::string_view key) const {
   return *link;
 }
 
-std::u16string THashMap::Get(std::string_view key) const {
+std::string THashMap::Get(std::string_view key) const {
   const auto& link = Find(key);
-  return link ? link->Value : std::u16string();
+  return link ? link->Value : std::string();
 }
 
 void THashMap::Clear() {

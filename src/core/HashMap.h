@@ -1,4 +1,4 @@
-// THashMap: the launcher's chained string map from 8-bit keys to UTF-16 values.
+// THashMap: the launcher's chained string map from keys to values (UTF-8).
 // Fixed bucket count, newest entry first in its bucket, Put never replaces, a
 // missing key reads as empty text.
 #pragma once
@@ -14,7 +14,7 @@ namespace launcher {
 struct THashItem {
   std::unique_ptr<THashItem> Next;
   std::string Key;
-  std::u16string Value;
+  std::string Value;
 };
 
 class THashMap {
@@ -27,11 +27,11 @@ class THashMap {
 
   virtual uint32_t HashOf(std::string_view key) const;
 
-  void Put(std::string_view key, std::u16string_view value);
+  void Put(std::string_view key, std::string_view value);
   // The link holding the most recent entry with this key, or the empty link
   // that ends the bucket's chain.
   const std::unique_ptr<THashItem>& Find(std::string_view key) const;
-  std::u16string Get(std::string_view key) const;
+  std::string Get(std::string_view key) const;
   void Clear();
 
   size_t BucketCount() const { return Buckets.size(); }

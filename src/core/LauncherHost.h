@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "archive/RandomAccessFile.h"
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
+#include "core/Utf8.h"
 #include "core/Machine.h"
 #include "core/Verdict.h"
 
@@ -49,8 +50,9 @@ class LauncherHost {
   // The process's current directory as the system gives it: a drive root
   // keeps its trailing "\" (ReturnCurrentDirectory takes it off).
   virtual std::string CurrentDirectory() = 0;
-  // The thread's locale identifier as it was at program start.
-  virtual uint32_t ThreadLocale() = 0;
+  // The user's display languages as language tags ("de-CH", "zh-Hant-TW"),
+  // most preferred first.
+  virtual std::vector<std::string> DisplayLanguages() = 0;
   virtual uint32_t OsMajorVersion() = 0;
   // Empty when the variable is not set.
   virtual std::string EnvironmentVariable(const std::string& name) = 0;
@@ -85,12 +87,18 @@ class LauncherHost {
   // A registry key, or a value under it (an empty name: the key alone).
   virtual std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) = 0;
 
-  // 8-bit text in the system code page.
-  virtual std::u16string ToWide(std::string_view text) = 0;
-  virtual std::string ToNarrow(std::u16string_view text) = 0;
+  // Every text the launcher holds is UTF-8, the paths it touches among
+  // them. A disc written in the system's 8-bit code page is converted when
+  // it is read; its own bytes are asked for where they decide what is seen
+  // (the widest menu button).
+  virtual std::string FromSystemCodePage(std::string_view bytes) = 0;
+  virtual std::string ToSystemCodePage(std::string_view text) = 0;
+  // Upper-casing for the launcher's case-blind comparisons, which keeps every
+  // character's position: the system's 8-bit upper-casing while the disc
+  // read is one written in the system's code page (as at start), Unicode's
+  // once it is a UTF-8 disc.
+  virtual void ReadDiscTextsAs(TextEncoding encoding) = 0;
   virtual std::string UpperCase(std::string_view text) = 0;
-  // Which bytes start a two-byte character in the code page in use.
-  virtual LeadBytes CodePageLeadBytes() = 0;
 
   virtual void ShowInfoDialog(const std::string& title, const std::string& text) = 0;
   // The two questions of an action, with the file it tests next. The

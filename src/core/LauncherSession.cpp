@@ -1,6 +1,7 @@
 #include "core/LauncherSession.h"
 
 #include "core/Installed.h"
+#include "core/Languages.h"
 #include "core/Machine.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ namespace launcher {
 
 std::string LauncherSession::ConfigText(const std::string& key) const {
   if (lookupWatcher_) lookupWatcher_(key);
-  return settings_.ConfigStrings ? host_.ToNarrow(settings_.ConfigStrings->Get(key)) : std::string();
+  return settings_.ConfigStrings ? settings_.ConfigStrings->Get(key) : std::string();
 }
 
 ConfigLookup LauncherSession::Config() const {
@@ -27,8 +28,8 @@ void LauncherSession::FormCreate() {
     ZipArchive& archive;
     ~ArchiveCloser() { archive.Close(); }
   } closer{InstallJar};
-  GetConfig(host_, InstallJar, settings_);
-  view_.SetCharset(settings_.Charset);
+  GetConfig(host_, InstallJar, settings_, preferredLanguage_);
+  view_.SetScript(settings_.Charset, settings_.Encoding);
   machine_ = host_.ThisMachine();
   LogStartup();
   const ConfigLookup config = Config();
@@ -99,15 +100,24 @@ void LauncherSession::ClearActionExecArray() {
 }
 
 void LauncherSession::LogStartup() {
-  host_.Log("start-up: directory " + ReturnCurrentDirectory(host_) + ", language " +
-            std::to_string(PrimaryLanguage(host_.ThreadLocale())) + ", section " + settings_.ConfigSection + ", " +
-            settings_.PropertiesMember + " with " + std::to_string(settings_.Entries.size()) + " keys");
+  std::string languages;
+  for (const std::string& language : WithPreferredLanguage(host_.DisplayLanguages(), preferredLanguage_)) {
+    languages += (languages.empty() ? "" : " ") + language;
+  }
+  host_.Log("start-up: directory " + ReturnCurrentDirectory(host_) + ", languages " + languages + ", section " +
+            settings_.ConfigSection + ", " + settings_.PropertiesMember + " with " +
+            std::to_string(settings_.Entries.size()) + " keys in " + EncodingName(settings_.Encoding));
+  std::string tried;
+  for (const std::string& member : settings_.MembersTried) {
+    tried += (tried.empty() ? "" : ", ") + member.substr(member.rfind('/') + 1);
+  }
+  if (!tried.empty()) host_.Log("language: not on the disc: " + tried);
   host_.Log("machine: " + ProcessorName(machine_.processor) + ", Windows " + VersionText(machine_.windows));
 }
 
 ActionResult LauncherSession::InstallButtonClick(const ActionRequest& sender, const std::string& caption) {
   host_.Log("click: menu button " + caption + " -> " + sender.ButtonAction);
-  if (IsChecklistAction(sender.ButtonAction, host_.CodePageLeadBytes())) {
+  if (IsChecklistAction(sender.ButtonAction)) {
     CompoundAction(sender.ButtonAction);
     return ActionResult{};
   }
@@ -138,13 +148,12 @@ int LauncherSession::BadArguments(const std::string& why) {
 }
 
 bool LauncherSession::IsRunnableList(const std::string& list) {
-  const LeadBytes lead = host_.CodePageLeadBytes();
-  if (!IsChecklistAction(list, lead)) return false;
+  if (!IsChecklistAction(list)) return false;
   const UpperCaseFn upper = [this](std::string_view s) { return host_.UpperCase(s); };
   bool any = false;
-  for (const std::string& item : SplitCompoundList(list, lead)) {
+  for (const std::string& item : SplitCompoundList(list)) {
     if (item.empty()) continue;  // left out, as the checklist leaves them out
-    if (!ActionNumberOf(item, actionTable_.size(), upper, lead)) return false;
+    if (!ActionNumberOf(item, actionTable_.size(), upper)) return false;
     any = true;
   }
   return any;
@@ -170,7 +179,7 @@ int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
     }
     if (texts.caption.empty()) return BadArguments("menu button " + written + " has no text");
     host_.Log("unattended: menu button " + texts.caption + " -> " + texts.action);
-    if (IsChecklistAction(texts.action, host_.CodePageLeadBytes())) {
+    if (IsChecklistAction(texts.action)) {
       list = texts.action;
     } else {
       const ActionResult result = RunAction(MenuButtonRequest(number, texts.action));
@@ -184,7 +193,7 @@ int LauncherSession::RunQuietly(const LauncherArguments& arguments) {
   if (!list.empty()) {
     if (!IsRunnableList(list)) return BadArguments("'" + list + "' is no list of the disc's actions");
     ClearActionExecArray();
-    FillExecutionList(list, actionExecArray_, host_.CodePageLeadBytes());
+    FillExecutionList(list, actionExecArray_);
     entries = RunSelection(host_, view_, state_, Config(), actionTable_, actionExecArray_).entries;
   }
   const int code = QuietExitCode(entries);
@@ -200,16 +209,15 @@ void LauncherSession::ReportSingleAction(const ActionResult& result, const std::
   if (message.empty()) return;
   const UpperCaseFn upper = [this](std::string_view s) { return host_.UpperCase(s); };
   host_.ShowInfoDialog(ConfigText("LauncherTitle"),
-                       WithLineBreaks(message, upper, host_.CodePageLeadBytes()) + "\n\r" + caption);
+                       WithLineBreaks(message, upper) + "\n\r" + caption);
   host_.ForceForeground();
 }
 
 void LauncherSession::CompoundAction(const std::string& compoundList) {
   ClearActionExecArray();
   compoundActionList_ = compoundList;
-  FillExecutionList(compoundActionList_, actionExecArray_, host_.CodePageLeadBytes());
-  LeaveOutNotOffered(actionExecArray_, actionTable_, [this](std::string_view s) { return host_.UpperCase(s); },
-                     host_.CodePageLeadBytes());
+  FillExecutionList(compoundActionList_, actionExecArray_);
+  LeaveOutNotOffered(actionExecArray_, actionTable_, [this](std::string_view s) { return host_.UpperCase(s); });
   ShowChecklistRows();
   view_.ShowPage(LauncherPage::kSelection);
   view_.SelectRow(0);
@@ -218,7 +226,6 @@ void LauncherSession::CompoundAction(const std::string& compoundList) {
 // Each row checked unless its component is installed, whose label then
 // says so.
 void LauncherSession::ShowChecklistRows() {
-  const LeadBytes lead = host_.CodePageLeadBytes();
   std::vector<ChecklistRow> rows;
   for (size_t row = 0; row < actionExecArray_.size(); ++row) {
     if (actionExecArray_[row].Action.empty()) continue;
@@ -227,7 +234,7 @@ void LauncherSession::ShowChecklistRows() {
     actionExecArray_[row].Selected = !installed;
     const std::string label = ConfigText("Text" + number);
     rows.push_back({installed ? WithInstalledText(label, ConfigText("InstalledText")) : label,
-                    DescriptionText(ConfigText("Description" + number), lead), actionExecArray_[row].Action,
+                    DescriptionText(ConfigText("Description" + number)), actionExecArray_[row].Action,
                     !installed});
   }
   view_.FillRows(rows);
@@ -241,8 +248,7 @@ bool LauncherSession::ChecklistDetects() {
 }
 
 std::string LauncherSession::RowEntryNumber(size_t row) {
-  return EntryNumberOf(actionExecArray_[row].Action, [this](std::string_view s) { return host_.UpperCase(s); },
-                       host_.CodePageLeadBytes());
+  return EntryNumberOf(actionExecArray_[row].Action, [this](std::string_view s) { return host_.UpperCase(s); });
 }
 
 void LauncherSession::InstallChecksMouseMove(int row) {
@@ -250,7 +256,7 @@ void LauncherSession::InstallChecksMouseMove(int row) {
   const int selected = view_.SelectedRow();
   if (selected < 0 || static_cast<size_t>(selected) >= actionExecArray_.size()) return;
   const std::string number = RowEntryNumber(static_cast<size_t>(selected));
-  view_.SetInfoText(DescriptionText(ConfigText("Description" + number), host_.CodePageLeadBytes()));
+  view_.SetInfoText(DescriptionText(ConfigText("Description" + number)));
   setNeon(RowStage(static_cast<size_t>(selected)));
 }
 

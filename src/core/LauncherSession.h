@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,10 @@ class LauncherSession {
   // in front. A start-up error propagates (LauncherError, ArchiveError) and
   // leaves what was set before it set.
   void FormCreate();
+  // The language an author asked to see first ("/lang TAG"), before start-up.
+  void PreferLanguage(std::optional<std::string> tag) { preferredLanguage_ = std::move(tag); }
 
-  // The value of a configuration key as 8-bit text; empty when missing.
+  // The value of a configuration key; empty when missing.
   std::string ConfigText(const std::string& key) const;
   ConfigLookup Config() const;
   // Told every key the session looks up, from start-up on: every reading
@@ -116,6 +119,7 @@ class LauncherSession {
   LauncherHost& host_;
   LauncherView& view_;
   std::function<void(const std::string&)> lookupWatcher_;
+  std::optional<std::string> preferredLanguage_;
   Configuration settings_;  // ConfigStrings, LongestButtonText, ShellLauncher, ...
   int32_t actionTotal_ = 0;
   std::vector<Actions> actionTable_;

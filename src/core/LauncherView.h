@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Utf8.h"
+
 namespace launcher {
 
 enum class LauncherPage { kMenu, kSelection };
@@ -28,8 +30,10 @@ class LauncherView {
  public:
   virtual ~LauncherView() = default;
 
-  // The character set of the disc's language, for the windows' fonts.
-  virtual void SetCharset(uint8_t charset) = 0;
+  // What the disc's texts need of the windows' fonts: an 8-bit disc the
+  // character set of its language, a UTF-8 disc a face that Windows links
+  // to a font for every script.
+  virtual void SetScript(uint8_t charset, TextEncoding encoding) = 0;
   // The application title and the main window's caption.
   virtual void SetTitle(const std::string& title) = 0;
   // The selection page's buttons, each sized to its caption, and its labels.

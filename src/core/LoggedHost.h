@@ -32,7 +32,7 @@ class LoggedHost : public LauncherHost, public HostEventSink {
   LoggedHost(LauncherHost& inner, LogSink* sink) : inner_(inner), sink_(sink) {}
 
   std::string CurrentDirectory() override { return inner_.CurrentDirectory(); }
-  uint32_t ThreadLocale() override { return inner_.ThreadLocale(); }
+  std::vector<std::string> DisplayLanguages() override { return inner_.DisplayLanguages(); }
   uint32_t OsMajorVersion() override { return inner_.OsMajorVersion(); }
   std::string EnvironmentVariable(const std::string& name) override { return inner_.EnvironmentVariable(name); }
   std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
@@ -55,10 +55,10 @@ class LoggedHost : public LauncherHost, public HostEventSink {
   std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) override {
     return inner_.RegistryEntryExists(keyPath, valueName);
   }
-  std::u16string ToWide(std::string_view text) override { return inner_.ToWide(text); }
-  std::string ToNarrow(std::u16string_view text) override { return inner_.ToNarrow(text); }
+  std::string FromSystemCodePage(std::string_view bytes) override { return inner_.FromSystemCodePage(bytes); }
+  std::string ToSystemCodePage(std::string_view text) override { return inner_.ToSystemCodePage(text); }
+  void ReadDiscTextsAs(TextEncoding encoding) override { inner_.ReadDiscTextsAs(encoding); }
   std::string UpperCase(std::string_view text) override { return inner_.UpperCase(text); }
-  LeadBytes CodePageLeadBytes() override { return inner_.CodePageLeadBytes(); }
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
   Answer ShowOKCancelDialog(const std::string& title, const std::string& text, const AwaitedFile& awaited) override;

@@ -27,14 +27,14 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
-bool IsSectionHeader(std::string_view line, const LeadBytes& lead) {
-  return line.size() >= 2 && line.front() == '[' && EndsWithChar(line, ']', lead);
+bool IsSectionHeader(std::string_view line) {
+  return line.size() >= 2 && line.front() == '[' && EndsWithChar(line, ']');
 }
 
 }  // namespace
 
 std::vector<PropertyEntry> ReadPropertiesSection(std::string_view text, std::string_view section,
-                                                 const UpperCaseFn& upperCase, const LeadBytes& lead) {
+                                                 const UpperCaseFn& upperCase) {
   const std::string wanted = upperCase(Trim(section));
 
   // Only the lines of the last section with the wanted name count.
@@ -48,7 +48,7 @@ std::vector<PropertyEntry> ReadPropertiesSection(std::string_view text, std::str
   for (size_t index = 0; index < lines.size(); ++index) {
     std::string_view line = Trim(lines[index]);
     if (line.empty() || line.front() == ';') continue;
-    if (IsSectionHeader(line, lead)) {
+    if (IsSectionHeader(line)) {
       inWanted = upperCase(Trim(line.substr(1, line.size() - 2))) == wanted;
       if (inWanted) body.clear();
       continue;
@@ -67,7 +67,7 @@ std::vector<PropertyEntry> ReadPropertiesSection(std::string_view text, std::str
   std::unordered_map<std::string, std::string_view> lastValue;
   for (const NumberedLine& numbered : body) {
     const std::string_view line = numbered.text;
-    const size_t eq = FindText(line, "=", lead);
+    const size_t eq = FindText(line, "=");
     if (eq == std::string_view::npos) {
       parsed.push_back({{}, {}, numbered.number});
       continue;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 #include "core/UpperCase.h"
 
 namespace launcher {
@@ -22,6 +22,6 @@ struct PropertyEntry {
 // The entries of the last section named `section`, in file order, each with
 // the value of the last line in that section whose key matches it.
 std::vector<PropertyEntry> ReadPropertiesSection(std::string_view text, std::string_view section,
-                                                 const UpperCaseFn& upperCase, const LeadBytes& lead = kSingleByte);
+                                                 const UpperCaseFn& upperCase);
 
 }  // namespace launcher

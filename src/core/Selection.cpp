@@ -8,35 +8,34 @@
 
 namespace launcher {
 
-std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase, const LeadBytes& lead) {
-  return ReplaceIgnoringCase(action, "Action", "", upperCase, lead);
+std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase) {
+  return ReplaceIgnoringCase(action, "Action", "", upperCase);
 }
 
-std::optional<int32_t> ActionNumberOf(const std::string& action, size_t tableSize, const UpperCaseFn& upperCase,
-                                      const LeadBytes& lead) {
+std::optional<int32_t> ActionNumberOf(const std::string& action, size_t tableSize, const UpperCaseFn& upperCase) {
   try {
-    const int32_t number = StrToInt(EntryNumberOf(action, upperCase, lead));
+    const int32_t number = StrToInt(EntryNumberOf(action, upperCase));
     if (number >= 1 && static_cast<size_t>(number) <= tableSize) return number;
   } catch (const LauncherError&) {
   }
   return std::nullopt;
 }
 
-bool IsChecklistAction(const std::string& action, const LeadBytes& lead) { return ContainsText(action, "Action", lead); }
+bool IsChecklistAction(const std::string& action) { return ContainsText(action, "Action"); }
 
-std::vector<std::string> SplitCompoundList(const std::string& compoundList, const LeadBytes& lead) {
+std::vector<std::string> SplitCompoundList(const std::string& compoundList) {
   std::vector<std::string> items;
   for (size_t start = 0;;) {
-    const size_t comma = FindText(compoundList, ",", lead, start);
+    const size_t comma = FindText(compoundList, ",", start);
     items.push_back(compoundList.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
     if (comma == std::string::npos) return items;
     start = comma + 1;
   }
 }
 
-size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries, const LeadBytes& lead) {
+size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries) {
   size_t filled = 0;
-  for (const std::string& item : SplitCompoundList(compoundList, lead)) {
+  for (const std::string& item : SplitCompoundList(compoundList)) {
     if (filled == entries.size()) break;
     if (!item.empty()) entries[filled++] = LaunchAct{item, true};
   }
@@ -44,10 +43,10 @@ size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>
 }
 
 void LeaveOutNotOffered(std::vector<LaunchAct>& entries, const std::vector<Actions>& table,
-                        const UpperCaseFn& upperCase, const LeadBytes& lead) {
+                        const UpperCaseFn& upperCase) {
   size_t kept = 0;
   for (const LaunchAct& entry : entries) {
-    const std::optional<int32_t> number = ActionNumberOf(entry.Action, table.size(), upperCase, lead);
+    const std::optional<int32_t> number = ActionNumberOf(entry.Action, table.size(), upperCase);
     if (!number || table[static_cast<size_t>(*number - 1)].Offered) entries[kept++] = entry;
   }
   std::fill(entries.begin() + static_cast<std::ptrdiff_t>(kept), entries.end(), LaunchAct{});
@@ -58,10 +57,10 @@ std::string WithoutSpacesAround(std::string_view text) {
   return first == std::string_view::npos ? std::string() : std::string(text.substr(first, last - first + 1));
 }
 
-std::string DescriptionText(const std::string& description, const LeadBytes& lead) {
+std::string DescriptionText(const std::string& description) {
   std::string out;
   for (size_t i = 0; i < description.size();) {
-    const size_t next = lead.Next(description, i);
+    const size_t next = NextCharacter(description, i);
     if (description[i] == '\\' && next < description.size() && (description[next] == 'n' || description[next] == 'N')) {
       out += "\n\r";
       i = next + 1;
@@ -81,27 +80,26 @@ int StageIndexFor(const std::string& stage) {
 }
 
 std::string CompletionText(const ConfigLookup& config, const std::vector<InstallRunEntry>& entries,
-                           const UpperCaseFn& upperCase, const LeadBytes& lead) {
-  std::string text = WithLineBreaks(config("InstallCompleteMessage"), upperCase, lead);
+                           const UpperCaseFn& upperCase) {
+  std::string text = WithLineBreaks(config("InstallCompleteMessage"), upperCase);
   const std::string failedMessage = config("InstallFailedMessage");
   const std::string restartMessage = config("InstallRestartMessage");
   auto any = [&entries](auto test) { return std::any_of(entries.begin(), entries.end(), test); };
   const bool notInstalled = any([](const InstallRunEntry& e) { return !Succeeded(e.verdict); });
   if (!failedMessage.empty() && notInstalled) {
-    text += "\n\r\n\r" + WithLineBreaks(failedMessage, upperCase, lead);
+    text += "\n\r\n\r" + WithLineBreaks(failedMessage, upperCase);
     for (const InstallRunEntry& entry : entries) {
       if (!Succeeded(entry.verdict)) text += "\n\r" + entry.label;
     }
   }
   const bool restart = any([](const InstallRunEntry& e) { return NeedsRestart(e.verdict); });
-  if (!restartMessage.empty() && restart) text += "\n\r\n\r" + WithLineBreaks(restartMessage, upperCase, lead);
+  if (!restartMessage.empty() && restart) text += "\n\r\n\r" + WithLineBreaks(restartMessage, upperCase);
   return text;
 }
 
 InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& state, const ConfigLookup& config,
                         const std::vector<Actions>& table, const std::vector<LaunchAct>& entries) {
   const UpperCaseFn upper = [&host](std::string_view s) { return host.UpperCase(s); };
-  const LeadBytes lead = host.CodePageLeadBytes();
   const std::string title = config("LauncherTitle");
   InstallRun run;
   const int components = static_cast<int>(
@@ -116,7 +114,7 @@ InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& sta
   for (size_t row = 0; row < entries.size(); ++row) {
     const LaunchAct& entry = entries[row];
     if (!entry.Selected) continue;
-    const int32_t number = StrToInt(EntryNumberOf(entry.Action, upper, lead));
+    const int32_t number = StrToInt(EntryNumberOf(entry.Action, upper));
     view.SelectRow(static_cast<int>(row));  // a screen reader reads which component runs
     view.ShowRunProgress(++component, components, anyFailed);
     // Asked to close while a component ran or its notice showed: the rest
@@ -164,7 +162,7 @@ InstallRun RunSelection(LauncherHost& host, LauncherView& view, ActionState& sta
   }
   if (state.Quiet) return run;
   if (!run.entries.empty()) {
-    run.completionText = CompletionText(config, run.entries, upper, lead);
+    run.completionText = CompletionText(config, run.entries, upper);
     host.ShowInfoDialog(title, run.completionText);
   }
   host.ForceForeground();

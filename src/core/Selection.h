@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 #include "core/LauncherView.h"
 #include "core/UpperCase.h"
 #include "core/SingleAction.h"
@@ -26,24 +26,22 @@ inline constexpr int kStageCount = static_cast<int>(std::size(kStageWords));
 
 // A button's action opens the checklist when it names numbered actions
 // ("Action1,Action4"): when it contains "Action" anywhere.
-bool IsChecklistAction(const std::string& action, const LeadBytes& lead = kSingleByte);
+bool IsChecklistAction(const std::string& action);
 
 // The items of a compound list, split at every comma and left untrimmed;
 // empty items included.
-std::vector<std::string> SplitCompoundList(const std::string& compoundList, const LeadBytes& lead = kSingleByte);
+std::vector<std::string> SplitCompoundList(const std::string& compoundList);
 // A value as the disc's optional keys read it: without the spaces around it
 // (an item of "1, 3010", a version, a product code).
 std::string WithoutSpacesAround(std::string_view text);
 
 // The entry number: the action name with every "Action" removed, letter
 // case ignored (Action12 gives 12).
-std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase,
-                          const LeadBytes& lead = kSingleByte);
+std::string EntryNumberOf(const std::string& action, const UpperCaseFn& upperCase);
 
 // The configured action that a checklist entry names (Action3: entry 2 of
 // the table); nothing when its number is no integer or outside the table.
-std::optional<int32_t> ActionNumberOf(const std::string& action, size_t tableSize, const UpperCaseFn& upperCase,
-                                      const LeadBytes& lead = kSingleByte);
+std::optional<int32_t> ActionNumberOf(const std::string& action, size_t tableSize, const UpperCaseFn& upperCase);
 
 // What a numbered action hands the action runner, as a button would.
 inline ActionRequest RequestOf(const Actions& record) {
@@ -54,17 +52,16 @@ inline ActionRequest RequestOf(const Actions& record) {
 // the items untrimmed. Empty items are dropped and items beyond the list's
 // length are left out, so that entries 0 to n-1 are filled, each selected,
 // with no gap. Returns n.
-size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries,
-                         const LeadBytes& lead = kSingleByte);
+size_t FillExecutionList(const std::string& compoundList, std::vector<LaunchAct>& entries);
 
 // The execution list without the entries whose components are not offered
 // on this machine, the others moved up so that no gap is left.
 void LeaveOutNotOffered(std::vector<LaunchAct>& entries, const std::vector<Actions>& table,
-                        const UpperCaseFn& upperCase, const LeadBytes& lead = kSingleByte);
+                        const UpperCaseFn& upperCase);
 
 // A description as InfoText shows it: backslash and n (either case) become
 // LF CR.
-std::string DescriptionText(const std::string& description, const LeadBytes& lead = kSingleByte);
+std::string DescriptionText(const std::string& description);
 
 // The stage picture a stage word lights: DEFINE 0, DESIGN 1, DEVELOP 2,
 // TEST 3, DEPLOY 4, anything else MANAGE 5.
@@ -86,7 +83,7 @@ struct InstallRun {
 // sets them, "InstallFailedMessage" with the label of every entry that did
 // not succeed, and "InstallRestartMessage" when one needs a restart.
 std::string CompletionText(const ConfigLookup& config, const std::vector<InstallRunEntry>& entries,
-                           const UpperCaseFn& upperCase, const LeadBytes& lead = kSingleByte);
+                           const UpperCaseFn& upperCase);
 
 // btnInstallClick after the menu page is in front: each selected entry in
 // list order after its notice, then the completion message when any entry

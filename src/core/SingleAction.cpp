@@ -55,9 +55,9 @@ bool OnSameDrive(const std::string& a, const std::string& b) {
 
 // The title between the prefix and the first "]": from the 13th character,
 // wherever the prefix was found; empty without a "]" after it.
-std::string RequestedDiscOf(const std::string& text, const LeadBytes& lead) {
-  const size_t close = FindText(text, "]", lead);
-  const size_t start = CharacterOffset(text, kDiscChangePrefix.size(), lead);
+std::string RequestedDiscOf(const std::string& text) {
+  const size_t close = FindText(text, "]");
+  const size_t start = CharacterOffset(text, kDiscChangePrefix.size());
   if (close == std::string::npos || close <= start) return {};
   return text.substr(start, close - start);
 }
@@ -77,16 +77,15 @@ class Runner {
         state_(state),
         config_(config),
         sender_(sender),
-        upper_([&host](std::string_view s) { return host.UpperCase(s); }),
-        lead_(host.CodePageLeadBytes()) {}
+        upper_([&host](std::string_view s) { return host.UpperCase(s); }) {}
 
   // One pass over the action; true when the user asked to try it again.
   bool RunOnce();
   const ActionResult& Result() const { return result_; }
 
  private:
-  std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_, lead_); }
-  bool Contains(std::string_view text, std::string_view part) const { return ContainsText(text, part, lead_); }
+  std::string Breaks(std::string_view text) const { return WithLineBreaks(text, upper_); }
+  bool Contains(std::string_view text, std::string_view part) const { return ContainsText(text, part); }
   std::string WithTokens(const std::string& text) const;
   Command Read(const std::string& text) const;
   // The last word that is no option, unless the sender names the file.
@@ -126,7 +125,6 @@ class Runner {
   const ConfigLookup& config_;
   const ActionRequest& sender_;
   UpperCaseFn upper_;
-  LeadBytes lead_;
   ActionResult result_;
   std::string foundRoot_;  // where the disc asked for was found before its question
 };
@@ -148,8 +146,8 @@ bool Runner::RunOnce() {
   }
   state_.JavaExecutable = state_.RegisteredPath + "\\jdk1.4\\bin\\javaw.exe";
 
-  if (IsMessageAction(text, lead_)) {
-    const std::string message = Breaks(ReplaceIgnoringCase(text, kMessageMark, "", upper_, lead_));
+  if (IsMessageAction(text)) {
+    const std::string message = Breaks(ReplaceIgnoringCase(text, kMessageMark, "", upper_));
     if (state_.Quiet) {
       host_.Log("message not shown (unattended): " + OneLine(message));
       return false;
@@ -237,9 +235,9 @@ AwaitedFile Runner::Awaited(const std::string& fileToCheck) const {
 
 std::string Runner::WithTokens(const std::string& text) const {
   if (!Contains(text, "$")) return text;
-  std::string out = replaceTokens(text, kIeToken, "explorer", lead_);
-  out = replaceTokens(out, kPwdToken, ReturnCurrentDirectory(host_), lead_);
-  return replaceTokens(out, kJavaToken, state_.JavaExecutable, lead_);
+  std::string out = replaceTokens(text, kIeToken, "explorer");
+  out = replaceTokens(out, kPwdToken, ReturnCurrentDirectory(host_));
+  return replaceTokens(out, kJavaToken, state_.JavaExecutable);
 }
 
 // Word by word, so that a token whose value holds blanks (a disc folder
@@ -249,10 +247,10 @@ Command Runner::Read(const std::string& text) const {
   Command command;
   std::vector<std::string> words;
   size_t written = 0;
-  for (const CommandWord& word : SplitCommandWords(text, lead_).words) {
+  for (const CommandWord& word : SplitCommandWords(text).words) {
     command.line += text.substr(written, word.begin - written);
     const std::string asWritten = WithTokens(text.substr(word.begin, word.end - word.begin));
-    command.line += word.quoted ? asWritten : QuotedWhenBlank(asWritten, lead_);
+    command.line += word.quoted ? asWritten : QuotedWhenBlank(asWritten);
     words.push_back(WithTokens(word.value));
     if (words.size() == 1) command.programEnd = command.line.size();
     written = word.end;
@@ -273,10 +271,10 @@ std::string Runner::FileToCheckOf(const std::vector<std::string>& words) const {
 
 bool Runner::AskForDisc(std::string& text) {
   state_.DiskChangePending = true;
-  state_.RequestedDisc = RequestedDiscOf(text, lead_);
+  state_.RequestedDisc = RequestedDiscOf(text);
   const std::string question =
       Breaks(config_("InstallInsertMsg1") + state_.RequestedDisc + config_("InstallInsertMsg2"));
-  text = text.substr(FindText(text, "]", lead_) + 1);  // without a "]" the whole text stays
+  text = text.substr(FindText(text, "]") + 1);  // without a "]" the whole text stays
   // Unattended, the file test decides whether the disc is in.
   if (state_.RequestedDisc == state_.CurrentDiscTitle || state_.Quiet) return true;
   // Mounted beside the launcher's disc (an image, a second drive): nothing to ask.
@@ -313,7 +311,7 @@ void Runner::Start(Command command, const std::string& root) {
   if (!root.empty() && !sender_.ButtonAssist && !command.program.empty() && !IsAbsolutePath(command.program) &&
       (host_.IsFilePresent(command.program) || host_.IsFilePresent(command.program + ".exe"))) {
     command.program = ReturnCurrentDirectory(host_) + "\\" + command.program;
-    const std::string word = QuotedWhenBlank(command.program, lead_);
+    const std::string word = QuotedWhenBlank(command.program);
     command.line = word + command.line.substr(command.programEnd);
     command.programEnd = word.size();
   }
@@ -322,14 +320,14 @@ void Runner::Start(Command command, const std::string& root) {
   if (sender_.ButtonAssist) {
     // The program is on the disc: its full path in quotes, so that Windows
     // never tries a shorter path that ends at a blank of the disc's folder.
-    const std::string program = replaceTokens(command.program, "/", "\\", lead_);
-    commandLine = Quoted(ReturnCurrentDirectory(host_) + "\\" + program, lead_) +
+    const std::string program = replaceTokens(command.program, "/", "\\");
+    commandLine = Quoted(ReturnCurrentDirectory(host_) + "\\" + program) +
                   command.line.substr(command.programEnd) + " " + sender_.ButtonAssistText;
     way = StartWay::kAssisted;
   } else {
-    const size_t firstBlank = FindText(commandLine, " ", lead_);
+    const size_t firstBlank = FindText(commandLine, " ");
     const std::string firstWord = firstBlank == std::string::npos ? std::string() : commandLine.substr(0, firstBlank);
-    if (firstWord == "explorer") commandLine = replaceTokens(commandLine, "explorer", state_.ShellLauncher, lead_);
+    if (firstWord == "explorer") commandLine = replaceTokens(commandLine, "explorer", state_.ShellLauncher);
   }
   if (!Fits(commandLine)) return;
   StartResult result = StartOnce(commandLine, way);
@@ -369,7 +367,7 @@ StartResult Runner::StartOnce(const std::string& commandLine, StartWay way) {
 StartResult Runner::StartElevatedIfNeeded(StartResult result, const std::string& commandLine, WaitScope scope) {
   if (result || host_.LastStartError() != kErrorElevationRequired) return result;
   const auto start =
-      SplitCommandLine(commandLine, [this](const std::string& name) { return host_.FindProgram(name); }, lead_);
+      SplitCommandLine(commandLine, [this](const std::string& name) { return host_.FindProgram(name); });
   if (!start) return result;
   result_.way = StartWay::kElevated;
   return host_.StartElevated(start->program, start->parameters, kShowNormal, scope);
@@ -384,7 +382,7 @@ bool Runner::AskToRetry(const std::string& fileToCheck) {
   }
   if (!state_.DiskChangePending) state_.RequestedDisc = state_.LauncherDiscTitle;
   const std::string body = ReplaceIgnoringCase(Breaks(config_("FileNotFoundDiskText")), "disk",
-                                               Breaks(state_.RequestedDisc), upper_, lead_);
+                                               Breaks(state_.RequestedDisc), upper_);
   result_.fileMissing = true;
   const bool retry = Accepted(host_.ShowRetryCancelDialog(config_("FileNotFoundDiskPromptTitle"), fileToCheck + body,
                                                           Awaited(fileToCheck)));
@@ -397,7 +395,7 @@ bool Runner::AskToRetry(const std::string& fileToCheck) {
 
 bool IsExitAction(const std::string& text) { return text == kExitAction; }
 
-bool IsMessageAction(const std::string& text, const LeadBytes& lead) { return ContainsText(text, kMessageMark, lead); }
+bool IsMessageAction(const std::string& text) { return ContainsText(text, kMessageMark); }
 
 ActionResult SingleAction(LauncherHost& host, ActionState& state, const ConfigLookup& config,
                           const ActionRequest& sender) {

@@ -76,7 +76,7 @@ inline constexpr std::string_view kExitAction = "$EXIT$";
 inline constexpr std::string_view kMessageMark = "[DIALOG]";
 inline constexpr std::string_view kDiscChangePrefix = "[DISKCHANGE:";
 bool IsExitAction(const std::string& text);
-bool IsMessageAction(const std::string& text, const LeadBytes& lead);
+bool IsMessageAction(const std::string& text);
 // How often a program that ends with Windows Installer's "another
 // installation is already in progress" is started again.
 inline constexpr int kInstallerBusyRepeats = 3;

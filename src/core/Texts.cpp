@@ -1,6 +1,6 @@
 #include "core/Texts.h"
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 
 namespace launcher {
 
@@ -44,12 +44,11 @@ std::string AsDrawnLineBreaks(const std::string& text) {
 }
 
 std::string UpperCaseInCodePage(unsigned codePage, std::string_view text) {
-  const LeadBytes lead = LeadBytes::ForCodePage(codePage);
   std::string out(text);
   for (size_t i = 0; i < out.size(); ++i) {
     auto c = static_cast<unsigned char>(out[i]);
     if (codePage == 932) {
-      if (lead.IsLead(c)) {
+      if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {  // a two-byte character's first byte
         ++i;
       } else if (c >= 'a' && c <= 'z') {
         out[i] = static_cast<char>(c - 32);

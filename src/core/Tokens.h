@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 #include "core/UpperCase.h"
 
 namespace launcher {
 
 // "<br>" in any letter case becomes LF CR, the launcher's line break.
-std::string WithLineBreaks(std::string_view text, const UpperCaseFn& upperCase, const LeadBytes& lead = kSingleByte);
+std::string WithLineBreaks(std::string_view text, const UpperCaseFn& upperCase);
 
 // The configuration texts the launcher shows with "<br>" as a line break
 // (message actions break theirs too); every other text shows it as written.
@@ -36,7 +36,6 @@ struct RegistryPath {
   RegistryRoot root = RegistryRoot::kCurrentUser;  // for any name but the four
   std::string subKey;
 };
-RegistryPath SplitRegistryPath(std::string_view keyPath, const UpperCaseFn& upperCase,
-                               const LeadBytes& lead = kSingleByte);
+RegistryPath SplitRegistryPath(std::string_view keyPath, const UpperCaseFn& upperCase);
 
 }  // namespace launcher

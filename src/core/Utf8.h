@@ -1,4 +1,6 @@
-// UTF-16 to UTF-8, for the disc author's tool's output.
+// The disc's texts are held in UTF-8. A properties member may be written in
+// UTF-8 or in the system's 8-bit code page; this decides which, and converts
+// between UTF-8 and UTF-16 for the tools that have no system to ask.
 #pragma once
 
 #include <string>
@@ -6,7 +8,22 @@
 
 namespace launcher {
 
-// Unpaired surrogates become U+FFFD.
+enum class TextEncoding { kSystemCodePage, kUtf8 };
+
+// UTF-8 when the text starts with the byte order mark, or when it is
+// well-formed UTF-8 throughout and holds a byte above 127; the system's code
+// page otherwise. Shift-JIS and the 8-bit European code pages are never
+// well-formed UTF-8 once they hold such a byte, so their discs read as
+// they always have.
+TextEncoding EncodingOf(std::string_view text);
+bool IsWellFormedUtf8(std::string_view text);
+// "UTF-8" or "the system's code page", as the log and disccheck say it.
+const char* EncodingName(TextEncoding encoding);
+// The text without a leading UTF-8 byte order mark.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
+// Unpaired surrogates and bytes that start no character become U+FFFD.
 std::string ToUtf8(std::u16string_view text);
+std::u16string FromUtf8(std::string_view text);
 
 }  // namespace launcher

@@ -17,13 +17,14 @@ std::string RootOf(char letter) { return std::string(1, letter) + ":\\"; }
 
 }  // namespace
 
-DiscFolderHost::DiscFolderHost(std::string discDirectory, uint32_t threadLocale, uint32_t osMajor,
+DiscFolderHost::DiscFolderHost(std::string discDirectory, const std::string& languageTag, uint32_t osMajor,
                                std::string windowsFolder) {
   currentDirectory = std::move(discDirectory);
-  locale = threadLocale;
+  displayLanguages = {languageTag};
   osMajorVersion = osMajor;
   systemRoot = std::move(windowsFolder);
-  codePage = LanguageFor(PrimaryLanguage(locale)).codePage;
+  const bool japanese = languageTag.size() >= 2 && (languageTag[0] | 0x20) == 'j' && (languageTag[1] | 0x20) == 'a';
+  codePage = japanese ? 932 : 1252;
   fileExists = [this](const std::string& name) { return FileOnDrives(name).has_value(); };
 }
 

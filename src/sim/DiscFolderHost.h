@@ -15,9 +15,10 @@ namespace launcher {
 
 class DiscFolderHost : public ScriptedHost {
  public:
-  // The launcher runs in `discDirectory`. `locale` stands for the thread
-  // locale; the code page follows its language.
-  DiscFolderHost(std::string discDirectory, uint32_t locale, uint32_t osMajorVersion,
+  // The launcher runs in `discDirectory` for a user of the display language
+  // `languageTag`, on a system whose code page is that language's (932 for
+  // Japanese, 1252 for every other).
+  DiscFolderHost(std::string discDirectory, const std::string& languageTag, uint32_t osMajorVersion,
                  std::string systemRoot = "C:\\WINDOWS");
   // From now on the launcher runs from the root of drive D:, which holds the
   // disc directory.

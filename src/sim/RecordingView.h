@@ -26,7 +26,10 @@ class RecordingView : public LauncherView {
 
   explicit RecordingView(std::function<void(HostEvent)> record = {}) : record_(std::move(record)) {}
 
-  void SetCharset(uint8_t given) override { charset = given; }
+  void SetScript(uint8_t givenCharset, TextEncoding givenEncoding) override {
+    charset = givenCharset;
+    encoding = givenEncoding;
+  }
   void SetTitle(const std::string& text) override { title = text; }
   void SetInstallCaption(const std::string& caption) override { installCaption = caption; }
   void SetCancelCaption(const std::string& caption) override { cancelCaption = caption; }
@@ -61,6 +64,7 @@ class RecordingView : public LauncherView {
   };
   std::vector<RunProgress> runProgress;
   uint8_t charset = kDefaultCharset;
+  TextEncoding encoding = TextEncoding::kSystemCodePage;
   std::string title, installCaption, cancelCaption, dialogTitle, componentInfo, infoText;
   std::array<MenuButton, kMenuButtonCount + 1> menuButtons;  // 1 to 11
   bool highResolution = false;  // the screen it stands for is scaled

@@ -2,8 +2,23 @@
 
 #include "core/Platform.h"
 #include "core/Texts.h"
+#include "core/Utf8.h"
 
 namespace launcher {
+namespace {
+
+// Unicode's upper case of the letters of the scripts the tools' discs are
+// written in (Latin-1, Greek, Cyrillic); the system itself knows them all.
+char16_t UnicodeUpperCase(char16_t c) {
+  const bool latin = (c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+  const bool greek = c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2;
+  const bool cyrillic = c >= 0x430 && c <= 0x44F;
+  if (latin || greek || cyrillic) return static_cast<char16_t>(c - 32);
+  if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 80);
+  return c;
+}
+
+}  // namespace
 
 void ScriptedHost::Record(HostEvent event) {
   events.push_back(Describe(event));
@@ -33,14 +48,29 @@ std::string ScriptedHost::System::GetRegistryValue(const std::string& keyPath, c
   return found == script_.registry.end() ? std::string() : found->second;
 }
 
-std::u16string ScriptedHost::System::ToWide(std::string_view text) { return DecodeCodePage(script_.codePage, text); }
-
-std::string ScriptedHost::System::ToNarrow(std::u16string_view text) {
-  return EncodeCodePage(script_.codePage, text);
+std::string ScriptedHost::System::FromSystemCodePage(std::string_view bytes) {
+  return ToUtf8(DecodeCodePage(script_.codePage, bytes));
 }
 
+std::string ScriptedHost::System::ToSystemCodePage(std::string_view text) {
+  return EncodeCodePage(script_.codePage, FromUtf8(text));
+}
+
+// As the system upper-cases: an 8-bit disc's texts character by character
+// in the code page (a character the code page lacks stays as it is), a
+// UTF-8 disc's by Unicode.
 std::string ScriptedHost::System::UpperCase(std::string_view text) {
-  return UpperCaseInCodePage(script_.codePage, text);
+  std::u16string upper = FromUtf8(text);
+  for (char16_t& c : upper) {
+    if (script_.discTexts == TextEncoding::kUtf8) {
+      c = UnicodeUpperCase(c);
+      continue;
+    }
+    const std::string bytes = EncodeCodePage(script_.codePage, std::u16string(1, c));
+    const std::u16string back = DecodeCodePage(script_.codePage, UpperCaseInCodePage(script_.codePage, bytes));
+    if (bytes != "?" && back.size() == 1) c = back[0];
+  }
+  return KeepingPositions(text, ToUtf8(upper));
 }
 
 void ScriptedHost::MarkInstalled(const Detection& detection) {

@@ -59,10 +59,12 @@ class ScriptedHost : public LoggedHost {
   std::vector<std::string> mediaDrives;
   std::set<std::string> drivesNotReady;
   std::vector<std::string> startFolders;
-  uint32_t locale = 0x0409;
+  // The user's display languages, most preferred first.
+  std::vector<std::string> displayLanguages = {"en-US"};
   uint32_t osMajorVersion = 6;
   std::string systemRoot = "C:\\WINDOWS";
-  unsigned codePage = 1252;
+  unsigned codePage = 1252;  // the system's 8-bit code page
+  TextEncoding discTexts = TextEncoding::kSystemCodePage;  // as the launcher last said it reads the disc
   std::deque<bool> answers;
   // The file each question was told to wait for, in order ("(any drive)"
   // after one that counts on every drive with media).
@@ -101,7 +103,7 @@ class ScriptedHost : public LoggedHost {
     explicit System(ScriptedHost& script) : script_(script) {}
 
     std::string CurrentDirectory() override { return script_.currentDirectory; }
-    uint32_t ThreadLocale() override { return script_.locale; }
+    std::vector<std::string> DisplayLanguages() override { return script_.displayLanguages; }
     uint32_t OsMajorVersion() override { return script_.osMajorVersion; }
     std::string EnvironmentVariable(const std::string& name) override;
     std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
@@ -124,10 +126,10 @@ class ScriptedHost : public LoggedHost {
     std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) override {
       return script_.registryEntries.count(valueName.empty() ? keyPath : keyPath + "|" + valueName) > 0;
     }
-    std::u16string ToWide(std::string_view text) override;
-    std::string ToNarrow(std::u16string_view text) override;
+    std::string FromSystemCodePage(std::string_view bytes) override;
+    std::string ToSystemCodePage(std::string_view text) override;
+    void ReadDiscTextsAs(TextEncoding encoding) override { script_.discTexts = encoding; }
     std::string UpperCase(std::string_view text) override;
-    LeadBytes CodePageLeadBytes() override { return LeadBytes::ForCodePage(script_.codePage); }
 
     void ShowInfoDialog(const std::string&, const std::string&) override {}
     Answer ShowOKCancelDialog(const std::string&, const std::string&, const AwaitedFile& awaited) override {

@@ -54,8 +54,7 @@ std::optional<bool> Win32Host::RegistryEntryExists(const std::string& keyPath, c
 bool Win32Host::EnterFolder(const std::string& folder) { return EnterFolderWithoutSystemPrompts(folder); }
 
 std::string Win32Host::GetRegistryValue(const std::string& keyPath, const std::string& valueName) {
-  return launcher::GetRegistryValue(keyPath, valueName, [this](std::string_view s) { return UpperCase(s); },
-                                    CodePageLeadBytes());
+  return launcher::GetRegistryValue(keyPath, valueName, [this](std::string_view s) { return UpperCase(s); });
 }
 
 std::u16string Win32Host::ToWide(std::string_view text) { return ToUtf16(CP_ACP, text); }

@@ -28,19 +28,21 @@ TEST(DiscFolder, TheLaunchersFolderIsEnteredOnlyWhereTheCurrentDirectoryHasNoArc
   };
   for (const Row& row : rows) {
     auto exists = [&](const std::string& path) { return row.archives.count(path) > 0; };
-    EXPECT_EQ(DiscFolderToEnter(row.current, row.launcher, kSingleByte, exists), row.entered)
+    EXPECT_EQ(DiscFolderToEnter(row.current, row.launcher, exists), row.entered)
         << row.current << " " << row.launcher;
   }
 }
 
-// A Japanese folder whose last character's second byte has the code of "\"
-// is no root and keeps its whole name.
-TEST(DiscFolder, AFolderEndingInATwoByteCharacterKeepsIt) {
-  const LeadBytes sjis = LeadBytes::ForCodePage(932);
-  EXPECT_EQ(FolderOf("D:\\\x95\\\\Install_Windows.exe", sjis), "D:\\\x95\\");
-  EXPECT_EQ(DiscFolderToEnter("C:\\", "D:\\\x95\\\\Install_Windows.exe", sjis,
-                              [](const std::string& path) { return path == "D:\\\x95\\\\install.jar"; }),
-            "D:\\\x95\\");
+// Paths are UTF-8: a folder in any script keeps its whole name, and a
+// Japanese one whose Shift-JIS bytes would end in the code of "\\" (U+8868
+// is 0x95 0x5C there) is no root.
+TEST(DiscFolder, AFolderInAnyScriptKeepsItsName) {
+  for (const std::string folder : {"D:\\\u0423\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0430", "D:\\\u8868"}) {
+    EXPECT_EQ(FolderOf(folder + "\\Install_Windows.exe"), folder);
+    EXPECT_EQ(DiscFolderToEnter("C:\\", folder + "\\Install_Windows.exe",
+                                [&](const std::string& path) { return path == folder + "\\install.jar"; }),
+              folder);
+  }
 }
 
 }  // namespace

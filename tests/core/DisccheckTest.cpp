@@ -26,6 +26,7 @@ TEST(DisccheckConfig, PrintsTheConfigurationAsTheLauncherLoadsIt) {
   EXPECT_EQ(o.out,
             "section: pro\n"
             "properties: com/vestrel/integration/tools/launcher/launcher_windows.properties\n"
+            "encoding: the system's code page\n"
             "charset: 1\n"
             "shell-launcher: C:\\WINDOWS\\system32\\cmd.exe /min /c start\n"
             "longest-button-text: Lower Case Wins\n"
@@ -152,7 +153,10 @@ TEST(DisccheckCheck, StartUpErrorsAreErrorsAtTheirLine) {
             "blank.\"\n");
   Output assist = RunDisccheck({"check", test::Fixture("e2e/bad-assist")});
   EXPECT_EQ(assist.status, 2);
-  EXPECT_EQ(assist.out, kProperties +
+  EXPECT_EQ(assist.out, "install.jar: note: carries the languages base; display languages read: base for en-US, "
+                        "en-GB, de-DE, de-CH, fr-FR, fr-CA, es-ES, it-IT, nl-NL, pt-BR, pt-PT, pl-PL, ru-RU, el-GR, "
+                        "tr-TR, ja-JP, ko-KR, zh-CN, zh-TW, zh-HK, ar-SA, he-IL\n" +
+                            kProperties +
                             ":6: error: the launcher stops at start with \"'maybe' is not a valid boolean value.\"\n");
   Output member = RunDisccheck({"check", test::Fixture("e2e/no-properties")});
   EXPECT_NE(member.out.find("install.jar: error: has no member com/vestrel/integration/tools/launcher/"

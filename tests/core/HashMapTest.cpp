@@ -24,60 +24,60 @@ TEST(HashMap, HashesAsTheLauncherDocumentsThem) {
 TEST(HashMap, BytesAbove127EnterTheHashUnsigned) {
   THashMap map(256);
   EXPECT_EQ(map.HashOf("\xFF"), 0xFFu);
-  map.Put("\xE4", u"a-umlaut");
-  map.Put("\xC4", u"A-umlaut");
-  EXPECT_EQ(map.Get("\xE4"), u"a-umlaut");
-  EXPECT_EQ(map.Get("\xC4"), u"A-umlaut");
+  map.Put("\xE4", "a-umlaut");
+  map.Put("\xC4", "A-umlaut");
+  EXPECT_EQ(map.Get("\xE4"), "a-umlaut");
+  EXPECT_EQ(map.Get("\xC4"), "A-umlaut");
 }
 
 TEST(HashMap, MissingKeysReadEmpty) {
   THashMap map(256);
-  EXPECT_EQ(map.Get(""), u"");
-  EXPECT_EQ(map.Get("LauncherTitle"), u"");
+  EXPECT_EQ(map.Get(""), "");
+  EXPECT_EQ(map.Get("LauncherTitle"), "");
   EXPECT_FALSE(map.Find("LauncherTitle"));
 }
 
 TEST(HashMap, KeysAreCaseSensitive) {
   THashMap map(256);
-  map.Put("LauncherTitle", u"Suite");
-  EXPECT_EQ(map.Get("LauncherTitle"), u"Suite");
-  EXPECT_EQ(map.Get("launchertitle"), u"");
+  map.Put("LauncherTitle", "Suite");
+  EXPECT_EQ(map.Get("LauncherTitle"), "Suite");
+  EXPECT_EQ(map.Get("launchertitle"), "");
 }
 
 TEST(HashMap, PutNeverReplacesButTheNewestWins) {
   THashMap map(256);
-  map.Put("key", u"one");
-  map.Put("key", u"two");
-  EXPECT_EQ(map.Get("key"), u"two");
+  map.Put("key", "one");
+  map.Put("key", "two");
+  EXPECT_EQ(map.Get("key"), "two");
   const auto& newest = map.Find("key");
   ASSERT_TRUE(newest);
   ASSERT_TRUE(newest->Next);
-  EXPECT_EQ(newest->Next->Value, u"one");
+  EXPECT_EQ(newest->Next->Value, "one");
 }
 
 TEST(HashMap, ChainsHoldEveryKeyOfABucket) {
   THashMap map(1);  // one bucket: every key collides
-  for (int i = 0; i < 1000; ++i) map.Put("k" + std::to_string(i), std::u16string(1, static_cast<char16_t>(u'a' + i % 26)));
+  for (int i = 0; i < 1000; ++i) map.Put("k" + std::to_string(i), std::string(1, static_cast<char>('a' + i % 26)));
   for (int i = 0; i < 1000; ++i) EXPECT_EQ(map.Get("k" + std::to_string(i)).front(), u'a' + i % 26);
 }
 
 TEST(HashMap, ClearEmptiesAndKeepsTheBucketCount) {
   THashMap map(256);
-  map.Put("a", u"1");
-  map.Put("b", u"2");
+  map.Put("a", "1");
+  map.Put("b", "2");
   map.Clear();
-  EXPECT_EQ(map.Get("a"), u"");
-  EXPECT_EQ(map.Get("b"), u"");
+  EXPECT_EQ(map.Get("a"), "");
+  EXPECT_EQ(map.Get("b"), "");
   EXPECT_EQ(map.BucketCount(), 256u);
-  map.Put("a", u"3");
-  EXPECT_EQ(map.Get("a"), u"3");
+  map.Put("a", "3");
+  EXPECT_EQ(map.Get("a"), "3");
 }
 
 TEST(HashMap, ClearFreesLongChainsWithoutRecursion) {
   THashMap map(1);
-  for (int i = 0; i < 200000; ++i) map.Put("same", u"v");
+  for (int i = 0; i < 200000; ++i) map.Put("same", "v");
   map.Clear();
-  EXPECT_EQ(map.Get("same"), u"");
+  EXPECT_EQ(map.Get("same"), "");
 }
 
 TEST(HashMap, RejectsZeroBuckets) {

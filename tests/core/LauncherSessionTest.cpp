@@ -20,7 +20,7 @@ constexpr int kDesign = 1, kTest = 3;
 class LauncherSessionTest : public testing::Test {
  protected:
   explicit LauncherSessionTest(const std::string& disc = "actions")
-      : host(test::Fixture("e2e/" + disc), 0x0409, 6), session(host, view) {
+      : host(test::Fixture("e2e/" + disc), "en-US", 6), session(host, view) {
     host.MountAsDriveD();
   }
 
@@ -62,7 +62,7 @@ TEST_F(LauncherSessionTest, StartUpSetsTheMenuUpFromTheDisc) {
 TEST(LauncherSessionBackgrounds, AScaledScreenTakesTheHighResolutionPictureThatDecodesElseTheOrdinaryOne) {
   EXPECT_EQ(HighResolutionMember(SelectionBackgroundMember("Red")), std::string(kImagePrefix) + "RedPg2@2x.jpg");
   for (const bool scaled : {false, true}) {
-    DiscFolderHost host(test::Fixture("e2e/partner-2x"), 0x0409, 6);
+    DiscFolderHost host(test::Fixture("e2e/partner-2x"), "en-US", 6);
     host.MountAsDriveD();
     RecordingView view;
     view.highResolution = scaled;
@@ -163,7 +163,7 @@ TEST_F(BrokenDiscSessionTest, AStartUpErrorLeavesWhatWasSetBeforeIt) {
 TEST(KeysTheLauncherReads, ListEveryKeyTheSessionLooksUp) {
   std::set<std::string> notListed, read;
   for (const char* disc : {"e2e/actions", "e2e/waits", "e2e/results", "e2e/quiet", "e2e/machine"}) {
-    DiscFolderHost host(test::Fixture(disc), 0x0409, 6);
+    DiscFolderHost host(test::Fixture(disc), "en-US", 6);
     host.MountAsDriveD();
     host.registryEntries = {"HKCU\\Software\\DiscLauncherE2E\\Machine"};  // a component installed
     host.fileExists = [](const std::string& name) { return name.find("later") == std::string::npos; };

@@ -114,7 +114,7 @@ TEST(Machine, WhatIsInstalledIsAskedOfTheSystemAndAVersionMustReachTheMinimum) {
 // installed, and whose Add/Remove Programs list has tool two.
 class MachineDiscTest : public testing::Test {
  protected:
-  MachineDiscTest() : host(test::Fixture("e2e/machine"), 0x0409, 10), session(host, view) {
+  MachineDiscTest() : host(test::Fixture("e2e/machine"), "en-US", 10), session(host, view) {
     host.MountAsDriveD();
     host.registryEntries = {"HKCU\\Software\\DiscLauncherE2E\\Machine"};
     host.installedPrograms = {{"Disc Launcher Test Tool", "2.0.1"}};

@@ -146,7 +146,7 @@ class StringLog : public LogSink {
 class ResultsDiscTest : public testing::Test {
  protected:
   explicit ResultsDiscTest(const std::string& disc = "results")
-      : host(test::Fixture("e2e/" + disc), 0x0409, 6), logged(host, &log), session(logged, view) {
+      : host(test::Fixture("e2e/" + disc), "en-US", 6), logged(host, &log), session(logged, view) {
     host.MountAsDriveD();
     host.fileExists = [](const std::string& name) { return name == "record.txt"; };
     host.exitCodes = {{1, 0}, {2, 1603}, {3, 3010}};
@@ -169,8 +169,10 @@ TEST_F(ResultsDiscTest, AnInstallRunSaysWhatWasNotInstalledAndThatWindowsMustRes
   EXPECT_EQ(host.events.back(), "foreground");
   EXPECT_EQ(host.events[host.events.size() - 2],
             "info: Results | Done.\\n\\r\\n\\rNot installed:\\n\\rFails\\n\\rMissing\\n\\r\\n\\rPlease restart.");
-  EXPECT_TRUE(Logged("start-up: directory D:, language 9, section ENT, "
-                     "com/vestrel/integration/tools/launcher/launcher_windows.properties with 26 keys"));
+  EXPECT_TRUE(Logged("start-up: directory D:, languages en-US, section ENT, "
+                     "com/vestrel/integration/tools/launcher/launcher_windows.properties with 26 keys in the "
+                     "system's code page"));
+  EXPECT_TRUE(Logged("language: not on the disc: launcher_windows_en_US.properties, launcher_windows_en.properties"));
   EXPECT_TRUE(Logged("click: menu button Components -> Action1,Action2,Action3,Action4"));
   EXPECT_TRUE(Logged("click: install"));
   EXPECT_TRUE(Logged("file: record.txt (found)"));

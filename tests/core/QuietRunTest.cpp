@@ -41,7 +41,7 @@ TEST(QuietRun, TheExitCodeSaysHowTheRunWent) {
 
 class QuietRunTest : public testing::Test {
  protected:
-  QuietRunTest() : host(test::Fixture("e2e/quiet"), 0x0409, 6), session(host, view) {
+  QuietRunTest() : host(test::Fixture("e2e/quiet"), "en-US", 6), session(host, view) {
     host.MountAsDriveD();
     session.FormCreate();
     host.events.clear();

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::vector<launcher::Actions> table(3, launcher::Actions{text, "label", "", false, "", options});
   std::vector<launcher::LaunchAct> entries(3);
-  launcher::FillExecutionList(text, entries, host.CodePageLeadBytes());
+  launcher::FillExecutionList(text, entries);
   try {
     launcher::RecordingView view;
     launcher::RunSelection(host, view, state, host.Config(), table, entries);

@@ -12,6 +12,7 @@
 #include "core/CommandWords.h"
 #include "core/Config.h"
 #include "core/KeyList.h"
+#include "core/Languages.h"
 #include "core/Platform.h"
 #include "core/Selection.h"
 #include "core/Verdict.h"
@@ -45,7 +46,6 @@ class DiscChecker {
  private:
   void Warn(const std::string& key, const std::string& message) { report_.Warn(file_, disc_.LineOf(key), message); }
   void Error(const std::string& key, const std::string& message) { report_.Error(file_, disc_.LineOf(key), message); }
-  std::string Text(const std::string& eightBit) const { return Utf8(disc_, eightBit); }
   void CheckKeySpelling();
   void CheckMenuButtons();
   void CheckCompound(int button, const std::string& list);
@@ -88,7 +88,7 @@ void DiscChecker::CheckKeySpelling() {
     auto found = byUpperCase.find(disc_.host->UpperCase(entry.key));
     if (found != byUpperCase.end() && found->second != entry.key) {
       report_.Warn(file_, entry.line,
-                   "'" + Text(entry.key) + "' is never read: the launcher looks up '" + found->second +
+                   "'" + entry.key + "' is never read: the launcher looks up '" + found->second +
                        "' (letter case counts)");
     }
   }
@@ -107,7 +107,7 @@ void DiscChecker::CheckMenuButtons() {
       Warn(prefix + "Text", prefix + "Text is set but " + prefix + "Action is empty: a click asks for a file that is not there");
       continue;
     }
-    if (IsChecklistAction(action, disc_.Lead())) {
+    if (IsChecklistAction(action)) {
       CheckCompound(n, action);
     } else {
       CheckAction(prefix + "Action", disc_.session->MenuButtonRequest(n, action));
@@ -118,26 +118,26 @@ void DiscChecker::CheckMenuButtons() {
 void DiscChecker::CheckCompound(int button, const std::string& list) {
   const std::string key = "Button" + std::to_string(button) + "Action";
   size_t items = 0, empty = 0;
-  for (const std::string& item : SplitCompoundList(list, disc_.Lead())) {
+  for (const std::string& item : SplitCompoundList(list)) {
     if (item.empty()) {
       ++empty;
     } else if (++items <= static_cast<size_t>(disc_.session->ActionTotal())) {
-      const std::string number = EntryNumberOf(item, disc_.Upper(), disc_.Lead());
+      const std::string number = EntryNumberOf(item, disc_.Upper());
       try {
         const int32_t n = StrToInt(number);
         if (n < 1 || n > disc_.session->ActionTotal()) {
-          Error(key, "'" + Text(item) + "' names no action: ActionTotal is " + std::to_string(disc_.session->ActionTotal()));
+          Error(key, "'" + item + "' names no action: ActionTotal is " + std::to_string(disc_.session->ActionTotal()));
         } else if (checkedActions_.insert(n).second) {
           CheckAction("Action" + std::to_string(n), RequestOf(disc_.Table()[static_cast<size_t>(n - 1)]));
           const std::string type = disc_.Value("Type" + std::to_string(n));
           if (std::find(std::begin(kStageWords), std::end(kStageWords), type) == std::end(kStageWords)) {
-            Warn("Type" + std::to_string(n), "Type" + std::to_string(n) + " '" + Text(type) +
+            Warn("Type" + std::to_string(n), "Type" + std::to_string(n) + " '" + type +
                                                  "' is no stage word (DEFINE, DESIGN, DEVELOP, TEST, DEPLOY, MANAGE): "
                                                  "it lights MANAGE");
           }
         }
       } catch (const LauncherError& error) {
-        Error(key, "'" + Text(item) + "' has no action number: installing stops there with \"" + Text(error.what()) +
+        Error(key, "'" + item + "' has no action number: installing stops there with \"" + error.what() +
                        "\"");
       }
     }
@@ -152,9 +152,9 @@ void DiscChecker::CheckCompound(int button, const std::string& list) {
 
 void DiscChecker::CheckAction(const std::string& key, const ActionRequest& request) {
   const std::string& action = request.ButtonAction;
-  if (IsExitAction(action) || IsMessageAction(action, disc_.Lead())) return;
-  if (ContainsText(action, kJavaToken, disc_.Lead())) {
-    Warn(key, key + " starts the Java runtime named by the registry (RegKey '" + Text(disc_.Value("RegKey")) +
+  if (IsExitAction(action) || IsMessageAction(action)) return;
+  if (ContainsText(action, kJavaToken)) {
+    Warn(key, key + " starts the Java runtime named by the registry (RegKey '" + disc_.Value("RegKey") +
                   "', value PathName): not checked here");
     return;
   }
@@ -162,25 +162,25 @@ void DiscChecker::CheckAction(const std::string& key, const ActionRequest& reque
   const Simulation::Outcome outcome = simulation.Probe(request);
   CheckWords(key, request, outcome);
   if (!outcome.unknownDisc.empty()) {
-    Warn(key, key + " needs the disc '" + Text(outcome.unknownDisc) + "': give --disc \"" +
-                  Text(outcome.unknownDisc) + "=FOLDER\" to check its file '" + Text(outcome.fileTested) + "'");
+    Warn(key, key + " needs the disc '" + outcome.unknownDisc + "': give --disc \"" +
+                  outcome.unknownDisc + "=FOLDER\" to check its file '" + outcome.fileTested + "'");
   } else if (!outcome.fileFound) {
-    Error(key, key + ": the launcher looks for '" + Text(outcome.fileTested) + "', which is not on " +
-                   (outcome.otherDisc.empty() ? std::string("the disc") : "the disc '" + Text(outcome.otherDisc) + "'"));
+    Error(key, key + ": the launcher looks for '" + outcome.fileTested + "', which is not on " +
+                   (outcome.otherDisc.empty() ? std::string("the disc") : "the disc '" + outcome.otherDisc + "'"));
   } else if (outcome.tooLong) {
     Error(key, key + ": its command line is longer than " + std::to_string(kCommandLineLimit) +
                    " characters; the launcher will not start it");
   } else if (!outcome.consent.damage.empty()) {
-    Warn(key, key + ": '" + Text(outcome.program) + "' is a damaged Windows program (" + outcome.consent.damage +
+    Warn(key, key + ": '" + outcome.program + "' is a damaged Windows program (" + outcome.consent.damage +
                   "): Windows may refuse to start it");
   } else {
     if (outcome.consent.reason != ConsentReason::kNone) {
-      Warn(key, key + ": '" + Text(outcome.program) + "' will ask for administrator consent: " +
+      Warn(key, key + ": '" + outcome.program + "' will ask for administrator consent: " +
                     ConsentReasonText(outcome.consent) + "; the launcher starts it through Windows' consent window");
     }
     if (outcome.headers.isProgram && !outcome.headers.isSigned &&
         said_.unsignedPrograms.insert(outcome.program).second) {
-      Warn(key, key + ": '" + Text(outcome.program) + "' " + kUnsignedText);
+      Warn(key, key + ": '" + outcome.program + "' " + kUnsignedText);
     }
   }
 }
@@ -199,13 +199,13 @@ std::vector<std::pair<std::string, std::string>> DiscChecker::OptionKeys(const s
 
 void DiscChecker::CheckWords(const std::string& key, const ActionRequest& request,
                              const Simulation::Outcome& outcome) {
-  const CommandWords split = SplitCommandWords(request.ButtonAction, disc_.Lead());
+  const CommandWords split = SplitCommandWords(request.ButtonAction);
   if (split.unclosedQuote) {
     Warn(key, key + ": a quote is not closed: Windows reads the rest of the text, '" +
-                  Text(split.words.back().value) + "', as one word");
+                  split.words.back().value + "', as one word");
   }
   if (outcome.fileFound && LooksLikeOption(outcome.fileTested) && request.Options.Check.empty()) {
-    Warn(key, key + ": the launcher tests '" + Text(outcome.fileTested) + "', which reads as an option of the program but "
+    Warn(key, key + ": the launcher tests '" + outcome.fileTested + "', which reads as an option of the program but "
                     "is a file on the disc; rename it, or name the file to test with Check");
   }
 }
@@ -250,13 +250,13 @@ void DiscChecker::CheckLineBreaks() {
   std::string breaking;
   for (const char* key : kLineBreakingKeys) breaking += std::string(key) + ", ";
   for (const PropertyEntry& entry : disc_.Entries()) {
-    const bool message = IsMessageAction(entry.value, disc_.Lead());
+    const bool message = IsMessageAction(entry.value);
     const bool breaks = std::find_if(std::begin(kLineBreakingKeys), std::end(kLineBreakingKeys),
                                      [&](const char* key) { return entry.key == key; }) != std::end(kLineBreakingKeys);
     if (message || breaks) continue;
-    if (ContainsText(disc_.host->UpperCase(entry.value), "<BR>", disc_.Lead())) {
+    if (ContainsText(disc_.host->UpperCase(entry.value), "<BR>")) {
       report_.Warn(file_, entry.line,
-                   "'<br>' in " + Text(entry.key) + " is shown as it stands: the launcher breaks lines only in " +
+                   "'<br>' in " + entry.key + " is shown as it stands: the launcher breaks lines only in " +
                        breaking + "and " + std::string(kMessageMark) + " actions" +
                        (entry.key.rfind("Description", 0) == 0 ? std::string(" (descriptions use \\n)") : std::string()));
     }
@@ -269,7 +269,7 @@ void DiscChecker::CheckResultReporting() {
     for (const auto& [key, action] : OptionKeys(option)) {
       const std::string codes = disc_.Value(key);
       if (!codes.empty() && !ParseExitCodes(codes)) {
-        Error(key, key + " '" + Text(codes) + "' is no list of exit codes (whole numbers separated by commas): the "
+        Error(key, key + " '" + codes + "' is no list of exit codes (whole numbers separated by commas): the "
                          "launcher takes none for " + action);
       }
     }
@@ -277,7 +277,7 @@ void DiscChecker::CheckResultReporting() {
   bool checklists = false;
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const MenuButtonTexts texts = MenuButtonFor(disc_.Lookup(), n);
-    checklists |= !texts.caption.empty() && IsChecklistAction(texts.action, disc_.Lead());
+    checklists |= !texts.caption.empty() && IsChecklistAction(texts.action);
   }
   if (checklists && disc_.Value("InstallFailedMessage").empty() && disc_.Value("InstallRestartMessage").empty()) {
     report_.Warn(file_, 0,
@@ -294,16 +294,16 @@ void DiscChecker::CheckWaits() {
   for (const std::string& key : switches) {
     const std::string value = disc_.Value(key);
     if (!value.empty() && !IsBooleanText(value)) {
-      Error(key, key + " '" + Text(value) + "' is no boolean (True, False or a number): the launcher takes it for False");
+      Error(key, key + " '" + value + "' is no boolean (True, False or a number): the launcher takes it for False");
     }
   }
   if (OptionalSwitch(disc_.Value("WaitForWindowsInstaller"))) return;
   std::set<int32_t> warned;
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const MenuButtonTexts texts = MenuButtonFor(disc_.Lookup(), n);
-    if (texts.caption.empty() || !IsChecklistAction(texts.action, disc_.Lead())) continue;
-    for (const std::string& item : SplitCompoundList(texts.action, disc_.Lead())) {
-      const std::optional<int32_t> number = ActionNumberOf(item, disc_.Table().size(), disc_.Upper(), disc_.Lead());
+    if (texts.caption.empty() || !IsChecklistAction(texts.action)) continue;
+    for (const std::string& item : SplitCompoundList(texts.action)) {
+      const std::optional<int32_t> number = ActionNumberOf(item, disc_.Table().size(), disc_.Upper());
       if (!number || !warned.insert(*number).second) continue;
       const std::string action = disc_.host->UpperCase(disc_.Table()[static_cast<size_t>(*number - 1)].Action);
       if (action.find("MSIEXEC") == std::string::npos && action.find(".MSI") == std::string::npos) continue;
@@ -320,23 +320,23 @@ void DiscChecker::CheckWaits() {
 void DiscChecker::CheckMachineKeys() {
   for (const auto& [key, action] : OptionKeys("Architectures")) {
     const std::string names = disc_.Value(key);
-    for (const std::string& name : names.empty() ? std::vector<std::string>{} : SplitCompoundList(names, disc_.Lead())) {
+    for (const std::string& name : names.empty() ? std::vector<std::string>{} : SplitCompoundList(names)) {
       if (!ProcessorNamed(name)) {
-        Error(key, key + ": '" + Text(name) + "' is no processor (x86, x64, arm64): the launcher ignores it");
+        Error(key, key + ": '" + name + "' is no processor (x86, x64, arm64): the launcher ignores it");
       }
     }
   }
   for (const auto& [key, action] : OptionKeys("MinWindows")) {
     const std::string version = disc_.Value(key);
     if (!version.empty() && !ParseVersion(version)) {
-      Error(key, key + " '" + Text(version) + "' is no version (such as 6.1 or 10.0.22000): the launcher offers " +
+      Error(key, key + " '" + version + "' is no version (such as 6.1 or 10.0.22000): the launcher offers " +
                      action + " on every Windows");
     }
   }
   for (const auto& [key, action] : OptionKeys("Installed")) {
     const std::string detection = disc_.Value(key);
     if (!detection.empty() && !ParseDetection(detection)) {
-      Error(key, key + " '" + Text(detection) + "' is no detection the launcher knows (msi:{PRODUCT-CODE}, "
+      Error(key, key + " '" + detection + "' is no detection the launcher knows (msi:{PRODUCT-CODE}, "
                        "uninstall:NAME[>=VERSION], file:PATH[>=VERSION], registry:KEY[\\\\VALUE]): " + action +
                        " never counts as installed");
     }
@@ -356,7 +356,7 @@ void CheckLanguageKeys(const Disc& english, const Disc& other, Report& report) {
   for (const PropertyEntry& entry : english.Entries()) {
     if (!entry.key.empty() && !keys.count(entry.key)) {
       report.Warn(InArchive(other.Settings().PropertiesMember), 0,
-                  "lacks " + Utf8(english, entry.key) + ", which the English text has (line " +
+                  "lacks " + entry.key + ", which the English text has (line " +
                       std::to_string(entry.line) + ")");
     }
   }
@@ -373,6 +373,74 @@ void CheckArchiveMethods(const ZipArchive& archive, Report& report) {
                      ZipArchive::CompressionMethodName(entry.method) +
                      "), which the launcher does not read (it reads stored, deflated and deflate64 members): "
                      "repack the archive with 'disccheck pack FOLDER " + std::string(kArchiveName) + "'");
+  }
+}
+
+// The language suffixes of the properties members the disc carries ("" for
+// the base member), in the archive's order.
+std::vector<std::string> LanguagesCarried(const ZipArchive& archive) {
+  const std::string base = PropertiesMemberFor("");
+  const std::string stem = base.substr(0, base.size() - std::string_view(".properties").size());
+  std::vector<std::string> suffixes;
+  for (const ZipArchive::Entry& entry : archive.Entries()) {
+    const std::string& name = entry.name;
+    if (name == base) {
+      suffixes.emplace_back();
+    } else if (name.rfind(stem + "_", 0) == 0 && name.size() > base.size() &&
+               name.compare(name.size() - 11, 11, ".properties") == 0) {
+      suffixes.push_back(name.substr(stem.size(), name.size() - stem.size() - 11));
+    }
+  }
+  return suffixes;
+}
+
+// Display languages of users a disc author may have in mind.
+constexpr const char* kDisplayLanguages[] = {"en-US", "en-GB", "de-DE", "de-CH", "fr-FR", "fr-CA", "es-ES",
+                                             "it-IT", "nl-NL", "pt-BR", "pt-PT", "pl-PL", "ru-RU", "el-GR",
+                                             "tr-TR", "ja-JP", "ko-KR", "zh-CN", "zh-TW", "zh-HK", "ar-SA", "he-IL"};
+
+// Which member the launcher reads for each of those display languages.
+void NoteLanguages(const std::vector<std::string>& carried, Report& report) {
+  auto name = [](const std::string& suffix) { return suffix.empty() ? std::string("base") : suffix.substr(1); };
+  std::string list;
+  for (const std::string& suffix : carried) list += (list.empty() ? "" : ", ") + name(suffix);
+  // Member -> the display languages that read it, in the order first read.
+  std::vector<std::pair<std::string, std::string>> readers;
+  for (const char* language : kDisplayLanguages) {
+    std::string taken = "none";
+    for (const std::string& suffix : MemberSuffixes({language})) {
+      if (std::find(carried.begin(), carried.end(), suffix) == carried.end()) continue;
+      taken = name(suffix);
+      break;
+    }
+    auto found = std::find_if(readers.begin(), readers.end(), [&](const auto& r) { return r.first == taken; });
+    if (found == readers.end()) {
+      readers.emplace_back(taken, language);
+    } else {
+      found->second += std::string(", ") + language;
+    }
+  }
+  std::string choices;
+  for (const auto& [member, languages] : readers) choices += (choices.empty() ? "" : "; ") + member + " for " + languages;
+  report.Note(kArchiveName, 0,
+              "carries the languages " + (list.empty() ? std::string("(none)") : list) +
+                  "; display languages read: " + choices);
+}
+
+// Whether the member reads the same on every Windows.
+void CheckEncoding(Disc& disc, Report& report) {
+  const std::string member = disc.Settings().PropertiesMember;
+  const std::optional<std::vector<uint8_t>> bytes = disc.archive.Extract(member);
+  if (!bytes) return;
+  if (disc.Settings().Encoding == TextEncoding::kUtf8) {
+    report.Note(InArchive(member), 0, "is read as UTF-8: its texts read right on every Windows");
+  } else if (std::any_of(bytes->begin(), bytes->end(), [](uint8_t byte) { return byte >= 0x80; })) {
+    report.Warn(InArchive(member), 0,
+                "is read in the system's code page (here " + std::to_string(disc.host->codePage) +
+                    "): its texts read right only on systems of that code page; saved as UTF-8, they read right "
+                    "on all");
+  } else {
+    report.Note(InArchive(member), 0, "is read in the system's code page, and holds only ASCII: it reads the same on every Windows");
   }
 }
 
@@ -416,23 +484,25 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
                  "missing: the launcher stops at start with \"" + WithFinalFullStop(kArchiveNotOpen) + "\"");
     return;
   }
-  std::vector<uint32_t> languages = options.languages;
-  if (options.allLanguages) {
-    languages.clear();
-    for (const Language& language : kLanguages) languages.push_back(language.primary);
-  }
-  std::unique_ptr<Disc> english;
-  SaidOnce said;
-  bool methodsChecked = false;
-  for (uint32_t language : languages) {
-    std::unique_ptr<Disc> disc = LoadDisc(folder, language, kWindowsVistaMajor, options.discs);
-    if (!methodsChecked && disc->archive.IsOpen()) {
-      CheckArchiveMethods(disc->archive, report);
-      methodsChecked = true;
+  // Every member once: the base member by a language that has no member of
+  // its own ("und", undetermined), the others by their own names.
+  std::vector<std::string> languages = options.allLanguages ? std::vector<std::string>{"und"} : options.languages;
+  std::unique_ptr<Disc> first = LoadDisc(folder, languages.front(), kWindowsVistaMajor, options.discs);
+  if (first->archive.IsOpen()) {
+    CheckArchiveMethods(first->archive, report);
+    const std::vector<std::string> carried = LanguagesCarried(first->archive);
+    NoteLanguages(carried, report);
+    for (const std::string& suffix : carried) {
+      if (options.allLanguages && !suffix.empty()) languages.push_back(suffix.substr(1));
     }
+  }
+  std::unique_ptr<Disc> base;
+  SaidOnce said;
+  for (size_t index = 0; index < languages.size(); ++index) {
+    std::unique_ptr<Disc> disc =
+        index == 0 ? std::move(first) : LoadDisc(folder, languages[index], kWindowsVistaMajor, options.discs);
     const std::string member = disc->Settings().PropertiesMember;
     const bool hasMember = HasMember(disc->archive, member);
-    if (options.allLanguages && language != kEnglish && !hasMember) continue;  // falls back to nothing: not offered
     if (!disc->startupError.empty()) {
       const std::string file = disc->Settings().PropertiesMember.empty() ? std::string(kArchiveName) : InArchive(member);
       report.Error(hasMember ? file : std::string(kArchiveName),
@@ -441,11 +511,12 @@ void CheckDisc(const std::string& folder, const CheckOptions& options, Report& r
                        "the launcher stops at start with \"" + WithFinalFullStop(disc->startupError) + "\"");
       continue;
     }
+    if (hasMember) CheckEncoding(*disc, report);
     DiscChecker(*disc, report, said).Run();
-    if (language == kEnglish) {
-      english = std::move(disc);
-    } else if (english) {
-      CheckLanguageKeys(*english, *disc, report);
+    if (disc->Settings().LanguageSuffix.empty()) {
+      base = std::move(disc);
+    } else if (base) {
+      CheckLanguageKeys(*base, *disc, report);
     }
   }
 }

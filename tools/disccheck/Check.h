@@ -11,8 +11,8 @@
 namespace launcher::disccheck {
 
 struct CheckOptions {
-  std::vector<uint32_t> languages{9};
-  bool allLanguages = false;
+  std::vector<std::string> languages{"en-US"};  // display languages
+  bool allLanguages = false;  // every member the disc carries, instead
   std::map<std::string, std::string> discs;  // other discs of the set: title -> folder
 };
 

@@ -38,9 +38,9 @@ void PrintLines(const std::vector<std::string>& lines, bool json, const char* na
 // " [administrator consent: WHY]" when it asks before the program runs, and
 // " [signed (not verified)]" or " [unsigned]".
 std::string ProgramNote(Disc& disc, const ActionRequest& request) {
-  if (IsExitAction(request.ButtonAction) || IsMessageAction(request.ButtonAction, disc.Lead())) return {};
+  if (IsExitAction(request.ButtonAction) || IsMessageAction(request.ButtonAction)) return {};
   const Simulation::Outcome outcome = Simulation(disc).Probe(request);
-  std::string note = outcome.fileTested == "\\" ? " [tests no file]" : " [tests " + Utf8(disc, outcome.fileTested) + "]";
+  std::string note = outcome.fileTested == "\\" ? " [tests no file]" : " [tests " + outcome.fileTested + "]";
   const ConsentReason reason = outcome.consent.reason;
   if (reason != ConsentReason::kNone) note += " [administrator consent: " + ConsentReasonName(reason) + "]";
   if (outcome.headers.isProgram && outcome.headers.damage.empty()) {
@@ -50,21 +50,21 @@ std::string ProgramNote(Disc& disc, const ActionRequest& request) {
 }
 
 std::string RowProgramNote(Disc& disc, const std::string& entry) {
-  const std::optional<int32_t> n = ActionNumberOf(entry, disc.Table().size(), disc.Upper(), disc.Lead());
+  const std::optional<int32_t> n = ActionNumberOf(entry, disc.Table().size(), disc.Upper());
   if (!n) return {};
   return MachineTextNote(disc, *n) + ProgramNote(disc, RequestOf(disc.Table()[static_cast<size_t>(*n - 1)]));
 }
 
 }  // namespace
 
-int Menu(const std::string& folder, uint32_t language, const MachineScript& machine, bool json, std::ostream& out,
+int Menu(const std::string& folder, const std::string& language, const MachineScript& machine, bool json, std::ostream& out,
          std::ostream& err) {
   std::unique_ptr<Disc> disc = LoadDisc(folder, language, kWindowsVistaMajor, {}, machine);
   if (!Started(*disc, err)) return 2;
   std::vector<std::string> lines;
   lines.push_back("machine: " + ProcessorName(machine.machine.processor) + ", Windows " +
                   VersionText(machine.machine.windows));
-  lines.push_back("title: " + Utf8(*disc, disc->Value("LauncherTitle")));
+  lines.push_back("title: " + disc->Value("LauncherTitle"));
   const UpperCaseFn upper = [&](std::string_view s) { return disc->host->UpperCase(s); };
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const RecordingView::MenuButton& shown = disc->view->menuButtons.at(static_cast<size_t>(n));
@@ -73,19 +73,19 @@ int Menu(const std::string& folder, uint32_t language, const MachineScript& mach
       lines.push_back("button " + std::to_string(n) + (withoutText ? ": hidden" : ": not offered on this machine"));
       continue;
     }
-    const bool checklist = IsChecklistAction(shown.action, disc->Lead());
-    lines.push_back("button " + std::to_string(n) + ": " + Utf8(*disc, shown.caption) +
-                    (shown.hint.empty() ? "" : " [tooltip: " + Utf8(*disc, shown.hint) + "]") + " -> " +
-                    Utf8(*disc, shown.action) + (checklist ? "" : ProgramNote(*disc, disc->session->MenuButtonRequest(n, shown.action))));
+    const bool checklist = IsChecklistAction(shown.action);
+    lines.push_back("button " + std::to_string(n) + ": " + shown.caption +
+                    (shown.hint.empty() ? "" : " [tooltip: " + shown.hint + "]") + " -> " +
+                    shown.action + (checklist ? "" : ProgramNote(*disc, disc->session->MenuButtonRequest(n, shown.action))));
     if (!checklist) continue;
     disc->session->CompoundAction(shown.action);
     const RecordingView& view = *disc->view;
     for (size_t row = 0; row < view.rows.size(); ++row) {
       const std::string& entry = view.rowEntries[row];
-      const std::string number = EntryNumberOf(entry, upper, disc->Lead());
-      lines.push_back("  row " + std::to_string(row + 1) + ": " + Utf8(*disc, view.rows[row]) + " [" +
-                      Utf8(*disc, disc->Value("Type" + number)) + "] " +
-                      OneLine(Utf8(*disc, view.rowDescriptions[row])) + RowProgramNote(*disc, entry) +
+      const std::string number = EntryNumberOf(entry, upper);
+      lines.push_back("  row " + std::to_string(row + 1) + ": " + view.rows[row] + " [" +
+                      disc->Value("Type" + number) + "] " +
+                      OneLine(view.rowDescriptions[row]) + RowProgramNote(*disc, entry) +
                       (view.checked[row] ? "" : " [unchecked: installed]"));
     }
   }
@@ -93,7 +93,7 @@ int Menu(const std::string& folder, uint32_t language, const MachineScript& mach
   return 0;
 }
 
-int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
+int Simulate(const std::string& folder, const std::string& language, const std::map<std::string, std::string>& discs,
              const MachineScript& machine, const SimulateScript& script, bool json, std::ostream& out,
              std::ostream& err) {
   std::unique_ptr<Disc> disc = LoadDisc(folder, language, kWindowsVistaMajor, discs, machine);

@@ -11,7 +11,7 @@
 
 namespace launcher::disccheck {
 
-int Menu(const std::string& folder, uint32_t language, const MachineScript& machine, bool json, std::ostream& out,
+int Menu(const std::string& folder, const std::string& language, const MachineScript& machine, bool json, std::ostream& out,
          std::ostream& err);
 
 struct SimulateStep {
@@ -26,7 +26,7 @@ struct SimulateScript {
   bool quiet = false;                // the unattended run instead of the steps
   LauncherArguments unattended;      // its /button or /run
 };
-int Simulate(const std::string& folder, uint32_t language, const std::map<std::string, std::string>& discs,
+int Simulate(const std::string& folder, const std::string& language, const std::map<std::string, std::string>& discs,
              const MachineScript& machine, const SimulateScript& script, bool json, std::ostream& out,
              std::ostream& err);
 

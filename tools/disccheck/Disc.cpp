@@ -18,12 +18,12 @@ std::optional<std::string> Disc::DiscPath(const std::string& name) {
   const std::string title = state.DiskChangePending ? state.RequestedDisc : state.CurrentDiscTitle;
   searchedDisc.clear();
   if (title != state.LauncherDiscTitle) {
-    (otherDiscs.count(Utf8(*this, title)) ? searchedDisc : unknownDisc) = title;
+    (otherDiscs.count(title) ? searchedDisc : unknownDisc) = title;
   }
   return host->FileOnDrives(name);
 }
 
-std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uint32_t osMajor,
+std::unique_ptr<Disc> LoadDisc(const std::string& folder, const std::string& language, uint32_t osMajor,
                                const std::map<std::string, std::string>& otherDiscs, const MachineScript& machine) {
   auto disc = std::make_unique<Disc>();
   disc->folder = folder;
@@ -60,9 +60,7 @@ std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uin
 std::string MachineTextNote(const Disc& disc, int32_t number) {
   if (number < 1 || static_cast<size_t>(number) > disc.Table().size()) return {};
   const std::string& text = disc.Table()[static_cast<size_t>(number - 1)].Action;
-  return text == disc.Value("Action" + std::to_string(number)) ? std::string() : " [runs " + Utf8(disc, text) + "]";
+  return text == disc.Value("Action" + std::to_string(number)) ? std::string() : " [runs " + text + "]";
 }
-
-std::string Utf8(const Disc& disc, const std::string& text) { return ToUtf8(disc.host->ToWide(text)); }
 
 }  // namespace launcher::disccheck

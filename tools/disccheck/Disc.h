@@ -38,11 +38,9 @@ struct Disc {
   // The active section's entries, with their lines.
   const std::vector<PropertyEntry>& Entries() const { return Settings().Entries; }
   const std::vector<Actions>& Table() const { return session->ActionTable(); }
-  // A configuration value as 8-bit text.
+  // A configuration value.
   std::string Value(const std::string& key) const { return session->ConfigText(key); }
   ConfigLookup Lookup() const { return session->Config(); }
-  // The disc's code page: where its texts' characters start.
-  LeadBytes Lead() const { return host->CodePageLeadBytes(); }
   UpperCaseFn Upper() const {
     return [this](std::string_view s) { return host->UpperCase(s); };
   }
@@ -61,15 +59,12 @@ struct MachineScript {
 };
 
 // Starts the launcher on the disc; the archive stays open for the checks.
-std::unique_ptr<Disc> LoadDisc(const std::string& folder, uint32_t language, uint32_t osMajor = kWindowsVistaMajor,
+std::unique_ptr<Disc> LoadDisc(const std::string& folder, const std::string& language, uint32_t osMajor = kWindowsVistaMajor,
                                const std::map<std::string, std::string>& otherDiscs = {},
                                const MachineScript& machine = {});
 
 // " [runs TEXT]" when this machine runs another text than action N's
 // plain one; empty otherwise.
 std::string MachineTextNote(const Disc& disc, int32_t number);
-
-// An 8-bit text of the disc's code page in UTF-8.
-std::string Utf8(const Disc& disc, const std::string& text);
 
 }  // namespace launcher::disccheck

@@ -17,14 +17,14 @@ constexpr char kUsage[] =
     "usage: disccheck COMMAND DISC_DIR [OPTIONS]\n"
     "\n"
     "commands:\n"
-    "  check DISC_DIR [--language N | --all-languages] [--disc TITLE=DIR ...] [--json]\n"
+    "  check DISC_DIR [--language L | --all-languages] [--disc TITLE=DIR ...] [--json]\n"
     "      Everything that would stop the launcher, hide a button, break an action or\n"
     "      show a text other than meant. Exit status 0 when clean, 1 with warnings,\n"
     "      2 with errors.\n"
-    "  menu DISC_DIR [--language N] [MACHINE] [--json]\n"
+    "  menu DISC_DIR [--language L] [MACHINE] [--json]\n"
     "      The menu as the launcher shows it, with each checklist's rows.\n"
     "  simulate DISC_DIR --click N [--click N ...] [--answer ok|cancel|retry ...]\n"
-    "           [--uncheck ROW ...] [--install] [--exit N=CODE ...] [--language N]\n"
+    "           [--uncheck ROW ...] [--install] [--exit N=CODE ...] [--language L]\n"
     "           [--disc TITLE=DIR ...] [MACHINE] [--json]\n"
     "      Runs the launcher's own actions: clicks menu buttons, unchecks checklist\n"
     "      rows and installs, in the order given, and prints every message window,\n"
@@ -35,7 +35,7 @@ constexpr char kUsage[] =
     "  pack SRC_DIR OUT.jar\n"
     "      Writes the folder as an archive with the member names the launcher looks\n"
     "      up, deflated, and reads it back through the launcher's reader.\n"
-    "  config DISC_DIR [--language N] [--os-major N]\n"
+    "  config DISC_DIR [--language L] [--os-major N]\n"
     "      The configuration as the launcher loads it, one entry a line.\n"
     "\n"
     "MACHINE: [--machine x86|x64|arm64] [--windows VERSION] [--installed N,...]: the\n"
@@ -43,8 +43,10 @@ constexpr char kUsage[] =
     "the components whose Installed N detection counts as installed. Other discs of\n"
     "a set (--disc) stand in drives of their own, E:, F:, ... by title.\n"
     "\n"
-    "N for --language is the system's primary language number: 9 English (the\n"
-    "default), 7 German, 10 Spanish, 12 French, 17 Japanese.\n";
+    "L for --language is the user's display language as a tag (en-US, de-CH, pt_BR,\n"
+    "zh-Hant-TW; en-US unless given) or the system's primary language number of\n"
+    "old: 9 English, 7 German, 10 Spanish, 12 French, 17 Japanese. The system's\n"
+    "code page follows it: 932 for Japanese, 1252 for every other.\n";
 
 struct UsageError {
   std::string message;
@@ -53,7 +55,7 @@ struct UsageError {
 struct Options {
   std::string command;
   std::vector<std::string> operands;
-  uint32_t language = 9;
+  std::string language = "en-US";
   uint32_t osMajor = kWindowsVistaMajor;
   bool allLanguages = false;
   bool json = false;
@@ -69,6 +71,15 @@ uint32_t Number(const std::string& option, const std::string& text) {
   return value;
 }
 
+// A language tag, or one of the primary language numbers disccheck took
+// before it took tags.
+std::string LanguageTag(const std::string& text) {
+  static const std::map<std::string, std::string> kNumbered = {
+      {"9", "en"}, {"7", "de"}, {"10", "es"}, {"12", "fr"}, {"17", "ja"}};
+  const auto numbered = kNumbered.find(text);
+  return numbered == kNumbered.end() ? text : numbered->second;
+}
+
 Options Parse(const std::vector<std::string>& args) {
   Options options;
   options.command = args[0];
@@ -79,7 +90,7 @@ Options Parse(const std::vector<std::string>& args) {
       return args[++i];
     };
     if (arg == "--language") {
-      options.language = Number(arg, value());
+      options.language = LanguageTag(value());
     } else if (arg == "--os-major") {
       options.osMajor = Number(arg, value());
     } else if (arg == "--all-languages") {
@@ -160,15 +171,15 @@ int Config(const Options& options, std::ostream& out, std::ostream& err) {
     err << "error: " << disc->startupError << "\n";
     return kErrors;
   }
-  auto utf8 = [&disc](const std::string& narrow) { return Utf8(*disc, narrow); };
-  out << "section: " << utf8(config.ConfigSection) << "\n"
+  out << "section: " << config.ConfigSection << "\n"
       << "properties: " << config.PropertiesMember << "\n"
+      << "encoding: " << EncodingName(config.Encoding) << "\n"
       << "charset: " << static_cast<int>(config.Charset) << "\n"
-      << "shell-launcher: " << utf8(config.ShellLauncher) << "\n"
-      << "longest-button-text: " << utf8(config.LongestButtonText) << "\n"
+      << "shell-launcher: " << config.ShellLauncher << "\n"
+      << "longest-button-text: " << config.LongestButtonText << "\n"
       << "entries: " << config.Entries.size() << "\n";
   for (const PropertyEntry& entry : config.Entries) {
-    out << Escaped(utf8(entry.key)) << "=" << Escaped(ToUtf8(config.ConfigStrings->Get(entry.key))) << "\n";
+    out << Escaped(entry.key) << "=" << Escaped(config.ConfigStrings->Get(entry.key)) << "\n";
   }
   return kClean;
 }

@@ -4,6 +4,10 @@
 
 namespace launcher::disccheck {
 
+void Report::Note(const std::string& file, size_t line, const std::string& message) {
+  findings_.push_back({file, line, Severity::kNote, message});
+}
+
 void Report::Warn(const std::string& file, size_t line, const std::string& message) {
   findings_.push_back({file, line, Severity::kWarning, message});
 }
@@ -12,9 +16,22 @@ void Report::Error(const std::string& file, size_t line, const std::string& mess
   findings_.push_back({file, line, Severity::kError, message});
 }
 
+namespace {
+
+const char* SeverityName(Severity severity) {
+  switch (severity) {
+    case Severity::kNote: return "note";
+    case Severity::kWarning: return "warning";
+    case Severity::kError: return "error";
+  }
+  return "";
+}
+
+}  // namespace
+
 int Report::Status() const {
   int status = 0;
-  for (const Finding& finding : findings_) status = std::max(status, finding.severity == Severity::kError ? 2 : 1);
+  for (const Finding& finding : findings_) status = std::max(status, static_cast<int>(finding.severity));
   return status;
 }
 
@@ -41,7 +58,7 @@ void Report::Print(std::ostream& out, bool json) const {
     for (size_t i = 0; i < findings_.size(); ++i) {
       const Finding& f = findings_[i];
       out << (i ? ", " : "") << "{\"file\": " << JsonString(f.file) << ", \"line\": " << f.line
-          << ", \"severity\": \"" << (f.severity == Severity::kError ? "error" : "warning")
+          << ", \"severity\": \"" << SeverityName(f.severity)
           << "\", \"message\": " << JsonString(f.message) << "}";
     }
     out << "]}\n";
@@ -50,7 +67,7 @@ void Report::Print(std::ostream& out, bool json) const {
   for (const Finding& f : findings_) {
     out << f.file;
     if (f.line) out << ":" << f.line;
-    out << ": " << (f.severity == Severity::kError ? "error" : "warning") << ": " << f.message << "\n";
+    out << ": " << SeverityName(f.severity) << ": " << f.message << "\n";
   }
 }
 

@@ -8,7 +8,8 @@
 
 namespace launcher::disccheck {
 
-enum class Severity { kWarning, kError };
+// A note says what the launcher will do, and is no fault of the disc.
+enum class Severity { kNote, kWarning, kError };  // in the order of the status they give (0, 1, 2)
 
 struct Finding {
   std::string file;  // relative to the disc; a properties member is install.jar/<member>
@@ -19,6 +20,7 @@ struct Finding {
 
 class Report {
  public:
+  void Note(const std::string& file, size_t line, const std::string& message);
   void Warn(const std::string& file, size_t line, const std::string& message);
   void Error(const std::string& file, size_t line, const std::string& message);
   const std::vector<Finding>& Findings() const { return findings_; }

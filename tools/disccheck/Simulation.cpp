@@ -71,11 +71,11 @@ bool Simulation::Click(int button) {
   const ActionState before = disc_.session->State();
   disc_.session->InstallButtonClick(disc_.session->MenuButtonRequest(button, shown.action), shown.caption);
   TakeEvents();
-  if (IsChecklistAction(shown.action, disc_.Lead())) {
+  if (IsChecklistAction(shown.action)) {
     const RecordingView& view = *disc_.view;
     for (size_t row = 0; row < view.rows.size(); ++row) {
       const std::optional<int32_t> number =
-          ActionNumberOf(view.rowEntries[row], disc_.Table().size(), disc_.Upper(), disc_.Lead());
+          ActionNumberOf(view.rowEntries[row], disc_.Table().size(), disc_.Upper());
       Note("  row " + std::to_string(row + 1) + (view.checked[row] ? " [x] " : " [ ] ") + view.rows[row] + " (" +
            view.rowEntries[row] + ", " + disc_.session->RowStage(row) + ")");
       if (number) lines_.back() += MachineTextNote(disc_, *number);

@@ -45,7 +45,7 @@ class Simulation {
   const std::vector<std::string>& Events() const { return lines_; }
 
  private:
-  void Note(const std::string& line) { lines_.push_back(Utf8(disc_, line)); }
+  void Note(const std::string& line) { lines_.push_back(line); }
   // Prints what the host and the view wrote down since the last step.
   void TakeEvents();
   void NoteDiscChanges(const ActionState& before);

@@ -87,9 +87,8 @@ bool WindowsInstallerAsksForADisc() {
   return NamedMutexExists("__MsiPromptForCD") || NamedMutexExists("Global\\__MsiPromptForCD");
 }
 
-std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase,
-                             const LeadBytes& lead) {
-  const RegistryPath path = SplitRegistryPath(keyPath, upperCase, lead);
+std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase) {
+  const RegistryPath path = SplitRegistryPath(keyPath, upperCase);
   RegistryKey key;
   // Read access: a standard user may read HKEY_LOCAL_MACHINE but not write it.
   if (RegOpenKeyExA(RootKey(path.root), path.subKey.c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS) return {};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 #include "core/LauncherHost.h"
 #include "core/UpperCase.h"
 
@@ -38,7 +38,6 @@ bool WindowsInstallerAsksForADisc();
 // The string value `valueName` under the key path (root name, "\", sub-key);
 // empty when key or value is missing or empty. A value of another type
 // raises "Invalid data type for '%s'". The key is opened for reading only.
-std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase,
-                             const LeadBytes& lead = kSingleByte);
+std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName, const UpperCaseFn& upperCase);
 
 }  // namespace launcher

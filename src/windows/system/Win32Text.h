@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/CodePageText.h"
+#include "core/CharacterText.h"
 
 namespace launcher {
 
