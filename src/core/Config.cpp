@@ -51,8 +51,8 @@ void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config,
   // the base member is the last candidate, and an empty text stands in when
   // the archive has none at all.
   std::optional<std::vector<uint8_t>> member;
-  for (const std::string& suffix :
-       MemberSuffixes(WithPreferredLanguage(host.DisplayLanguages(), preferredLanguage))) {
+  config.Languages = WithPreferredLanguage(host.DisplayLanguages(), preferredLanguage);
+  for (const std::string& suffix : MemberSuffixes(config.Languages)) {
     config.LanguageSuffix = suffix;
     config.PropertiesMember = PropertiesMemberFor(suffix);
     member = archive.Extract(config.PropertiesMember);

@@ -40,6 +40,7 @@ struct Configuration {
   std::string LanguageSuffix;  // of the member read ("" for the base member)
   std::string ConfigSection;
   std::string PropertiesMember;
+  std::vector<std::string> Languages;     // the display languages, the one asked for first
   std::vector<std::string> MembersTried;  // before the one read, in order
   TextEncoding Encoding = TextEncoding::kSystemCodePage;
   uint8_t Charset = kDefaultCharset;  // of an 8-bit disc's fonts

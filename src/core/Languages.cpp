@@ -1,89 +1,56 @@
 #include "core/Languages.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 
 namespace launcher {
 namespace {
 
-bool IsLetters(const std::string& part) {
-  return std::all_of(part.begin(), part.end(), [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; });
-}
-
-bool IsDigits(const std::string& part) {
-  return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string CaseAs(std::string part, bool upperFirst, bool upperRest) {
-  for (size_t i = 0; i < part.size(); ++i) {
-    const bool upper = i == 0 ? upperFirst : upperRest;
-    part[i] = static_cast<char>(upper ? part[i] & ~0x20 : part[i] | 0x20);
+// Adds "_" and the parts that are not empty, joined by "_", unless the list
+// has that suffix already.
+void Add(std::vector<std::string>& suffixes, std::initializer_list<std::string_view> parts) {
+  std::string suffix;
+  for (std::string_view part : parts) {
+    if (!part.empty()) suffix.append("_").append(part);
   }
-  return part;
-}
-
-struct Tag {
-  std::string language, script, region;
-};
-
-// A language tag's language, script and region; nothing for a text that is
-// none ("x", "??", "en-").
-std::optional<Tag> ReadTag(const std::string& text) {
-  std::vector<std::string> parts(1);
-  for (char c : text) {
-    if (c == '-' || c == '_') {
-      parts.emplace_back();
-    } else {
-      parts.back() += c;
-    }
-  }
-  const std::string& language = parts[0];
-  if (language.size() < 2 || language.size() > 3 || !IsLetters(language)) return std::nullopt;
-  Tag tag{CaseAs(language, false, false), {}, {}};
-  for (size_t i = 1; i < parts.size(); ++i) {
-    const std::string& part = parts[i];
-    if (part.size() == 4 && IsLetters(part) && tag.script.empty() && tag.region.empty()) {
-      tag.script = CaseAs(part, true, false);
-    } else if ((part.size() == 2 && IsLetters(part)) || (part.size() == 3 && IsDigits(part))) {
-      if (tag.region.empty()) tag.region = CaseAs(part, true, true);
-    } else if (part.empty()) {
-      return std::nullopt;
-    }
-  }
-  return tag;
-}
-
-// Chinese is chosen by its script: where the tag names none, the region
-// says which one its readers use.
-std::string ChineseScript(const Tag& tag) {
-  if (!tag.script.empty()) return tag.script;
-  if (tag.region == "TW" || tag.region == "HK" || tag.region == "MO") return "Hant";
-  if (tag.region == "CN" || tag.region == "SG") return "Hans";
-  return {};
-}
-
-void AddOnce(std::vector<std::string>& suffixes, const std::string& suffix) {
   if (std::find(suffixes.begin(), suffixes.end(), suffix) == suffixes.end()) suffixes.push_back(suffix);
 }
 
-void AddCandidates(const Tag& tag, std::vector<std::string>& suffixes) {
-  const std::string language = "_" + tag.language;
-  auto add = [&suffixes](const std::string& suffix) { AddOnce(suffixes, suffix); };
-  if (tag.language == "zh") {
-    const std::string script = ChineseScript(tag);
-    if (!tag.region.empty()) add(language + "_" + tag.region);
-    if (!script.empty()) add(language + "_" + script);
-    if (script == "Hans") add("_zh_CN");
-    if (script == "Hant") add("_zh_TW");
-    add(language);
-    return;
+bool IsLetter(char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A language tag's language, script and region in the letter case member
+// names use ("zh", "Hant", "TW"); false for a text that is no tag ("x",
+// "??", "en-").
+bool ReadTag(std::string_view text, std::string (&parts)[3]) {
+  for (size_t start = 0, index = 0; start <= text.size(); ++index) {
+    const size_t end = std::min(text.find_first_of("-_", start), text.size());
+    const std::string_view part = text.substr(start, end - start);
+    start = end + 1;
+    const bool letters = std::all_of(part.begin(), part.end(), IsLetter);
+    const bool digits = !part.empty() && std::all_of(part.begin(), part.end(), IsDigit);
+    size_t kind;  // 0 language, 1 script, 2 region
+    if (index == 0) {
+      if (!letters || part.size() < 2 || part.size() > 3) return false;
+      kind = 0;
+    } else if (part.size() == 4 && letters && parts[1].empty() && parts[2].empty()) {
+      kind = 1;
+    } else if ((part.size() == 2 && letters) || (part.size() == 3 && digits)) {
+      kind = 2;
+    } else if (part.empty()) {
+      return false;
+    } else {
+      continue;  // a variant or an extension: no member is named by it
+    }
+    if (!parts[kind].empty()) continue;
+    for (size_t k = 0; k < part.size(); ++k) {
+      // The language in lower case, the script in title case, the region in upper case.
+      const bool upper = kind == 2 || (kind == 1 && k == 0);
+      parts[kind] += IsLetter(part[k]) ? static_cast<char>(upper ? part[k] & ~0x20 : part[k] | 0x20) : part[k];
+    }
   }
-  if (!tag.script.empty()) {
-    if (!tag.region.empty()) add(language + "_" + tag.script + "_" + tag.region);
-    add(language + "_" + tag.script);
-  }
-  if (!tag.region.empty()) add(language + "_" + tag.region);
-  add(language);
-  if (tag.language == "nb" || tag.language == "nn") add("_no");
+  return true;
 }
 
 }  // namespace
@@ -91,11 +58,27 @@ void AddCandidates(const Tag& tag, std::vector<std::string>& suffixes) {
 std::vector<std::string> MemberSuffixes(const std::vector<std::string>& displayLanguages) {
   std::vector<std::string> suffixes;
   for (const std::string& text : displayLanguages) {
-    if (const std::optional<Tag> tag = ReadTag(text)) {
-      AddCandidates(*tag, suffixes);
-    } else if (!text.empty()) {
-      AddOnce(suffixes, "_" + text);
+    std::string parts[3];
+    if (!ReadTag(text, parts)) {
+      if (!text.empty()) Add(suffixes, {text});
+      continue;
     }
+    const std::string& language = parts[0];
+    std::string& script = parts[1];
+    const std::string& region = parts[2];
+    const bool chinese = language == "zh";
+    // Chinese is read by its script: where the tag names none, the region
+    // says which one its readers use.
+    if (chinese && script.empty()) {
+      script = region == "TW" || region == "HK" || region == "MO" ? "Hant" : region == "CN" || region == "SG" ? "Hans" : "";
+    }
+    if (!chinese && !script.empty() && !region.empty()) Add(suffixes, {language, script, region});
+    if (chinese && !region.empty()) Add(suffixes, {language, region});
+    if (!script.empty()) Add(suffixes, {language, script});
+    if (chinese && (script == "Hans" || script == "Hant")) Add(suffixes, {language, script == "Hans" ? "CN" : "TW"});
+    if (!chinese && !region.empty()) Add(suffixes, {language, region});
+    Add(suffixes, {language});
+    if (language == "nb" || language == "nn") Add(suffixes, {"no"});
   }
   suffixes.emplace_back();
   return suffixes;

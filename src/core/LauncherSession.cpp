@@ -1,7 +1,6 @@
 #include "core/LauncherSession.h"
 
 #include "core/Installed.h"
-#include "core/Languages.h"
 #include "core/Machine.h"
 
 #include <algorithm>
@@ -100,18 +99,13 @@ void LauncherSession::ClearActionExecArray() {
 }
 
 void LauncherSession::LogStartup() {
-  std::string languages;
-  for (const std::string& language : WithPreferredLanguage(host_.DisplayLanguages(), preferredLanguage_)) {
-    languages += (languages.empty() ? "" : " ") + language;
-  }
-  host_.Log("start-up: directory " + ReturnCurrentDirectory(host_) + ", languages " + languages + ", section " +
+  std::string languages, tried;
+  for (const std::string& language : settings_.Languages) languages += " " + language;
+  for (const std::string& member : settings_.MembersTried) tried += " " + member;
+  host_.Log("start-up: directory " + ReturnCurrentDirectory(host_) + ", languages" + languages + ", section " +
             settings_.ConfigSection + ", " + settings_.PropertiesMember + " with " +
             std::to_string(settings_.Entries.size()) + " keys in " + EncodingName(settings_.Encoding));
-  std::string tried;
-  for (const std::string& member : settings_.MembersTried) {
-    tried += (tried.empty() ? "" : ", ") + member.substr(member.rfind('/') + 1);
-  }
-  if (!tried.empty()) host_.Log("language: not on the disc: " + tried);
+  if (!tried.empty()) host_.Log("language: not on the disc:" + tried);
   host_.Log("machine: " + ProcessorName(machine_.processor) + ", Windows " + VersionText(machine_.windows));
 }
 

@@ -22,6 +22,11 @@ const char* EncodingName(TextEncoding encoding);
 // The text without a leading UTF-8 byte order mark.
 std::string_view WithoutByteOrderMark(std::string_view text);
 
+// The code point of the character from `at` to `next` (as NextCharacter
+// steps); U+FFFD for a byte of its own above 127 and for a form UTF-8 does
+// not allow (overlong, a surrogate, beyond U+10FFFF).
+char32_t CharacterAt(std::string_view text, size_t at, size_t next);
+
 // Unpaired surrogates and bytes that start no character become U+FFFD.
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);

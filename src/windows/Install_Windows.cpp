@@ -39,8 +39,7 @@ void ProtectDllLoading() {
 // disc, before anything reads it.
 void EnterTheDisc(launcher::LogSink* log) {
   const std::string current = launcher::SystemCurrentDirectory();
-  const auto folder = launcher::DiscFolderToEnter(current, launcher::SystemModulePath(), launcher::SystemLeadBytes(),
-                                                  launcher::FileExists);
+  const auto folder = launcher::DiscFolderToEnter(current, launcher::SystemModulePath(), launcher::FileExists);
   if (!folder) return;
   const bool entered = launcher::EnterFolder(*folder);
   launcher::WriteEvent(log, launcher::HostEvent::FolderEntered(current, *folder, entered));
@@ -81,16 +80,18 @@ int RunUnattended(const launcher::LauncherArguments& arguments) {
   }
   EnterTheDisc(sink);
   launcher::Application application("Install_Windows", true, launcher::LauncherIcon(), launcher::WithFinalFullStop);
-  launcher::TInstallWindows mainWindow(application, sink, true);
+  launcher::TInstallWindows mainWindow(application, sink, true, arguments.language);
   return end(mainWindow.RunQuietly(arguments));
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ProtectDllLoading();
   launcher::BecomeDpiAware();
-  const launcher::LauncherArguments arguments = launcher::ReadArguments(commandLine ? commandLine : "");
+  // The Unicode command line: a log file's path may be in any script.
+  const std::string commandLine = launcher::Utf8Of(GetCommandLineW());
+  const launcher::LauncherArguments arguments = launcher::ReadArguments(launcher::WithoutProgramName(commandLine));
   if (arguments.quiet) return RunUnattended(arguments);
   if (arguments.usage) {
     MessageBoxA(nullptr, launcher::kUsageText, "Install_Windows", MB_OK | MB_ICONINFORMATION);
@@ -104,7 +105,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   OpenLog(log, arguments);
   EnterTheDisc(log ? &*log : nullptr);
   launcher::Application application("Install_Windows", false, launcher::LauncherIcon(), launcher::WithFinalFullStop);
-  launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr);
+  launcher::TInstallWindows mainWindow(application, log ? &*log : nullptr, false, arguments.language);
   mainWindow.Place();
   mainWindow.Show();
   application.Run();

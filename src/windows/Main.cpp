@@ -20,22 +20,23 @@ constexpr int kDesignedLeft = 493, kDesignedTop = 406;
 
 }  // namespace
 
-TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool unattended)
+TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool unattended,
+                                 const std::optional<std::string>& language)
     : application_(application),
       host_(application),
       logged_(host_, log),
       session_(logged_, *this) {
   host_.ReportTo(logged_);
   host_.SetUnattended(unattended);
+  session_.PreferLanguage(language);
   mainFont_ = CreateFontFrom(mainFontSpec_);
   RegisterWindowClass(kMainWindowClass, BoundWindowProc<TInstallWindows>, GetSysColorBrush(COLOR_BTNFACE), 0,
                       LauncherIcon());
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kMainStyle, FALSE, kMainExStyle);
   // Created at its designed place; start-up moves it.
-  CreateWindowExA(kMainExStyle, kMainWindowClass, "Installer", kMainStyle, kDesignedLeft, kDesignedTop,
-                  frame.right - frame.left, frame.bottom - frame.top, application_.Window(), nullptr,
-                  GetModuleHandleA(nullptr), this);
+  CreateUnicodeWindow(kMainExStyle, kMainWindowClass, "Installer", kMainStyle, kDesignedLeft, kDesignedTop,
+                      frame.right - frame.left, frame.bottom - frame.top, application_.Window(), this);
   keptFocus_ = KeptFocus(window_);
   CreatePages();
   // Made at the design's scale, which most screens still have.
@@ -44,7 +45,7 @@ TInstallWindows::TInstallWindows(Application& application, LogSink* log, bool un
   // Windows to show them always.
   BOOL alwaysShowCues = FALSE;
   SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &alwaysShowCues, 0);
-  if (!alwaysShowCues) SendMessageA(window_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  if (!alwaysShowCues) SendMessageW(window_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
   FormCreate();
 }
 
@@ -92,7 +93,7 @@ int TInstallWindows::RunQuietly(const LauncherArguments& arguments) {
 
 void TInstallWindows::SetTitle(const std::string& title) {
   application_.SetTitle(title);
-  SetWindowTextA(window_, title.c_str());
+  SetWindowTitle(window_, title);
 }
 
 void TInstallWindows::SetFittedCaption(TInstallButton& button, const std::string& caption) {
@@ -144,7 +145,7 @@ void TInstallWindows::FocusWhenActive(HWND target) {
 }
 
 void TInstallWindows::ShowFocusCues() {
-  SendMessageA(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 bool TInstallWindows::PreTranslateKey(const MSG& msg) {
@@ -180,10 +181,10 @@ bool TInstallWindows::MenuKey(const KeyPress& key) {
     default:
       return false;
   }
-  std::vector<bool> visible;
+  std::vector<bool> visible(kMenuButtonCount);
   int current = -1;
   for (int n = 1; n <= kMenuButtonCount; ++n) {
-    visible.push_back(InstallButton[n]->Visible());
+    visible[static_cast<size_t>(n - 1)] = InstallButton[n]->Visible();
     if (InstallButton[n].get() == Page1->FocusedControl()) current = n - 1;
   }
   ShowFocusCues();
@@ -236,24 +237,23 @@ void TInstallWindows::SetStageLit(int index, bool lit) {
   InactiveImages[static_cast<size_t>(index)]->SetSelected(lit);
 }
 
-void TInstallWindows::SetCharset(uint8_t charset) {
-  mainFontSpec_.charset = charset;
+void TInstallWindows::SetScript(uint8_t charset, TextEncoding encoding) {
+  const DiscScript script{charset, encoding == TextEncoding::kUtf8};
+  ApplyScript(mainFontSpec_, script);
   mainFont_ = CreateFontFrom(mainFontSpec_, dpi_);
-  for (int n = 1; n <= kMenuButtonCount; ++n) {
-    FontSpec font = InstallButton[n]->Font();
-    font.charset = charset;
-    InstallButton[n]->SetFont(font);
-  }
-  for (TInstallButton* button : {btnCancel.get(), btnInstall.get()}) {
-    FontSpec font = button->Font();
-    font.charset = charset;
-    button->SetFont(font);
-  }
-  InfoText->SetCharset(charset);
+  auto applyTo = [&script](TInstallButton& button) {
+    FontSpec font = button.Font();
+    ApplyScript(font, script);
+    button.SetFont(font);
+  };
+  for (int n = 1; n <= kMenuButtonCount; ++n) applyTo(*InstallButton[n]);
+  applyTo(*btnCancel);
+  applyTo(*btnInstall);
+  InfoText->SetScript(script);
   InstallChecks->SetFont(mainFont_.Get());
-  lbCompInfo->SetCharset(charset);
-  lbDialogTitle->SetCharset(charset);
-  Messages->SetMessageCharset(charset);
+  lbCompInfo->SetScript(script);
+  lbDialogTitle->SetScript(script);
+  Messages->SetMessageScript(script);
 }
 
 void TInstallWindows::SetColours(Palette palette) {
@@ -332,12 +332,12 @@ LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       break;
     case WM_CHANGEUISTATE:
       // A top-level window takes the change for itself and its children.
-      SendMessageA(window_, WM_UPDATEUISTATE, wParam, lParam);
+      SendMessageW(window_, WM_UPDATEUISTATE, wParam, lParam);
       return 0;
     case WM_UPDATEUISTATE:
       if (LOWORD(wParam) == UIS_SET) uiState_ |= HIWORD(wParam) & UISF_HIDEFOCUS;
       if (LOWORD(wParam) == UIS_CLEAR) uiState_ &= ~(HIWORD(wParam) & UISF_HIDEFOCUS);
-      DefWindowProcA(window_, message, wParam, lParam);  // the system's own controls follow it
+      DefWindowProcW(window_, message, wParam, lParam);  // the system's own controls follow it
       if (Page1 && Page2) {
         Page1->FocusCueChanged();
         Page2->FocusCueChanged();
@@ -350,7 +350,7 @@ LRESULT TInstallWindows::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     default:
       break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 }  // namespace launcher

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/LauncherSession.h"
@@ -38,7 +39,9 @@ class TInstallWindows : private LauncherView {
   // Creates the window hidden; its creation runs FormCreate. With a log,
   // everything the session does is written to it. An unattended launcher
   // shows nothing at all, errors included (they go to the log).
-  explicit TInstallWindows(Application& application, LogSink* log = nullptr, bool unattended = false);
+  // `language` ("/lang TAG") is shown before the display languages.
+  explicit TInstallWindows(Application& application, LogSink* log = nullptr, bool unattended = false,
+                           const std::optional<std::string>& language = std::nullopt);
   ~TInstallWindows() override;
   TInstallWindows(const TInstallWindows&) = delete;
   TInstallWindows& operator=(const TInstallWindows&) = delete;
@@ -93,7 +96,7 @@ class TInstallWindows : private LauncherView {
   void CloseWhenIdle();
 
   // What the session asks of the screen.
-  void SetCharset(uint8_t charset) override;
+  void SetScript(uint8_t charset, TextEncoding encoding) override;
   void SetTitle(const std::string& title) override;
   void SetInstallCaption(const std::string& caption) override { SetFittedCaption(*btnInstall, caption); }
   void SetCancelCaption(const std::string& caption) override { SetFittedCaption(*btnCancel, caption); }

@@ -9,6 +9,7 @@
 #include "windows/kit/AutoPlay.h"
 #include "windows/kit/WindowClass.h"
 #include "windows/resources/resource.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher {
 namespace {
@@ -45,22 +46,21 @@ TMessageForm::TMessageForm(Application& application, HWND owner, MessageLayout l
   // Made at the design's scale; it takes its monitor's when it is shown.
   RECT frame{0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
-  CreateWindowExA(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, frame.right - frame.left,
-                  frame.bottom - frame.top, owner, nullptr, GetModuleHandleA(nullptr), this);
+  CreateUnicodeWindow(kFormExStyle, layout_.className, layout_.designTitle, kFormStyle, 0, 0, frame.right - frame.left,
+                      frame.bottom - frame.top, owner, this);
   keptFocus_ = KeptFocus(window_);
   const RECT text = TextPlace();
-  CreateWindowExA(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, text.left, text.top, text.right - text.left,
-                  text.bottom - text.top, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)),
-                  GetModuleHandleA(nullptr), &text_);
+  CreateUnicodeWindow(0, kMessageTextClass, "", WS_CHILD | WS_VISIBLE, text.left, text.top, text.right - text.left,
+                      text.bottom - text.top, window_, &text_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMessageTextId)));
   messageAccessible_ = std::make_unique<AccessibleWindow>(text_.window_, static_cast<AccessibleItems&>(*this),
                                                           ROLE_SYSTEM_STATICTEXT);
   for (const MessageButton& button : layout_.buttons) {
     const RECT place = ButtonPlace(button);
-    buttons_.push_back(CreateWindowExA(0, "BUTTON", button.caption,
-                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, place.left, place.top,
-                                       place.right - place.left, place.bottom - place.top, window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.modalResult)),
-                                       GetModuleHandleA(nullptr), nullptr));
+    buttons_.push_back(CreateUnicodeWindow(0, "BUTTON", button.caption,
+                                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, place.left, place.top,
+                                           place.right - place.left, place.bottom - place.top, window_, nullptr,
+                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.modalResult))));
   }
   MakeFonts();
 }
@@ -71,9 +71,9 @@ RECT TMessageForm::TextPlace() const {
 }
 
 void TMessageForm::MakeFonts() {
-  messageFont_ = CreateSansSerif(-13, true, charset_, dpi_);
-  buttonFont_ = CreateSansSerif(-11, false, charset_, dpi_);
-  for (HWND button : buttons_) SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.Get()), TRUE);
+  messageFont_ = CreateSansSerif(-13, true, script_, dpi_);
+  buttonFont_ = CreateSansSerif(-11, false, script_, dpi_);
+  for (HWND button : buttons_) SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.Get()), TRUE);
   InvalidateRect(text_.window_, nullptr, FALSE);
 }
 
@@ -95,8 +95,8 @@ TMessageForm::~TMessageForm() {
   if (window_) DestroyWindow(window_);
 }
 
-void TMessageForm::SetMessageCharset(BYTE charset) {
-  charset_ = charset;
+void TMessageForm::SetMessageScript(const DiscScript& script) {
+  script_ = script;
   MakeFonts();
 }
 
@@ -106,8 +106,8 @@ void TMessageForm::Prepare(const std::string& title, const std::string& text) {
   const MonitorArea monitor = MonitorOf(owner ? owner : window_);
   SetDpi(monitor.dpi);
   PlaceOnScreen(window_, monitor);
-  SetWindowTextA(window_, title.c_str());
-  SetWindowTextA(text_.window_, text.c_str());
+  SetWindowTitle(window_, title);
+  SetWindowTitle(text_.window_, text);
   InvalidateRect(text_.window_, nullptr, FALSE);
   messageAccessible_->Notify(EVENT_OBJECT_NAMECHANGE, -1);
 }
@@ -181,7 +181,7 @@ bool TMessageForm::PreTranslateKey(const MSG& msg) {
     case VK_RETURN:
       // Enter presses the focused button; there is no default button.
       if (keyDown && std::find(buttons_.begin(), buttons_.end(), msg.hwnd) != buttons_.end()) {
-        SendMessageA(msg.hwnd, BM_CLICK, 0, 0);
+        SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
       }
       return true;
     case VK_ESCAPE:
@@ -201,9 +201,9 @@ void TMessageForm::SetColours(Palette palette) {
 HBITMAP TMessageForm::Artwork() const { return colours_ == Palette::kDesigned ? artwork_->At(dpi_) : nullptr; }
 
 std::string TMessageForm::MessageTextAsDrawn() const {
-  std::string raw(static_cast<size_t>(std::max(GetWindowTextLengthA(text_.window_), 0)) + 1, '\0');
-  raw.resize(static_cast<size_t>(std::max(GetWindowTextA(text_.window_, raw.data(), static_cast<int>(raw.size())), 0)));
-  return AsDrawnLineBreaks(raw);
+  std::wstring raw(static_cast<size_t>(std::max(GetWindowTextLengthW(text_.window_), 0)) + 1, L'\0');
+  raw.resize(static_cast<size_t>(std::max(GetWindowTextW(text_.window_, raw.data(), static_cast<int>(raw.size())), 0)));
+  return AsDrawnLineBreaks(Utf8Of(raw));
 }
 
 void TMessageForm::PaintMessageText() {
@@ -226,10 +226,10 @@ void TMessageForm::PaintMessageText() {
   SetBkMode(buffer.Get(), TRANSPARENT);
   SetTextColor(buffer.Get(), GetSysColor(COLOR_WINDOWTEXT));
   RECT measured{0, 0, width, 0};
-  DrawTextA(buffer.Get(), text.c_str(), static_cast<int>(text.size()), &measured, flags | DT_CALCRECT);
+  DrawLauncherText(buffer.Get(), text, measured, flags | DT_CALCRECT);
   const int top = (height - (measured.bottom - measured.top)) / 2;
   RECT area{0, top, width, top + (measured.bottom - measured.top)};
-  DrawTextA(buffer.Get(), text.c_str(), static_cast<int>(text.size()), &area, flags);
+  DrawLauncherText(buffer.Get(), text, area, flags);
   BitBlt(paint.Get(), 0, 0, width, height, buffer.Get(), 0, 0, SRCCOPY);
 }
 
@@ -250,7 +250,7 @@ LRESULT TMessageForm::HandleTextMessage(UINT message, WPARAM wParam, LPARAM lPar
     default:
       break;
   }
-  return DefWindowProcA(text_.window_, message, wParam, lParam);
+  return DefWindowProcW(text_.window_, message, wParam, lParam);
 }
 
 LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -301,7 +301,7 @@ LRESULT TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     default:
       break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 }  // namespace launcher

@@ -57,7 +57,7 @@ class TMessageForm : private AccessibleItems {
   HWND MessageText() const { return text_.window_; }
 
   // The character set of the message's and the buttons' fonts.
-  void SetMessageCharset(BYTE charset);
+  void SetMessageScript(const DiscScript& script);
   // The colours it draws with; a change repaints.
   void SetColours(Palette palette);
   // The scale it is drawn at; a change sizes the form and lays it out again.
@@ -119,7 +119,7 @@ class TMessageForm : private AccessibleItems {
   Font buttonFont_;
   std::unique_ptr<AccessibleWindow> messageAccessible_;
   Palette colours_ = Palette::kDesigned;
-  BYTE charset_ = DEFAULT_CHARSET;
+  DiscScript script_;
   int dpi_ = kDesignDpi;
   int modalResult_ = 0;
   bool modal_ = false;

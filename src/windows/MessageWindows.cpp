@@ -35,9 +35,9 @@ MessageWindows::MessageWindows(Application& application, HWND owner)
                   {"TDialogRetryCancelForm", "DialogRetryCancelForm", 3, 80, 444, 193, false,
                    {{"Retry", 151, IDRETRY}, {"Cancel", 227, IDCANCEL}}}),
       Delay(application, owner, {"TDialogDelayForm", "DialogDelayForm", 3, 80, 444, 222, true, {}}) {
-  // The Retry/Cancel window takes the system language's character set when
-  // it is made; the others wait for start-up's.
-  RetryCancel.SetMessageCharset(CharsetFor(PrimaryLanguage(static_cast<uint32_t>(GetThreadLocale()))));
+  // The Retry/Cancel window takes the character set of the system's code
+  // page when it is made; the others wait for start-up's.
+  RetryCancel.SetMessageScript({static_cast<BYTE>(GetACP() == 932 ? SHIFTJIS_CHARSET : DEFAULT_CHARSET), false});
 }
 
 void MessageWindows::ShowInfoDialog(const std::string& title, const std::string& text) {
@@ -71,11 +71,11 @@ void MessageWindows::ShowNotice(const std::string& title, const std::string& tex
   UpdateWindow(Delay.Handle());
 }
 
-void MessageWindows::SetMessageCharset(BYTE charset) {
-  Info.SetMessageCharset(charset);
-  OKCancel.SetMessageCharset(charset);
-  RetryCancel.SetMessageCharset(charset);
-  Delay.SetMessageCharset(charset);
+void MessageWindows::SetMessageScript(const DiscScript& script) {
+  Info.SetMessageScript(script);
+  OKCancel.SetMessageScript(script);
+  RetryCancel.SetMessageScript(script);
+  Delay.SetMessageScript(script);
 }
 
 void MessageWindows::SetColours(Palette palette) {

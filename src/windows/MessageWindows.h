@@ -28,7 +28,7 @@ class MessageWindows {
   void ShowNotice(const std::string& title, const std::string& text);
   void HideNotice() { Delay.Hide(); }
 
-  void SetMessageCharset(BYTE charset);
+  void SetMessageScript(const DiscScript& script);
   void SetColours(Palette palette);
 
   TMessageForm Info;

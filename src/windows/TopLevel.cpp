@@ -43,8 +43,8 @@ void PlaceOnScreen(HWND window, const MonitorArea& monitor) {
 
 void FitFrame(HWND window, int width, int height, int dpi, const RECT* suggestedFrame) {
   RECT frame{0, 0, width, height};
-  const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
-  const auto exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+  const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
   // A per-monitor aware window's frame at its own scale (Windows 10 1607
   // and later); the older call sizes it at the system's.
   using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);

@@ -10,13 +10,15 @@
 #include "windows/system/Processes.h"
 #include "windows/system/MachineQueries.h"
 #include "windows/system/SystemQueries.h"
+#include "windows/kit/WindowClass.h"
 #include "windows/system/Waiting.h"
 #include "windows/system/Win32Text.h"
 
 namespace launcher {
 
-Win32Host::Win32Host(Application& application)
-    : application_(application), locale_(static_cast<uint32_t>(GetThreadLocale())) {}
+Win32Host::Win32Host(Application& application) : application_(application) {}
+
+std::vector<std::string> Win32Host::DisplayLanguages() { return SystemDisplayLanguages(); }
 
 std::string Win32Host::CurrentDirectory() { return SystemCurrentDirectory(); }
 
@@ -57,17 +59,11 @@ std::string Win32Host::GetRegistryValue(const std::string& keyPath, const std::s
   return launcher::GetRegistryValue(keyPath, valueName, [this](std::string_view s) { return UpperCase(s); });
 }
 
-std::u16string Win32Host::ToWide(std::string_view text) { return ToUtf16(CP_ACP, text); }
+std::string Win32Host::FromSystemCodePage(std::string_view bytes) { return Utf8Of(WideFrom(CP_ACP, bytes)); }
 
-std::string Win32Host::ToNarrow(std::u16string_view text) { return FromUtf16(CP_ACP, text); }
+std::string Win32Host::ToSystemCodePage(std::string_view text) { return NarrowFrom(CP_ACP, Wide(text)); }
 
-std::string Win32Host::UpperCase(std::string_view text) {
-  std::string out(text);
-  if (!out.empty()) CharUpperBuffA(out.data(), static_cast<DWORD>(out.size()));
-  return out;
-}
-
-LeadBytes Win32Host::CodePageLeadBytes() { return SystemLeadBytes(); }
+std::string Win32Host::UpperCase(std::string_view text) { return UpperCaseOf(text, discTexts_); }
 
 void Win32Host::ShowInfoDialog(const std::string& title, const std::string& text) {
   if (unattended_) return;
@@ -94,7 +90,7 @@ void Win32Host::ShowDelayDialog(const std::string& title, const std::string& tex
 
 void Win32Host::ShowMessage(const std::string& text) {
   if (unattended_) return;
-  MessageBoxA(nullptr, text.c_str(), application_.Title().c_str(), MB_OK | MB_TASKMODAL);
+  ShowMessageBox(nullptr, text, application_.Title(), MB_OK | MB_TASKMODAL);
 }
 
 void Win32Host::AfterWait() {
@@ -102,7 +98,7 @@ void Win32Host::AfterWait() {
   if (dropped.clicks > 0 || dropped.keys > 0) Report(HostEvent::InputDropped(dropped.clicks, dropped.keys));
   // As the system would have, had the launcher not been waiting: the main
   // window holds the close until its work is done.
-  for (HWND window : dropped.closeAskedOf) SendMessageA(window, WM_CLOSE, 0, 0);
+  for (HWND window : dropped.closeAskedOf) SendMessageW(window, WM_CLOSE, 0, 0);
 }
 
 StartResult Win32Host::AfterStart(StartResult result) {

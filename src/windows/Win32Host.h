@@ -25,7 +25,7 @@ class Win32Host : public LauncherHost {
   void SetUnattended(bool unattended) { unattended_ = unattended; }
 
   std::string CurrentDirectory() override;
-  uint32_t ThreadLocale() override { return locale_; }
+  std::vector<std::string> DisplayLanguages() override;
   uint32_t OsMajorVersion() override;
   std::string EnvironmentVariable(const std::string& name) override;
   std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
@@ -40,10 +40,10 @@ class Win32Host : public LauncherHost {
   std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::string& valueName) override;
   bool EnterFolder(const std::string& folder) override;
   std::string GetRegistryValue(const std::string& keyPath, const std::string& valueName) override;
-  std::u16string ToWide(std::string_view text) override;
-  std::string ToNarrow(std::u16string_view text) override;
+  std::string FromSystemCodePage(std::string_view bytes) override;
+  std::string ToSystemCodePage(std::string_view text) override;
+  void ReadDiscTextsAs(TextEncoding encoding) override { discTexts_ = encoding; }
   std::string UpperCase(std::string_view text) override;
-  LeadBytes CodePageLeadBytes() override;
 
   void ShowInfoDialog(const std::string& title, const std::string& text) override;
   Answer ShowOKCancelDialog(const std::string& title, const std::string& text,
@@ -83,7 +83,7 @@ class Win32Host : public LauncherHost {
   HostEventSink* events_ = nullptr;
   int programsRunning_ = 0;
   MessageWindows* messages_ = nullptr;
-  uint32_t locale_;
+  TextEncoding discTexts_ = TextEncoding::kSystemCodePage;
   uint32_t lastStartError_ = 0;
   bool unattended_ = false;
 };

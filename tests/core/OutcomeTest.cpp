@@ -172,7 +172,8 @@ TEST_F(ResultsDiscTest, AnInstallRunSaysWhatWasNotInstalledAndThatWindowsMustRes
   EXPECT_TRUE(Logged("start-up: directory D:, languages en-US, section ENT, "
                      "com/vestrel/integration/tools/launcher/launcher_windows.properties with 26 keys in the "
                      "system's code page"));
-  EXPECT_TRUE(Logged("language: not on the disc: launcher_windows_en_US.properties, launcher_windows_en.properties"));
+  EXPECT_TRUE(Logged("language: not on the disc: com/vestrel/integration/tools/launcher/launcher_windows_en_US.properties "
+                     "com/vestrel/integration/tools/launcher/launcher_windows_en.properties"));
   EXPECT_TRUE(Logged("click: menu button Components -> Action1,Action2,Action3,Action4"));
   EXPECT_TRUE(Logged("click: install"));
   EXPECT_TRUE(Logged("file: record.txt (found)"));

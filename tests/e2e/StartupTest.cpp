@@ -188,23 +188,35 @@ std::wstring WideTitle(HWND window) {
   return std::wstring(title, static_cast<size_t>(length));
 }
 
-// The suite runs once per locale (see tests/CMakeLists.txt); under Wine the
-// launcher inherits the test's, so the test's own language says which
-// properties the launcher must have read.
-TEST_F(LauncherTest, ChoosesThePropertiesOfTheSystemsLanguage) {
-  const uint32_t language = PrimaryLanguage(static_cast<uint32_t>(GetThreadLocale()));
+// The suite runs once per display language (see tests/CMakeLists.txt);
+// under Wine the launcher inherits the test's, so the test's own language
+// says which properties the launcher must have read: the member of the
+// language and region, else of the language, else the base member.
+TEST_F(LauncherTest, ChoosesThePropertiesOfTheDisplayLanguage) {
+  struct Expected {
+    LANGID language;
+    const wchar_t* title;
+  };
+  const Expected table[] = {
+      {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), L"Deutsch \u00e4\u00f6\u00fc"},
+      {MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), L"\u65e5\u672c\u8a9e"},
+      {MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN), L"Portugu\u00eas (Brasil)"},
+      {MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE), L"Portugu\u00eas"},
+  };
+  const LANGID language = GetUserDefaultUILanguage();
   // Guards against a locale that did not take, which would test English
-  // three times over.
-  if (const char* expectedLanguage = std::getenv("EXPECTED_PRIMARY_LANGUAGE")) {
-    ASSERT_EQ(language, static_cast<uint32_t>(std::atoi(expectedLanguage)));
+  // over and over.
+  if (const char* expectedLanguage = std::getenv("EXPECTED_LANGUAGE_ID")) {
+    ASSERT_EQ(language, static_cast<LANGID>(std::strtol(expectedLanguage, nullptr, 16)));
   }
-  const std::wstring expected = language == 7    ? L"Deutsch \u00e4\u00f6\u00fc"
-                                : language == 17 ? L"\u65e5\u672c\u8a9e"
-                                                 : L"English";
+  std::wstring expected = L"English";
+  for (const Expected& row : table) {
+    if (row.language == language) expected = row.title;
+  }
   LauncherProcess launcher(Disc("languages"));
   HWND window = Watch(launcher.MainWindow());
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(WideTitle(window), expected) << "primary language " << language;
+  EXPECT_EQ(WideTitle(window), expected) << "display language " << std::hex << language;
   EXPECT_EQ(launcher.Close(window), 0u);
 }
 

@@ -37,7 +37,7 @@ TEST(Win32Host, LoadsADiscFromTheCurrentDirectory) {
   Configuration config;
   GetConfig(host, archive, config);
   EXPECT_EQ(config.ConfigSection, "pro");
-  EXPECT_EQ(config.ConfigStrings->Get("LauncherTitle"), u"Example Suite Professional");
+  EXPECT_EQ(config.ConfigStrings->Get("LauncherTitle"), "Example Suite Professional");
   EXPECT_TRUE(archive.IsOpen());
   char systemRoot[MAX_PATH] = "";
   GetEnvironmentVariableA("systemroot", systemRoot, sizeof systemRoot);
@@ -58,12 +58,19 @@ TEST(Win32Host, CurrentDirectoryOfADriveRootKeepsItsBackslash) {
   EXPECT_EQ(ReturnCurrentDirectory(host), "C:");
 }
 
-TEST(Win32Host, UpperCasesAndConvertsInTheSystemCodePage) {
+// The tests run on an English system (code page 1252).
+TEST(Win32Host, UpperCasesAndConvertsAsTheDiscWasWritten) {
   Application application("test");
   Win32Host host(application);
   EXPECT_EQ(host.UpperCase("sku=ent"), "SKU=ENT");
-  EXPECT_EQ(host.ToWide("Suite"), u"Suite");
-  EXPECT_EQ(host.ToNarrow(u"Suite"), "Suite");
+  EXPECT_EQ(host.FromSystemCodePage("f\xFCr"), "f\u00fcr");
+  EXPECT_EQ(host.ToSystemCodePage("f\u00fcr"), "f\xFCr");
+  // An 8-bit disc: the code page's letters, and a character it lacks as it is.
+  EXPECT_EQ(host.UpperCase("\u00e9t\u00e9 \u0434"), "\u00c9T\u00c9 \u0434");
+  // A UTF-8 disc: every script's letters, each keeping its position.
+  host.ReadDiscTextsAs(TextEncoding::kUtf8);
+  EXPECT_EQ(host.UpperCase("\u0434\u0438\u0441\u043a \u03c9 disk"), "\u0414\u0418\u0421\u041a \u03a9 DISK");
+  EXPECT_EQ(host.UpperCase("\u0131x"), "\u0131X");
   EXPECT_EQ(DecodeCodePage(932, "\x83\x54"), u"\u30b5");
   EXPECT_EQ(EncodeCodePage(1252, u"\u00e4"), "\xE4");
 }

@@ -27,7 +27,7 @@ HRESULT ReturnText(const std::string& text, BSTR* out) {
   if (text.empty()) return S_FALSE;
   static const auto allocate = SystemLibraryFunction<SysAllocStringLenFn>("oleaut32.dll", "SysAllocStringLen");
   if (!allocate) return E_OUTOFMEMORY;
-  const std::u16string wide = ToUtf16(CP_ACP, text);
+  const std::wstring wide = Wide(text);
   *out = allocate(reinterpret_cast<const OLECHAR*>(wide.data()), static_cast<UINT>(wide.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
 }

@@ -28,16 +28,15 @@ Application::~Application() {
 
 void Application::SetTitle(std::string title) {
   title_ = std::move(title);
-  if (window_) SetWindowTextA(window_, title_.c_str());
+  if (window_) SetWindowTitle(window_, title_);
 }
 
 HWND Application::Window() {
   if (window_) return window_;
   RegisterWindowClass(kApplicationClass, WindowProc, nullptr, 0, icon_);
   // Shown but without size, like the window a taskbar button stands for.
-  window_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
+  window_ = CreateUnicodeWindow(0, kApplicationClass, title_,
+                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr);
   if (!hidden_) ShowWindow(window_, SW_SHOWNOACTIVATE);
   return window_;
 }
@@ -59,7 +58,7 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
     // Media announcements are meant for top-level windows; the ones this
     // window owns (a question waiting for a disc) hear of them from here too.
     VisitOwnedWindows(window, [&](HWND owned) {
-      SendMessageA(owned, message, wParam, lParam);
+      SendMessageW(owned, message, wParam, lParam);
       return false;
     });
   }
@@ -74,28 +73,28 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
       return true;
     });
     if (front) {
-      SendMessageA(front, WM_CLOSE, 0, 0);
+      SendMessageW(front, WM_CLOSE, 0, 0);
     } else {
       PostQuitMessage(0);
     }
     return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool Application::ProcessMessage() {
   MSG msg;
-  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
     terminated_ = true;
     return true;
   }
   if (IsKeyMessage(msg.message) && msg.hwnd) {
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    if (root && SendMessageA(root, kPreTranslateKey, 0, reinterpret_cast<LPARAM>(&msg))) return true;
+    if (root && SendMessageW(root, kPreTranslateKey, 0, reinterpret_cast<LPARAM>(&msg))) return true;
   }
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
   return true;
 }
 
@@ -114,7 +113,7 @@ void Application::Run() {
 
 void Application::ShowError(const std::string& message) const {
   const std::string text = wording_ ? wording_(message) : message;
-  MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  ShowMessageBox(nullptr, text, title_, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 }  // namespace launcher

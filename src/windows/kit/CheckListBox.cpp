@@ -4,16 +4,17 @@
 
 #include "windows/kit/Panel.h"
 #include "windows/kit/WindowClass.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher {
 
 TCheckListBox::TCheckListBox(Application& application, HWND parent, int left, int top, int width, int height,
                              HFONT font)
     : application_(application), layout_{left, top, left + width, top + height} {
-  window_ = CreateWindowExA(0, "LISTBOX", "",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                            left, top, width, height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  window_ = CreateUnicodeWindow(0, "LISTBOX", "",
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                                    LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                left, top, width, height, parent);
   BindSubclass(*this);
   ListBox_SetItemHeight(window_, 0, kItemHeight);
   SetFont(font);
@@ -44,7 +45,8 @@ void TCheckListBox::Clear() {
 }
 
 void TCheckListBox::AddItem(const std::string& text, bool checked, const std::string& description) {
-  const int row = ListBox_AddString(window_, text.c_str());
+  const int row =
+      static_cast<int>(SendMessageW(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str())));
   ListBox_SetItemData(window_, row, checked ? 1 : 0);
   descriptions_.resize(static_cast<size_t>(row) + 1);
   descriptions_[static_cast<size_t>(row)] = description;
@@ -61,12 +63,12 @@ void TCheckListBox::SetChecked(int row, bool checked) {
 }
 
 std::string TCheckListBox::ItemText(int row) const {
-  const int length = ListBox_GetTextLen(window_, row);
+  const auto length = static_cast<int>(SendMessageW(window_, LB_GETTEXTLEN, row, 0));
   if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int copied = ListBox_GetText(window_, row, text.data());
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const auto copied = static_cast<int>(SendMessageW(window_, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data())));
   text.resize(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
-  return text;
+  return Utf8Of(text);
 }
 
 int TCheckListBox::ItemIndex() const { return ListBox_GetCurSel(window_); }
@@ -77,7 +79,7 @@ int TCheckListBox::ItemAtPos(int x, int y) const {
   RECT client;
   GetClientRect(window_, &client);
   if (x < 0 || y < 0 || x >= client.right || y >= client.bottom) return -1;
-  const LRESULT hit = SendMessageA(window_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
+  const LRESULT hit = SendMessageW(window_, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
   return HIWORD(hit) ? -1 : static_cast<int>(LOWORD(hit));
 }
 
@@ -105,7 +107,7 @@ AccessibleItem TCheckListBox::AccessibleItemAt(int index) const {
   return item;
 }
 
-void TCheckListBox::AccessibleDefaultAction(int index) { PostMessageA(window_, kAccessibleAction, 0, index); }
+void TCheckListBox::AccessibleDefaultAction(int index) { PostMessageW(window_, kAccessibleAction, 0, index); }
 
 void TCheckListBox::AccessibleTakeFocus(int index) {
   SetFocus(window_);
@@ -127,7 +129,7 @@ void TCheckListBox::DrawItem(const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   RECT textRect{textArea.left + Scaled(2), textArea.top, textArea.right, textArea.bottom};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  DrawLauncherText(dc, text, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &textArea);
 }
 
@@ -141,7 +143,7 @@ LRESULT TCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       const int x = GET_X_LPARAM(lParam), row = ItemAtPos(x, GET_Y_LPARAM(lParam));
-      const LRESULT result = CallWindowProcA(list, window, message, wParam, lParam);
+      const LRESULT result = CallWindowProcW(list, window, message, wParam, lParam);
       if (row >= 0 && x < Scaled(kCheckWidth)) Toggle(row);
       return result;
     }
@@ -163,7 +165,7 @@ LRESULT TCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
       break;
   }
-  return CallWindowProcA(list, window, message, wParam, lParam);
+  return CallWindowProcW(list, window, message, wParam, lParam);
 }
 
 }  // namespace launcher

@@ -2,7 +2,19 @@
 
 #include <cstring>
 
+#include "windows/system/Win32Text.h"
+
 namespace launcher {
+
+void ApplyScript(FontSpec& font, const DiscScript& script) {
+  font.charset = script.charset;
+  if (script.utf8) font.name = kLinkedFace;
+}
+
+int DrawLauncherText(HDC dc, const std::string& text, RECT& area, UINT format) {
+  const std::wstring wide = Wide(text);
+  return DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+}
 
 Font CreateFontFrom(const FontSpec& font, int dpi) {
   return Font(CreateFontA(Scaled(font.height, dpi), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, font.charset,
@@ -10,11 +22,11 @@ Font CreateFontFrom(const FontSpec& font, int dpi) {
                           font.name.c_str()));
 }
 
-Font CreateSansSerif(int height, bool bold, BYTE charset, int dpi) {
+Font CreateSansSerif(int height, bool bold, const DiscScript& script, int dpi) {
   FontSpec font;
   font.height = height;
   font.bold = bold;
-  font.charset = charset;
+  ApplyScript(font, script);
   return CreateFontFrom(font, dpi);
 }
 

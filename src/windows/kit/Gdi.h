@@ -23,12 +23,26 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
+// What a disc's texts need of a font: an 8-bit disc the character set of
+// its language; a UTF-8 disc a face that Windows links to a font for every
+// script (CJK, Korean, Cyrillic, Greek, Hebrew, Arabic, Thai, Devanagari),
+// in place of the design's face, which has none.
+struct DiscScript {
+  BYTE charset = DEFAULT_CHARSET;
+  bool utf8 = false;
+};
+inline constexpr char kLinkedFace[] = "Tahoma";
+void ApplyScript(FontSpec& font, const DiscScript& script);
+
+// DrawTextW for the launcher's texts; the height of the text drawn.
+int DrawLauncherText(HDC dc, const std::string& text, RECT& area, UINT format);
+
 // The font at a scale: its logical height scaled.
 Font CreateFontFrom(const FontSpec& font, int dpi = kDesignDpi);
 
 // "MS Sans Serif" at a logical pixel height (negative: character height),
 // as the launcher's windows use it.
-Font CreateSansSerif(int height, bool bold, BYTE charset, int dpi = kDesignDpi);
+Font CreateSansSerif(int height, bool bold, const DiscScript& script, int dpi = kDesignDpi);
 
 // A control's font, made again only when its description or the scale has
 // changed since it was last asked for.

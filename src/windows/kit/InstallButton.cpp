@@ -1,5 +1,7 @@
 #include "windows/kit/InstallButton.h"
 
+#include "windows/system/Win32Text.h"
+
 namespace launcher {
 
 TInstallButton::TInstallButton() {
@@ -49,7 +51,7 @@ namespace {
 SIZE TextSize(HDC dc, HFONT font, const std::string& text) {
   Selection selectFont(dc, font);
   RECT measured{0, 0, 0, 0};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
+  DrawLauncherText(dc, text, measured, DT_CALCRECT | DT_SINGLELINE);
   return {measured.right - measured.left, measured.bottom - measured.top};
 }
 
@@ -122,7 +124,8 @@ void TInstallButton::Paint(HDC dc) {
   Selection selectFont(dc, fontHandle_.For(Font(), Dpi()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colours.text);
-  TextOutA(dc, text.left, text.top, caption_.c_str(), static_cast<int>(caption_.size()));
+  const std::wstring caption = Wide(caption_);
+  TextOutW(dc, text.left, text.top, caption.c_str(), static_cast<int>(caption.size()));
   if (Parent()->ShowsFocusCue(this)) {
     const RECT cue{Scaled(3), Scaled(3), whole.right - Scaled(4), whole.bottom - Scaled(4)};
     SetTextColor(dc, colours.cueText);

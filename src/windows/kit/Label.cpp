@@ -20,8 +20,8 @@ AccessibleItem TLabel::Accessibility() const {
   return item;
 }
 
-void TLabel::SetCharset(BYTE charset) {
-  font_.charset = charset;
+void TLabel::SetScript(const DiscScript& script) {
+  ApplyScript(font_, script);
   Invalidate();
 }
 
@@ -35,8 +35,7 @@ void TLabel::Paint(HDC dc) {
   Selection selectFont(dc, fontHandle_.For(font_, Dpi()));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, !system ? font_.color : GetSysColor(Enabled() ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-  DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
-            DT_LEFT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
+  DrawLauncherText(dc, caption_, area, DT_LEFT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
 }
 
 }  // namespace launcher

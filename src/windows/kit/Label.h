@@ -16,7 +16,7 @@ class TLabel : public TControl {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   const FontSpec& Font() const { return font_; }
-  void SetCharset(BYTE charset);
+  void SetScript(const DiscScript& script);
 
   void Paint(HDC dc) override;
   AccessibleItem Accessibility() const override;

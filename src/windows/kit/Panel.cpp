@@ -29,8 +29,8 @@ TPanel::TPanel(Application& application, HWND parent, int left, int top, int wid
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
   RegisterWindowClass(kPanelClass, BoundWindowProc<TPanel>, nullptr, CS_DBLCLKS);
-  CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                  left, top, width, height, parent, nullptr, GetModuleHandleA(nullptr), this);
+  CreateUnicodeWindow(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                      left, top, width, height, parent, this);
   accessibility_ = std::make_unique<PanelAccessibility>(*this);
   tooltips_ = std::make_unique<PanelTooltips>(window_);
 }
@@ -69,7 +69,7 @@ bool TPanel::ShowsFocusCue(const TControl* control) const {
   // In high contrast the cue is always shown.
   return control && control == focused_ && GetFocus() == window_ &&
          (palette_ == Palette::kSystem ||
-          !(SendMessageA(GetAncestor(window_, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS));
+          !(SendMessageW(GetAncestor(window_, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS));
 }
 
 void TPanel::SetColours(Palette palette) {
@@ -276,12 +276,12 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam);
+      return SendMessageW(item->hwndItem, kReflectedDrawItem, wParam, lParam);
     }
     default:
       break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 }  // namespace launcher

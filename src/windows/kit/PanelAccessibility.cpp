@@ -16,6 +16,15 @@ void PanelAccessibility::Notify(const TControl* control, DWORD event) {
 
 bool PanelAccessibility::PanelHasFocus() const { return GetFocus() == panel_.Handle(); }
 
+// Those on the same edge stay in the order they came: an insertion sort,
+// since a page has a few dozen entries at most.
+void PanelAccessibility::SortStablyBy(LONG RECT::*edge, std::vector<Entry>::iterator first,
+                                      std::vector<Entry>::iterator last) {
+  for (auto next = first; next != last; ++next) {
+    for (auto at = next; at != first && (at->bounds.*edge) < ((at - 1)->bounds.*edge); --at) std::iter_swap(at, at - 1);
+  }
+}
+
 std::vector<PanelAccessibility::Entry> PanelAccessibility::Entries() const {
   std::vector<Entry> entries;
   for (TControl* control : panel_.Controls()) {
@@ -36,8 +45,7 @@ std::vector<PanelAccessibility::Entry> PanelAccessibility::Entries() const {
   // bottom, and left to right along a line, where a line is what overlaps
   // its first item by at least half the height of the taller one (so that a
   // tall text beside a column does not pull the column into its line).
-  auto byTop = [](const Entry& a, const Entry& b) { return a.bounds.top < b.bounds.top; };
-  std::stable_sort(entries.begin(), entries.end(), byTop);
+  SortStablyBy(&RECT::top, entries.begin(), entries.end());
   for (auto line = entries.begin(); line != entries.end();) {
     auto end = line + 1;
     while (end != entries.end() && std::min(line->bounds.bottom, end->bounds.bottom) - end->bounds.top >=
@@ -45,7 +53,7 @@ std::vector<PanelAccessibility::Entry> PanelAccessibility::Entries() const {
                                                  end->bounds.bottom - end->bounds.top) / 2) {
       ++end;
     }
-    std::stable_sort(line, end, [](const Entry& a, const Entry& b) { return a.bounds.left < b.bounds.left; });
+    SortStablyBy(&RECT::left, line, end);
     line = end;
   }
   return entries;
@@ -96,7 +104,7 @@ void PanelAccessibility::AccessibleDefaultAction(int index) {
   if (static_cast<size_t>(index) >= entries.size() || !entries[static_cast<size_t>(index)].control) return;
   // Carried out from the message loop, so that the screen reader's call
   // never waits for what the click starts.
-  PostMessageA(panel_.Handle(), kAccessibleAction, 0,
+  PostMessageW(panel_.Handle(), kAccessibleAction, 0,
                reinterpret_cast<LPARAM>(entries[static_cast<size_t>(index)].control));
 }
 

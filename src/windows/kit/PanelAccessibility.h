@@ -26,6 +26,9 @@ class PanelAccessibility : private AccessibleItems {
   void NotifyFocus(const TControl* control) { accessible_.Notify(EVENT_OBJECT_FOCUS, IndexOf(control)); }
 
  private:
+  // Sorts entries by one edge of their bounds (their place on the page).
+  struct Entry;
+  static void SortStablyBy(LONG RECT::*edge, std::vector<Entry>::iterator first, std::vector<Entry>::iterator last);
   struct Entry {
     TControl* control;
     HWND window;

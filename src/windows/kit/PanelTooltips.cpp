@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "windows/system/Win32Text.h"
+
 namespace launcher {
 namespace {
 
@@ -11,13 +13,13 @@ namespace {
 // rectangle while it is visible and has a text. A control without a text
 // gets an empty rectangle, so that a background picture under the buttons
 // does not take the pointer for itself.
-TOOLINFOA ToolFor(HWND panel, TControl* control, std::string& text) {
-  TOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;  // understood by every version of the control
+TOOLINFOW ToolFor(HWND panel, TControl* control, std::wstring& text) {
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the control
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = panel;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  text = control->TooltipText();
+  text = Wide(control->TooltipText());
   tool.lpszText = text.data();
   if (control->Visible() && !text.empty()) tool.rect = control->BoundsRect();
   return tool;
@@ -27,7 +29,7 @@ TOOLINFOA ToolFor(HWND panel, TControl* control, std::string& text) {
 
 PanelTooltips::PanelTooltips(HWND panel)
     : panel_(panel),
-      tooltip_(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+      tooltip_(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
                                0, 0, 0, panel, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
 
 PanelTooltips::~PanelTooltips() {
@@ -35,22 +37,22 @@ PanelTooltips::~PanelTooltips() {
 }
 
 void PanelTooltips::Add(TControl* control) {
-  std::string text;
-  TOOLINFOA tool = ToolFor(panel_, control, text);
-  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  std::wstring text;
+  TOOLINFOW tool = ToolFor(panel_, control, text);
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void PanelTooltips::Remove(TControl* control) {
-  std::string text;
-  TOOLINFOA tool = ToolFor(panel_, control, text);
-  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  std::wstring text;
+  TOOLINFOW tool = ToolFor(panel_, control, text);
+  SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void PanelTooltips::Update(TControl* control) {
-  std::string text;
-  TOOLINFOA tool = ToolFor(panel_, control, text);
-  SendMessageA(tooltip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+  std::wstring text;
+  TOOLINFOW tool = ToolFor(panel_, control, text);
+  SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace launcher

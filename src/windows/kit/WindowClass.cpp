@@ -1,21 +1,36 @@
 #include "windows/kit/WindowClass.h"
 
+#include "windows/system/Win32Text.h"
+
 namespace launcher {
 
 void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background, UINT style, HICON icon) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA windowClass{};
+  const std::wstring className = Wide(name);
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(instance, name, &windowClass)) return;
+  if (GetClassInfoExW(instance, className.c_str(), &windowClass)) return;
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = style;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hIcon = icon;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   windowClass.hbrBackground = background;
-  windowClass.lpszClassName = name;
-  RegisterClassExA(&windowClass);
+  windowClass.lpszClassName = className.c_str();
+  RegisterClassExW(&windowClass);
+}
+
+HWND CreateUnicodeWindow(DWORD exStyle, const char* className, const std::string& title, DWORD style, int x, int y,
+                         int width, int height, HWND parent, void* param, HMENU menu) {
+  return CreateWindowExW(exStyle, Wide(className).c_str(), Wide(title).c_str(), style, x, y, width, height, parent, menu,
+                         GetModuleHandleA(nullptr), param);
+}
+
+void SetWindowTitle(HWND window, const std::string& title) { SetWindowTextW(window, Wide(title).c_str()); }
+
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags) {
+  return MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), flags);
 }
 
 }  // namespace launcher

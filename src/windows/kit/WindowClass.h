@@ -10,22 +10,23 @@
 
 #include <windows.h>
 
+#include <string>
 
 namespace launcher {
 
 template <typename T>
 LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* created = static_cast<T*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* created = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     created->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
-  auto* self = reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  auto* self = reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
   }
   return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
 }
@@ -36,26 +37,36 @@ LRESULT CALLBACK BoundWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 // WM_NCDESTROY that procedure is put back and the object unbound.
 template <typename T>
 LRESULT CALLBACK BoundSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
     const WNDPROC base = self->baseProc_;
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_ = nullptr;
-    return CallWindowProcA(base, window, message, wParam, lParam);
+    return CallWindowProcW(base, window, message, wParam, lParam);
   }
   return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
 template <typename T>
 void BindSubclass(T& self) {
-  SetWindowLongPtrA(self.window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&self));
+  SetWindowLongPtrW(self.window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&self));
   self.baseProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(self.window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoundSubclassProc<T>)));
+      SetWindowLongPtrW(self.window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoundSubclassProc<T>)));
 }
 
-// Registers a window class of this program once; later calls find it.
+// Registers a window class of this program once; later calls find it. Its
+// windows are Unicode windows, so that their titles and texts hold every
+// script whatever the system's code page.
 void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background = nullptr, UINT style = 0,
                          HICON icon = nullptr);
+
+// CreateWindowExW for a class name and a title in the launcher's texts.
+HWND CreateUnicodeWindow(DWORD exStyle, const char* className, const std::string& title, DWORD style, int x, int y,
+                         int width, int height, HWND parent, void* param = nullptr, HMENU menu = nullptr);
+// A window's title or text, and the system's message box, in the
+// launcher's texts.
+void SetWindowTitle(HWND window, const std::string& title);
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags);
 
 }  // namespace launcher

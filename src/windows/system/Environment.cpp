@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "windows/system/Win32Text.h"
+
 namespace launcher {
 namespace {
 
@@ -15,34 +17,25 @@ constexpr DWORD kProfileBufferSize = 2048;
 }  // namespace
 
 std::string SystemModulePath() {
-  std::vector<char> buffer(MAX_PATH + 1);
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
-    if (length < buffer.size()) return std::string(buffer.data(), length);
+    if (length < buffer.size()) return Utf8Of(std::wstring_view(buffer.data(), length));
     if (buffer.size() >= 32768) return {};  // the longest path Windows has
     buffer.resize(buffer.size() * 2);
   }
 }
 
-bool EnterFolder(const std::string& folder) { return SetCurrentDirectoryA(folder.c_str()) != 0; }
+bool EnterFolder(const std::string& folder) { return SetCurrentDirectoryW(Wide(folder).c_str()) != 0; }
 
 bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string SystemCurrentDirectory() {
-  // The usual 261 characters; a longer directory gets a buffer of its size
-  // rather than being cut.
-  std::vector<char> buffer(MAX_PATH + 1);
-  DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-  if (length >= buffer.size()) {
-    buffer.resize(length + 1);
-    length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length >= buffer.size()) length = 0;
-  }
-  return std::string(buffer.data(), length);
+  return TextFromSystem([](const wchar_t*, wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
 }
 
 uint32_t SystemMajorVersion() {
@@ -53,20 +46,17 @@ uint32_t SystemMajorVersion() {
 }
 
 std::string SystemEnvironmentVariable(const std::string& name) {
-  DWORD needed = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
-  if (needed == 0) return {};
-  std::string value(needed, '\0');
-  DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), needed);
-  value.resize(length < needed ? length : 0);
-  return value;
+  return TextFromSystem(
+      [](const wchar_t* variable, wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(variable, buffer, size); },
+      Wide(name).c_str());
 }
 
 std::string SystemProfileString(const std::string& file, const std::string& section, const std::string& key,
                                 const std::string& fallback) {
-  char buffer[kProfileBufferSize];
-  DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer, sizeof buffer,
-                                          file.c_str());
-  return std::string(buffer, length);
+  wchar_t buffer[kProfileBufferSize];
+  DWORD length = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(fallback).c_str(), buffer,
+                                          kProfileBufferSize, Wide(file).c_str());
+  return Utf8Of(std::wstring_view(buffer, length));
 }
 
 }  // namespace launcher

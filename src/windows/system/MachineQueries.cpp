@@ -6,6 +6,7 @@
 
 #include "windows/system/Handles.h"
 #include "windows/system/SystemLibrary.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher {
 namespace {
@@ -71,21 +72,21 @@ constexpr REGSAM kViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
 RegistryKey OpenInEitherView(HKEY root, const std::string& subKey) {
   RegistryKey key;
   for (REGSAM view : kViews) {
-    if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ | view, key.Out()) == ERROR_SUCCESS) break;
+    if (RegOpenKeyExW(root, Wide(subKey).c_str(), 0, KEY_READ | view, key.Out()) == ERROR_SUCCESS) break;
   }
   return key;
 }
 
 // A string value of a key, in either view; nothing without the key.
-std::optional<std::string> ValueOf(HKEY root, const std::string& subKey, const char* valueName) {
+std::optional<std::string> ValueOf(HKEY root, const std::string& subKey, const wchar_t* valueName) {
   if (RegistryKey key = OpenInEitherView(root, subKey)) {
-    char data[256] = "";
-    DWORD size = sizeof data - 1, type = 0;
-    if (RegQueryValueExA(key.Get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS ||
+    wchar_t data[256] = L"";
+    DWORD size = sizeof data - sizeof data[0], type = 0;
+    if (RegQueryValueExW(key.Get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ)) {
       size = 0;
     }
-    return std::string(data, strnlen(data, size));
+    return Utf8Of(std::wstring_view(data, wcsnlen(data, size / sizeof data[0])));
   }
   return std::nullopt;
 }
@@ -103,29 +104,30 @@ std::optional<bool> MsiProductInstalled(const std::string& productCode) {
 
 std::optional<std::string> InstalledProgramVersion(const std::string& name) {
   for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-    if (auto version = ValueOf(root, kUninstallKey + name, "DisplayVersion")) return version;
+    if (auto version = ValueOf(root, kUninstallKey + name, L"DisplayVersion")) return version;
   }
   return std::nullopt;
 }
 
 std::optional<std::string> FileVersionOf(const std::string& path) {
-  char expanded[MAX_PATH * 2] = "";
-  const DWORD length = ExpandEnvironmentStringsA(path.c_str(), expanded, sizeof expanded);
-  const std::string file = length > 0 && length <= sizeof expanded ? expanded : path;
-  if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-  using SizeFn = DWORD(WINAPI*)(const char*, DWORD*);
-  using InfoFn = BOOL(WINAPI*)(const char*, DWORD, DWORD, void*);
-  using QueryFn = BOOL(WINAPI*)(const void*, const char*, void**, UINT*);
-  auto size = SystemLibraryFunction<SizeFn>("version.dll", "GetFileVersionInfoSizeA");
-  auto info = SystemLibraryFunction<InfoFn>("version.dll", "GetFileVersionInfoA");
-  auto query = SystemLibraryFunction<QueryFn>("version.dll", "VerQueryValueA");
+  const std::wstring widePath = Wide(path);
+  wchar_t expanded[MAX_PATH * 2] = L"";
+  const DWORD length = ExpandEnvironmentStringsW(widePath.c_str(), expanded, MAX_PATH * 2);
+  const std::wstring file = length > 0 && length <= MAX_PATH * 2 ? expanded : widePath;
+  if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  using SizeFn = DWORD(WINAPI*)(const wchar_t*, DWORD*);
+  using InfoFn = BOOL(WINAPI*)(const wchar_t*, DWORD, DWORD, void*);
+  using QueryFn = BOOL(WINAPI*)(const void*, const wchar_t*, void**, UINT*);
+  auto size = SystemLibraryFunction<SizeFn>("version.dll", "GetFileVersionInfoSizeW");
+  auto info = SystemLibraryFunction<InfoFn>("version.dll", "GetFileVersionInfoW");
+  auto query = SystemLibraryFunction<QueryFn>("version.dll", "VerQueryValueW");
   if (!size || !info || !query) return std::string();
   DWORD handle = 0;
   std::vector<char> data(size(file.c_str(), &handle));
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT fixedSize = 0;
   if (data.empty() || !info(file.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) ||
-      !query(data.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedSize) || fixedSize < sizeof *fixed) {
+      !query(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedSize) || fixedSize < sizeof *fixed) {
     return std::string();
   }
   return VersionText({HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
@@ -140,7 +142,8 @@ std::optional<bool> RegistryEntryExists(const std::string& keyPath, const std::s
     if (lstrcmpiA(root.name, rootName.c_str()) != 0) continue;
     const RegistryKey key = OpenInEitherView(root.root, subKey);
     return key && (valueName.empty() ||
-                   RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS);
+                   RegQueryValueExW(key.Get(), Wide(valueName).c_str(), nullptr, nullptr, nullptr, nullptr) ==
+                       ERROR_SUCCESS);
   }
   return std::nullopt;  // no root of that name
 }

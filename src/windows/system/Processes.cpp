@@ -20,14 +20,14 @@ namespace {
 constexpr DWORD kJobPollMs = 250;
 
 std::string ImageNameOf(DWORD processId) {
-  using QueryImageNameFn = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
+  using QueryImageNameFn = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
   static const auto query = reinterpret_cast<QueryImageNameFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameW")));
   const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-  char name[MAX_PATH];
+  wchar_t name[MAX_PATH];
   DWORD length = MAX_PATH;
   if (!query || !process || !query(process.Get(), 0, name, &length)) return "?";  // gone already, or Windows XP
-  const std::string path(name, length);
+  const std::string path = Utf8Of(std::wstring_view(name, length));
   return path.substr(path.find_last_of('\\') + 1);
 }
 
@@ -123,14 +123,13 @@ StartResult WaitForProgram(HANDLE process, ProgramJob* job) {
 
 StartResult StartAndWait(const std::string& commandLine, int16_t show, DWORD creationFlags, WaitScope scope,
                          const WaitReport& report) {
-  if (commandLine.size() > kCommandLineLimit) {
+  // CreateProcessW may write into the command line: it gets a copy.
+  std::wstring buffer = Wide(commandLine);
+  if (buffer.size() > kCommandLineLimit) {
     throw LauncherError("The command line is longer than " + std::to_string(kCommandLineLimit) + " characters: " +
-                        commandLine.substr(0, 60) + "...");
+                        commandLine.substr(0, CharacterOffset(commandLine, 60)) + "...");
   }
-  // CreateProcessA may write into the command line: it gets a buffer.
-  char buffer[kCommandLineLimit + 1];
-  std::memcpy(buffer, commandLine.c_str(), commandLine.size() + 1);
-  STARTUPINFOA startup;
+  STARTUPINFOW startup;
   std::memset(&startup, 0, sizeof startup);
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;
@@ -139,9 +138,9 @@ StartResult StartAndWait(const std::string& commandLine, int16_t show, DWORD cre
   std::memset(&process, 0, sizeof process);
   // Put in the job before it runs, so that no program it starts escapes.
   const bool everyProgram = scope == WaitScope::kEveryProgram;
-  if (!CreateProcessA(nullptr, buffer, nullptr, nullptr, FALSE, creationFlags | (everyProgram ? CREATE_SUSPENDED : 0),
+  if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, creationFlags | (everyProgram ? CREATE_SUSPENDED : 0),
                       nullptr, nullptr, &startup, &process)) {
-    return std::nullopt;  // nothing more is called: the last error stays CreateProcessA's
+    return std::nullopt;  // nothing more is called: the last error stays CreateProcessW's
   }
   // Closed in this order when the start is over: the process, then its thread.
   const KernelHandle thread(process.hThread);
@@ -164,24 +163,18 @@ bool HasForegroundLock() {
          (version.dwMajorVersion > 4 || (version.dwMajorVersion == 4 && version.dwMinorVersion > 0));
 }
 
-using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
+using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
 ShellExecuteExFn ShellExecuteExEntry() {
-  static const ShellExecuteExFn entry = SystemLibraryFunction<ShellExecuteExFn>("shell32.dll", "ShellExecuteExA");
+  static const ShellExecuteExFn entry = SystemLibraryFunction<ShellExecuteExFn>("shell32.dll", "ShellExecuteExW");
   return entry;
-}
-
-template <typename Fill>
-std::string SystemText(Fill fill) {
-  char buffer[MAX_PATH];
-  const DWORD length = fill(buffer, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
 }
 
 std::optional<std::string> ExistingFile(const std::string& path) {
   if (!FileExists(path)) return std::nullopt;
-  char full[MAX_PATH];
-  const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-  return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+  const std::string full = TextFromSystem(
+      [](const wchar_t* file, wchar_t* buffer, DWORD size) { return GetFullPathNameW(file, size, buffer, nullptr); },
+      Wide(path).c_str());
+  return full.empty() ? path : full;
 }
 
 }  // namespace
@@ -190,15 +183,16 @@ StartResult StartElevated(const std::string& program, const std::string& paramet
                           const std::string& directory, WaitScope scope, const WaitReport& report) {
   const ShellExecuteExFn shellExecuteEx = ShellExecuteExEntry();
   if (!shellExecuteEx) return std::nullopt;  // the last error says why the shell did not load
-  SHELLEXECUTEINFOA info{};
+  const std::wstring wideProgram = Wide(program), wideParameters = Wide(parameters), wideDirectory = Wide(directory);
+  SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
   info.hwnd = owner;
-  info.lpVerb = "runas";
-  info.lpFile = program.c_str();
-  info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+  info.lpVerb = L"runas";
+  info.lpFile = wideProgram.c_str();
+  info.lpParameters = parameters.empty() ? nullptr : wideParameters.c_str();
   // Without it an elevated program starts in the system folder.
-  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+  info.lpDirectory = directory.empty() ? nullptr : wideDirectory.c_str();
   info.nShow = show;
   if (!shellExecuteEx(&info)) return std::nullopt;  // nothing more is called: the last error stays the shell's
   if (!info.hProcess) return 0;  // handed to a running program: nothing to wait for
@@ -216,11 +210,11 @@ StartResult StartElevated(const std::string& program, const std::string& paramet
 std::optional<std::string> FindProgram(const std::string& name, const std::string& currentDirectory,
                                        const std::string& searchPath) {
   if (name.find_first_of("\\/:") != std::string::npos) return ExistingFile(name);
-  const std::string windows = SystemText([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
+  const std::string windows = TextFromSystem([](const wchar_t*, wchar_t* b, DWORD n) -> DWORD { return GetWindowsDirectoryW(b, n); });
   const std::string folders[] = {
-      FolderOf(SystemModulePath(), SystemLeadBytes()),
+      FolderOf(SystemModulePath()),
       currentDirectory,
-      SystemText([](char* b, UINT n) { return GetSystemDirectoryA(b, n); }),
+      TextFromSystem([](const wchar_t*, wchar_t* b, DWORD n) -> DWORD { return GetSystemDirectoryW(b, n); }),
       windows.empty() ? std::string() : windows + "\\System",
       windows,
   };

@@ -10,6 +10,7 @@
 #include "windows/system/Environment.h"
 #include "windows/system/Handles.h"
 #include "core/Tokens.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher {
 namespace {
@@ -38,8 +39,8 @@ HKEY RootKey(RegistryRoot root) {
 }  // namespace
 
 bool IsFilePresent(const std::string& name) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(name.c_str(), &found);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(Wide(name).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return false;
   FindClose(search);
   if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
@@ -76,6 +77,31 @@ bool IsAwaitedFilePresent(const AwaitedFile& awaited) {
                      [&](const std::string& root) { return IsFilePresentWithoutSystemPrompts(root + awaited.path); });
 }
 
+std::vector<std::string> SystemDisplayLanguages() {
+  using PreferredLanguagesFn = BOOL(WINAPI*)(DWORD, ULONG*, wchar_t*, ULONG*);
+  const auto preferred = reinterpret_cast<PreferredLanguagesFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetThreadPreferredUILanguages")));
+  // The thread's languages, then the process's, the user's and the system's;
+  // a list too long for the buffer (some hundred languages) counts as none.
+  wchar_t list[1024];
+  ULONG count = 0, size = 1024;
+  std::vector<std::string> languages;
+  if (preferred && preferred(MUI_LANGUAGE_NAME | MUI_MERGE_USER_FALLBACK, &count, list, &size)) {
+    for (const wchar_t* name = list; *name; name += wcslen(name) + 1) languages.push_back(Utf8Of(name));
+  }
+  if (languages.empty()) {
+    const LCID user = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+    wchar_t tag[20] = L"";
+    const int length = GetLocaleInfoW(user, LOCALE_SISO639LANGNAME, tag, 9);  // with its terminator
+    if (length > 0) {
+      tag[length - 1] = L'-';
+      GetLocaleInfoW(user, LOCALE_SISO3166CTRYNAME, tag + length, 9);
+    }
+    languages.push_back(Utf8Of(tag));
+  }
+  return languages;
+}
+
 bool NamedMutexExists(const char* name) {
   if (KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, name))) return true;
   return GetLastError() == ERROR_ACCESS_DENIED;
@@ -91,21 +117,21 @@ std::string GetRegistryValue(const std::string& keyPath, const std::string& valu
   const RegistryPath path = SplitRegistryPath(keyPath, upperCase);
   RegistryKey key;
   // Read access: a standard user may read HKEY_LOCAL_MACHINE but not write it.
-  if (RegOpenKeyExA(RootKey(path.root), path.subKey.c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS) return {};
+  if (RegOpenKeyExW(RootKey(path.root), Wide(path.subKey).c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS) return {};
+  const std::wstring name = Wide(valueName);
   DWORD type = 0, size = 0;
-  if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size == 0) {
+  if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size == 0) {
     return {};
   }
-  std::vector<char> data;
+  std::vector<wchar_t> data;
   LONG result = ERROR_MORE_DATA;
-  while (result == ERROR_MORE_DATA) {  // the value may grow between the calls
-    data.assign(size + 2, '\0');      // room for a terminator the value lacks
-    result = RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                              &size);
+  while (result == ERROR_MORE_DATA) {            // the value may grow between the calls
+    data.assign(size / sizeof(wchar_t) + 2, L'\0');  // room for a terminator the value lacks
+    result = RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
   }
   if (result != ERROR_SUCCESS) return {};
   if (type != REG_SZ && type != REG_EXPAND_SZ) throw LauncherError("Invalid data type for '" + valueName + "'");
-  return std::string(data.data(), strnlen(data.data(), size));
+  return Utf8Of(std::wstring_view(data.data(), wcsnlen(data.data(), size / sizeof(wchar_t))));
 }
 
 }  // namespace launcher

@@ -27,6 +27,11 @@ std::vector<std::string> MediaDriveRoots();
 // tests it, and for another disc of a set below the root of any such drive.
 bool IsAwaitedFilePresent(const AwaitedFile& awaited);
 
+// The user's display languages as language tags, most preferred first:
+// Windows' own list where it keeps one (Vista and later), else the user's
+// one display language (Windows 2000 and XP).
+std::vector<std::string> SystemDisplayLanguages();
+
 // Windows Installer's mutexes, looked at and never held: whether one of
 // these names exists (a name whose mutex the launcher may not open exists).
 bool NamedMutexExists(const char* name);

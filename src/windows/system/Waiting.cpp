@@ -23,10 +23,10 @@ HWND ApartmentWindow() {
 // by PeekMessage itself.
 void DispatchWhatMayRunDuringAWait() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&msg);
-  while (PeekMessageA(&msg, nullptr, WM_CLOSE, WM_CLOSE, PM_REMOVE)) DispatchMessageA(&msg);
+  while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
+  while (PeekMessageW(&msg, nullptr, WM_CLOSE, WM_CLOSE, PM_REMOVE)) DispatchMessageW(&msg);
   if (HWND apartment = ApartmentWindow()) {
-    while (PeekMessageA(&msg, apartment, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    while (PeekMessageW(&msg, apartment, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
 }
 
@@ -80,15 +80,15 @@ bool WaitResponsively(HANDLE handle, DWORD timeoutMs) {
 DroppedInput DropInput() {
   DroppedInput dropped;
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
     if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4) {
       AskToClose(dropped, msg.hwnd);
     } else {
       dropped.keys += msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
     }
   }
-  while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) dropped.clicks += IsClick(msg.message);
-  while (PeekMessageA(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) dropped.clicks += IsClick(msg.message);
+  while (PeekMessageW(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
     if (msg.message == WM_NCLBUTTONDOWN && msg.wParam == HTCLOSE) {
       AskToClose(dropped, msg.hwnd);
     } else {

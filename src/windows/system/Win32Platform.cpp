@@ -39,7 +39,7 @@ class Win32File : public RandomAccessFile {
 }  // namespace
 
 std::unique_ptr<RandomAccessFile> OpenPlatformFile(const std::string& path) {
-  HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+  HANDLE opened = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (opened == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();
@@ -53,9 +53,5 @@ std::unique_ptr<RandomAccessFile> OpenPlatformFile(const std::string& path) {
   }
   return std::make_unique<Win32File>(std::move(handle), static_cast<uint64_t>(size.QuadPart));
 }
-
-std::u16string DecodeCodePage(unsigned codePage, std::string_view text) { return ToUtf16(codePage, text); }
-
-std::string EncodeCodePage(unsigned codePage, std::u16string_view text) { return FromUtf16(codePage, text); }
 
 }  // namespace launcher
