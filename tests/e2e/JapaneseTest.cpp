@@ -11,8 +11,9 @@
 namespace launcher::test {
 namespace {
 
-// The folder "ja表" and the title "評価版" in code page 932.
-constexpr char kFolder[] = "fixtures/e2e/ja\x95\x5C";
+// The folder "ja表" (its path in UTF-8, as the tests name paths) and the
+// title "評価版" in code page 932.
+constexpr char kFolder[] = "fixtures/e2e/ja\u8868";
 constexpr char kTitle[] = "\x95\x5D\x89\xBF\x94\xC5";
 constexpr int kMenuTop[] = {0, 153, 172, 191, 210, 229};
 

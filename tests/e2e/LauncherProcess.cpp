@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "windows/WindowTestSupport.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher::test {
 namespace {
@@ -23,9 +24,9 @@ void SendMouse(DWORD flags) {
 }  // namespace
 
 std::string FullPath(const std::string& relative) {
-  char buffer[MAX_PATH * 2];
-  DWORD length = GetFullPathNameA(relative.c_str(), sizeof buffer, buffer, nullptr);
-  return std::string(buffer, length);
+  wchar_t buffer[MAX_PATH * 2];
+  DWORD length = GetFullPathNameW(Wide(relative).c_str(), MAX_PATH * 2, buffer, nullptr);
+  return Utf8Of(std::wstring_view(buffer, length));
 }
 
 std::string LauncherExe() {
@@ -91,12 +92,11 @@ LauncherProcess::LauncherProcess(const std::string& discFolder, const std::strin
                                  const std::string& program) {
   std::string commandLine =
       "\"" + (program.empty() ? LauncherExe() : program) + "\"" + (arguments.empty() ? "" : " " + arguments);
-  std::vector<char> writable(commandLine.begin(), commandLine.end());
-  writable.push_back('\0');
-  STARTUPINFOA startup{};
+  std::wstring writable = Wide(commandLine);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  const std::string folder = FullPath(discFolder);
-  if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+  const std::wstring folder = Wide(FullPath(discFolder));
+  if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                       &process_)) {
     process_ = PROCESS_INFORMATION{};
     return;

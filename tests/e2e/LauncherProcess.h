@@ -20,7 +20,7 @@ struct MessageBoxSeen {
 class LauncherProcess {
  public:
   // Starts the launcher with the disc folder as its current directory and
-  // the arguments on its command line. It inherits the test's environment,
+  // the arguments on its command line (paths and arguments in UTF-8). It inherits the test's environment,
   // and under Wine its locale. `program` is the launcher built with the
   // tests unless a copy of it is named.
   explicit LauncherProcess(const std::string& discFolder, const std::string& arguments = "",

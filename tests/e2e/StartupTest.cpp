@@ -182,12 +182,6 @@ TEST_F(LauncherTest, ShowsThePartnersBackground) {
   EXPECT_EQ(plain.Close(window), 0u);
 }
 
-std::wstring WideTitle(HWND window) {
-  wchar_t title[256];
-  int length = GetWindowTextW(window, title, 256);
-  return std::wstring(title, static_cast<size_t>(length));
-}
-
 // The suite runs once per display language (see tests/CMakeLists.txt);
 // under Wine the launcher inherits the test's, so the test's own language
 // says which properties the launcher must have read: the member of the
@@ -216,7 +210,7 @@ TEST_F(LauncherTest, ChoosesThePropertiesOfTheDisplayLanguage) {
   LauncherProcess launcher(Disc("languages"));
   HWND window = Watch(launcher.MainWindow());
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(WideTitle(window), expected) << "display language " << std::hex << language;
+  EXPECT_EQ(WideWindowText(window), expected) << "display language " << std::hex << language;
   EXPECT_EQ(launcher.Close(window), 0u);
 }
 

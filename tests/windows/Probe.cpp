@@ -9,30 +9,43 @@
 //        probe [ARGUMENTS...] /OPTION
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-static std::string RecordFile() {
-  const std::string last = __argv[__argc - 1];
-  if (last[0] != '/' && last[0] != '-') return last;
-  char program[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, program, sizeof program);
-  std::string folder(program);
-  return folder.substr(0, folder.rfind('\\') + 1) + "probe-record.txt";
+// Paths and arguments in any script: the probe reads its command line in
+// UTF-16 and records in UTF-8.
+static std::string Utf8(const wchar_t* text) {
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(bytes > 0 ? bytes - 1 : 0), '\0');
+  if (bytes > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), bytes, nullptr, nullptr);
+  return out;
+}
+
+static std::wstring RecordFile(int argc, wchar_t** argv) {
+  const std::wstring last = argv[argc - 1];
+  if (last[0] != L'/' && last[0] != L'-') return last;
+  wchar_t program[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  std::wstring folder(program);
+  return folder.substr(0, folder.rfind(L'\\') + 1) + L"probe-record.txt";
 }
 
 static int Run() {
-  if (__argc < 2) return 100;
-  char directory[MAX_PATH] = "";
-  GetCurrentDirectoryA(sizeof directory, directory);
-  if (std::FILE* record = std::fopen(RecordFile().c_str(), "a")) {
-    std::fprintf(record, "%s|%s|console=%p\n", GetCommandLineA(), directory,
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (!argv || argc < 2) return 100;
+  wchar_t directory[MAX_PATH] = L"";
+  GetCurrentDirectoryW(MAX_PATH, directory);
+  if (std::FILE* record = _wfopen(RecordFile(argc, argv).c_str(), L"a")) {
+    std::fprintf(record, "%s|%s|console=%p\n", Utf8(GetCommandLineW()).c_str(), Utf8(directory).c_str(),
                  reinterpret_cast<void*>(GetConsoleWindow()));
     std::fclose(record);
   }
-  if (__argc > 3) Sleep(static_cast<DWORD>(std::atoi(__argv[2])));
-  return std::atoi(__argv[1]);
+  if (argc > 3) Sleep(static_cast<DWORD>(_wtoi(argv[2])));
+  return _wtoi(argv[1]);
 }
 
 #ifdef PROBE_CONSOLE

@@ -5,9 +5,15 @@
 
 namespace launcher::test {
 
-std::string WindowText(HWND window) {
+std::wstring WideWindowText(HWND window) {
   wchar_t buffer[4096];
-  int length = InternalGetWindowText(window, buffer, 4096);
+  return std::wstring(buffer, static_cast<size_t>(InternalGetWindowText(window, buffer, 4096)));
+}
+
+std::string WindowText(HWND window) {
+  const std::wstring wide = WideWindowText(window);
+  const wchar_t* buffer = wide.c_str();
+  const int length = static_cast<int>(wide.size());
   int bytes = WideCharToMultiByte(CP_ACP, 0, buffer, length, nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<size_t>(bytes), '\0');
   WideCharToMultiByte(CP_ACP, 0, buffer, length, text.data(), bytes, nullptr, nullptr);

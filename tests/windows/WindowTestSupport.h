@@ -12,8 +12,9 @@
 namespace launcher::test {
 
 // The text of a window, read without sending it a message (its thread may
-// be blocked).
+// be blocked): in the system's code page, and whole.
 std::string WindowText(HWND window);
+std::wstring WideWindowText(HWND window);
 
 // Waits up to `timeoutMs` for a visible top-level window of a process (this
 // one by default) with the class name; null when none appears.
