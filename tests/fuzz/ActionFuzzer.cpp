@@ -15,9 +15,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   launcher::ScriptedHost host;
-  // Half the inputs are read as Japanese text, where two-byte characters
-  // hide "]", "\\" and letters in their second byte.
-  host.codePage = size > 0 && (data[0] & 1) ? 932 : 1252;
+  // The text as the launcher holds it, UTF-8 (well-formed or not); half the
+  // inputs compare letter case as a UTF-8 disc does, half as an 8-bit disc
+  // of a Western or a Japanese system.
+  host.discTexts = size > 0 && (data[0] & 1) ? launcher::TextEncoding::kUtf8 : launcher::TextEncoding::kSystemCodePage;
+  host.codePage = size > 0 && (data[0] & 128) ? 932 : 1252;
   host.configuration = {{"FileNotFoundDiskText", "<br>disk was not found"}};
   host.fileExists = [](const std::string& name) { return name.size() % 2 == 0; };
   host.answers = {true, true, false};
