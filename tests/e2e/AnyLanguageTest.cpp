@@ -25,7 +25,8 @@ const char kTitle[] =
 
 class AnyLanguageTest : public LoggedLauncherTest {
  protected:
-  AnyLanguageTest() : LoggedLauncherTest("any-language.log") {}
+  // The log's name is Cyrillic too: "журнал.log".
+  AnyLanguageTest() : LoggedLauncherTest("\u0436\u0443\u0440\u043d\u0430\u043b.log") {}
   void SetUp() override {
     if (GetACP() != 1252) GTEST_SKIP() << "plays the disc on an English system";
     CreateDirectoryW(Wide(kProgramFolder).c_str(), nullptr);
@@ -92,6 +93,25 @@ TEST_F(AnyLanguageTest, AProgramInACyrillicFolderStarts) {
   EXPECT_NE(std::find(events.begin(), events.end(),
                       "start: \u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u044b\\probe.exe 0 "
                       "\u0437\u0430\u043f\u0438\u0441\u044c.txt"),
+            events.end());
+}
+
+// A copy of the launcher on the disc, started from elsewhere (a double-click
+// in a Cyrillic folder): it finds its disc by its own path.
+TEST_F(AnyLanguageTest, TheLauncherStartedFromACyrillicFolderShowsItsMenu) {
+  ASSERT_EQ(launcher_->Close(window_), 0u);
+  DeleteFileW(Wide(log_).c_str());
+  const std::string copy = kWorldDisc + "/Install_Windows.exe";
+  ASSERT_TRUE(CopyFileW(Wide(LauncherExe()).c_str(), Wide(copy).c_str(), FALSE));
+  Start("artifacts", FullPath(copy));
+  EXPECT_EQ(Utf8Of(WideWindowText(window_)), kTitle);
+  const std::vector<std::string> events = EndAndReadLog();
+  DeleteFileW(Wide(copy).c_str());
+  const std::string disc = "\u0414\u0438\u0441\u043a \u043c\u0438\u0440\u0430";
+  EXPECT_NE(std::find_if(events.begin(), events.end(),
+                         [&](const std::string& e) {
+                           return e.rfind("start-up: directory ", 0) == 0 && e.find(disc + ", languages") != std::string::npos;
+                         }),
             events.end());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <regex>
@@ -45,7 +46,7 @@ struct StampedEvent {
 std::vector<StampedEvent> ReadLog(const std::string& logFile) {
   // Each line: the local time in ISO 8601 with milliseconds, then the event.
   const std::regex stamped(R"(^\d{4}-\d\d-\d\dT(\d\d):(\d\d):(\d\d)\.(\d{3}) (.*)\r?$)");
-  std::ifstream in(logFile);
+  std::ifstream in(std::filesystem::path(Wide(logFile)));
   std::vector<StampedEvent> events;
   for (std::string line; std::getline(in, line);) {
     std::smatch parts;

@@ -12,6 +12,7 @@
 
 #include "e2e/LauncherProcess.h"
 #include "windows/WindowTestSupport.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher::test {
 
@@ -20,10 +21,10 @@ inline constexpr int kMenuTop[12] = {0, 153, 172, 191, 210, 229, 245, 264, 283, 
 
 class LoggedLauncherTest : public testing::Test {
  protected:
-  // The log goes to artifacts/LOG_NAME, made anew for each test.
+  // The log goes to artifacts/LOG_NAME (UTF-8), made anew for each test.
   explicit LoggedLauncherTest(const std::string& logName) : log_(FullPath("artifacts/" + logName)) {
     CreateDirectoryA("artifacts", nullptr);
-    DeleteFileA(log_.c_str());
+    DeleteFileW(Wide(log_).c_str());
   }
   void TearDown() override { KeepScreenshotOfFailure(window_); }
 
