@@ -2,6 +2,7 @@
 // English system (code page 1252, which has none of those scripts): its
 // texts shown and read exactly, a program in a Cyrillic folder started, and
 // the launcher itself started from a Cyrillic folder.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -53,6 +54,39 @@ TEST_F(AnyLanguageTest, TheTitleAndTheMenuAreTheDiscsTextsExactly) {
                            }));
   // Kept for the README: the menu of a Chinese, Russian and Greek disc.
   SaveScreenshot(window_, "artifacts/any-language-menu.bmp");
+}
+
+// A font without Chinese draws each character as the same empty box; the
+// four characters of "安装说明" drawn for real light differing numbers of
+// pixels.
+TEST_F(AnyLanguageTest, ChineseCaptionsAreDrawnWithTheirOwnGlyphs) {
+  RECT button{};
+  for (const AccessibleNode& node : AccessibleTree(Page(0)).Children()) {
+    if (node.name == "\u5b89\u88c5\u8bf4\u660e") button = node.location;
+  }
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&button), 2);
+  ASSERT_GT(button.right - button.left, 20);
+  std::vector<int> litColumns;  // lit pixels in each column inside the button's edge
+  for (int x = button.left + 3; x < button.right - 3; ++x) {
+    int lit = 0;
+    for (int y = button.top + 3; y < button.bottom - 3; ++y) {
+      const COLORREF pixel = ClientPixel(window_, x, y);
+      lit += GetRValue(pixel) > 160 && GetGValue(pixel) > 160 && GetBValue(pixel) > 160;
+    }
+    litColumns.push_back(lit);
+  }
+  const auto first = std::find_if(litColumns.begin(), litColumns.end(), [](int lit) { return lit > 0; });
+  const auto last = std::find_if(litColumns.rbegin(), litColumns.rend(), [](int lit) { return lit > 0; }).base();
+  std::string columns;
+  for (int lit : litColumns) columns += std::to_string(lit) + " ";
+  ASSERT_GT(last - first, 20) << "the caption is not drawn: " << columns;
+  std::vector<int> perCharacter(4);
+  for (auto column = first; column != last; ++column) {
+    perCharacter[static_cast<size_t>((column - first) * 4 / (last - first))] += *column;
+  }
+  const auto [fewest, most] = std::minmax_element(perCharacter.begin(), perCharacter.end());
+  EXPECT_GE(*most - *fewest, 10) << perCharacter[0] << " " << perCharacter[1] << " " << perCharacter[2] << " "
+                                 << perCharacter[3] << " lit pixels: boxes, not glyphs";
 }
 
 TEST_F(AnyLanguageTest, TheInformationWindowShowsItsChineseText) {

@@ -214,5 +214,15 @@ TEST_F(LauncherTest, ChoosesThePropertiesOfTheDisplayLanguage) {
   EXPECT_EQ(launcher.Close(window), 0u);
 }
 
+// "/lang" shows a translation whatever the display language: an author sees
+// each on one machine.
+TEST_F(LauncherTest, TheLanguageAskedForOnTheCommandLineComesFirst) {
+  LauncherProcess launcher(Disc("languages"), "/lang pt_BR");
+  HWND window = Watch(launcher.MainWindow());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(WideWindowText(window), L"Portugu\u00eas (Brasil)");
+  EXPECT_EQ(launcher.Close(window), 0u);
+}
+
 }  // namespace
 }  // namespace launcher::test
