@@ -73,9 +73,9 @@ void GetConfig(LauncherHost& host, ZipArchive& archive, Configuration& config,
   size_t longest = 0;
   for (const PropertyEntry& entry : entries) {
     config.ConfigStrings->Put(entry.key, entry.value);
-    const bool namesButtonText = ContainsText(entry.key, "Button") && ContainsText(entry.key, "Text");
+    if (!ContainsText(entry.key, "Button") || !ContainsText(entry.key, "Text")) continue;
     const size_t length = utf8 ? entry.value.size() : host.ToSystemCodePage(entry.value).size();
-    if (namesButtonText && length > longest) {
+    if (length > longest) {
       config.LongestButtonText = entry.value;
       longest = length;
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "core/CharacterText.h"
@@ -41,6 +42,13 @@ bool InCodePage(wchar_t c) {
 }  // namespace
 
 std::string UpperCaseOf(std::string_view text, TextEncoding disc) {
+  // Keys and most action texts are ASCII, whose letters every code page
+  // and Unicode upper-case alike.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    std::string upper(text);
+    if (!upper.empty()) CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
+    return upper;
+  }
   const std::wstring original = Wide(text);
   std::wstring upper = original;
   if (!upper.empty()) CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
