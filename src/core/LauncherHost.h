@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "archive/RandomAccessFile.h"
-#include "core/CharacterText.h"
 #include "core/Utf8.h"
 #include "core/Machine.h"
 #include "core/Verdict.h"

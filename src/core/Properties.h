@@ -1,7 +1,6 @@
-// The properties text inside install.jar: sections of key=value lines.
-//
-// Section names and keys are compared by upper-casing both with the system's
-// 8-bit upper-casing, which the caller supplies.
+// The properties text inside install.jar (UTF-8 by the time it is read):
+// sections of key=value lines. Section names and keys are compared by
+// upper-casing both with the disc's upper-casing, which the caller supplies.
 #pragma once
 
 #include <string>

@@ -42,7 +42,7 @@ struct LaunchAct {
   bool Selected = false;
 };
 
-// A configuration value as 8-bit text; empty for a missing key.
+// A configuration value (UTF-8); empty for a missing key.
 using ConfigLookup = std::function<std::string(const std::string& key)>;
 
 // The option keys of an action, named `prefix` + key + `suffix`: a code

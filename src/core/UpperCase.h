@@ -1,4 +1,4 @@
-// The system's 8-bit upper-casing, handed in by whoever knows the code page:
+// The disc's upper-casing, handed in by whoever knows the system and the disc:
 // the launcher's case-blind comparisons all go through it.
 #pragma once
 

@@ -42,8 +42,11 @@ bool IsWellFormedUtf8(std::string_view text) {
 
 TextEncoding EncodingOf(std::string_view text) {
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) return TextEncoding::kUtf8;
-  const bool beyondAscii = std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  return beyondAscii && IsWellFormedUtf8(text) ? TextEncoding::kUtf8 : TextEncoding::kSystemCodePage;
+  return !IsAscii(text) && IsWellFormedUtf8(text) ? TextEncoding::kUtf8 : TextEncoding::kSystemCodePage;
+}
+
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 const char* EncodingName(TextEncoding encoding) {

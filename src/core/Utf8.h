@@ -16,6 +16,9 @@ enum class TextEncoding { kSystemCodePage, kUtf8 };
 // well-formed UTF-8 once they hold such a byte, so their discs read as
 // they always have.
 TextEncoding EncodingOf(std::string_view text);
+// Whether every byte is ASCII: such a text reads the same in UTF-8 and in
+// every code page, and upper-cases the same in each.
+bool IsAscii(std::string_view text);
 bool IsWellFormedUtf8(std::string_view text);
 // "UTF-8" or "the system's code page", as the log and disccheck say it.
 const char* EncodingName(TextEncoding encoding);

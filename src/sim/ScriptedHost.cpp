@@ -1,7 +1,5 @@
 #include "sim/ScriptedHost.h"
 
-#include <algorithm>
-
 #include "core/Platform.h"
 #include "core/Texts.h"
 #include "core/Utf8.h"
@@ -62,9 +60,8 @@ std::string ScriptedHost::System::ToSystemCodePage(std::string_view text) {
 // in the code page (a character the code page lacks stays as it is), a
 // UTF-8 disc's by Unicode.
 std::string ScriptedHost::System::UpperCase(std::string_view text) {
-  // Keys and most action texts are ASCII, whose letters every code page and
-  // Unicode upper-case alike.
-  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+  // Keys and most action texts are ASCII.
+  if (IsAscii(text)) {
     return UpperCaseInCodePage(script_.codePage, text);
   }
   std::u16string upper = FromUtf8(text);

@@ -18,6 +18,7 @@
 #include "core/Verdict.h"
 #include "core/Texts.h"
 #include "core/Tokens.h"
+#include "core/Utf8.h"
 #include "image/Jpeg.h"
 
 namespace launcher::disccheck {
@@ -434,7 +435,7 @@ void CheckEncoding(Disc& disc, Report& report) {
   if (!bytes) return;
   if (disc.Settings().Encoding == TextEncoding::kUtf8) {
     report.Note(InArchive(member), 0, "is read as UTF-8: its texts read right on every Windows");
-  } else if (std::any_of(bytes->begin(), bytes->end(), [](uint8_t byte) { return byte >= 0x80; })) {
+  } else if (!IsAscii(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()))) {
     report.Warn(InArchive(member), 0,
                 "is read in the system's code page (here " + std::to_string(disc.host->codePage) +
                     "): its texts read right only on systems of that code page; saved as UTF-8, they read right "

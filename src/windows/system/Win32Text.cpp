@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <climits>
 
 #include "core/CharacterText.h"
@@ -42,9 +41,8 @@ bool InCodePage(wchar_t c) {
 }  // namespace
 
 std::string UpperCaseOf(std::string_view text, TextEncoding disc) {
-  // Keys and most action texts are ASCII, whose letters every code page
-  // and Unicode upper-case alike.
-  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+  // Keys and most action texts are ASCII.
+  if (IsAscii(text)) {
     std::string upper(text);
     if (!upper.empty()) CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
     return upper;
