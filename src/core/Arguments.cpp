@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/CommandWords.h"
+
 namespace launcher {
 namespace {
 
@@ -45,14 +47,8 @@ const char kUsageText[] =
     "    the failed component's code (or 1603), 1618 (another installation runs) or 87 (bad arguments).";
 
 std::string_view WithoutProgramName(std::string_view commandLine) {
-  size_t at = 0;
-  if (!commandLine.empty() && commandLine[0] == '"') {
-    at = commandLine.find('"', 1);
-    at = at == std::string_view::npos ? commandLine.size() : at + 1;
-  }
-  while (at < commandLine.size() && commandLine[at] != ' ' && commandLine[at] != '\t') ++at;
-  while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t')) ++at;
-  return commandLine.substr(at);
+  const CommandWords split = SplitCommandWords(commandLine);
+  return split.words.size() < 2 ? std::string_view() : commandLine.substr(split.words[1].begin);
 }
 
 LauncherArguments ReadArguments(std::string_view commandLine) {

@@ -26,7 +26,7 @@ struct LauncherArguments {
 LauncherArguments ReadArguments(std::string_view commandLine);
 
 // The arguments of a whole command line: what follows the program's name
-// (quoted or not) and the blanks after it.
+// (read as Windows reads it) and the blanks after it.
 std::string_view WithoutProgramName(std::string_view commandLine);
 
 // The short text "/?" shows.
