@@ -39,7 +39,7 @@ std::vector<std::string> KeysTheLauncherReads(int32_t actionTotal) {
                                    "InstallRestartMessage", "RegKey",
                                    "AdditionalActionTitle", "InstallInsertMsg1", "InstallInsertMsg2",
                                    "DiskChangeTitle", "FileNotFoundDiskText", "FileNotFoundDiskPromptTitle",
-                                   "WaitForWindowsInstaller", "InstallBusyMessage", "InstalledText"};
+                                   "WaitForWindowsInstaller", "InstallBusyMessage", "InstalledText", "RightToLeft"};
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     for (const char* part : {"Text", "ToolTip", "Action"}) keys.push_back("Button" + std::to_string(n) + part);
     for (const char* part : kActionOptionKeys) keys.push_back("Button" + std::to_string(n) + part);

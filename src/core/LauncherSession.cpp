@@ -28,7 +28,7 @@ void LauncherSession::FormCreate() {
     ~ArchiveCloser() { archive.Close(); }
   } closer{InstallJar};
   GetConfig(host_, InstallJar, settings_, preferredLanguage_);
-  view_.SetScript(settings_.Charset, settings_.Encoding);
+  view_.SetScript(settings_.Charset, settings_.Encoding, OptionalSwitch(ConfigText("RightToLeft")));
   machine_ = host_.ThisMachine();
   LogStartup();
   const ConfigLookup config = Config();

@@ -32,8 +32,10 @@ class LauncherView {
 
   // What the disc's texts need of the windows' fonts: an 8-bit disc the
   // character set of its language, a UTF-8 disc a face that Windows links
-  // to a font for every script.
-  virtual void SetScript(uint8_t charset, TextEncoding encoding) = 0;
+  // to a font for every script. A right-to-left disc (Arabic, Hebrew,
+  // Persian) has every window mirrored and its texts read right to left;
+  // its pictures stay as they were drawn.
+  virtual void SetScript(uint8_t charset, TextEncoding encoding, bool rightToLeft) = 0;
   // The application title and the main window's caption.
   virtual void SetTitle(const std::string& title) = 0;
   // The selection page's buttons, each sized to its caption, and its labels.

@@ -26,9 +26,10 @@ class RecordingView : public LauncherView {
 
   explicit RecordingView(std::function<void(HostEvent)> record = {}) : record_(std::move(record)) {}
 
-  void SetScript(uint8_t givenCharset, TextEncoding givenEncoding) override {
+  void SetScript(uint8_t givenCharset, TextEncoding givenEncoding, bool givenRightToLeft) override {
     charset = givenCharset;
     encoding = givenEncoding;
+    rightToLeft = givenRightToLeft;
   }
   void SetTitle(const std::string& text) override { title = text; }
   void SetInstallCaption(const std::string& caption) override { installCaption = caption; }
@@ -65,6 +66,7 @@ class RecordingView : public LauncherView {
   std::vector<RunProgress> runProgress;
   uint8_t charset = kDefaultCharset;
   TextEncoding encoding = TextEncoding::kSystemCodePage;
+  bool rightToLeft = false;
   std::string title, installCaption, cancelCaption, dialogTitle, componentInfo, infoText;
   std::array<MenuButton, kMenuButtonCount + 1> menuButtons;  // 1 to 11
   bool highResolution = false;  // the screen it stands for is scaled

@@ -237,8 +237,17 @@ void TInstallWindows::SetStageLit(int index, bool lit) {
   InactiveImages[static_cast<size_t>(index)]->SetSelected(lit);
 }
 
-void TInstallWindows::SetScript(uint8_t charset, TextEncoding encoding) {
-  const DiscScript script{charset, encoding == TextEncoding::kUtf8};
+void TInstallWindows::SetScript(uint8_t charset, TextEncoding encoding, bool rightToLeft) {
+  const DiscScript script{charset, encoding == TextEncoding::kUtf8, rightToLeft};
+  if (rightToLeft) {
+    // The pages cover the client whole; the checklist is placed again
+    // within its mirrored page.
+    Mirror(window_);
+    Page1->Mirror();
+    Page2->Mirror();
+    InstallChecks->Mirror();
+    application_.SetRightToLeft();
+  }
   ApplyScript(mainFontSpec_, script);
   mainFont_ = CreateFontFrom(mainFontSpec_, dpi_);
   auto applyTo = [&script](TInstallButton& button) {

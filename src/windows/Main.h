@@ -96,7 +96,7 @@ class TInstallWindows : private LauncherView {
   void CloseWhenIdle();
 
   // What the session asks of the screen.
-  void SetScript(uint8_t charset, TextEncoding encoding) override;
+  void SetScript(uint8_t charset, TextEncoding encoding, bool rightToLeft) override;
   void SetTitle(const std::string& title) override;
   void SetInstallCaption(const std::string& caption) override { SetFittedCaption(*btnInstall, caption); }
   void SetCancelCaption(const std::string& caption) override { SetFittedCaption(*btnCancel, caption); }

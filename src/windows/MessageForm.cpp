@@ -96,6 +96,12 @@ TMessageForm::~TMessageForm() {
 }
 
 void TMessageForm::SetMessageScript(const DiscScript& script) {
+  if (script.rightToLeft && !IsMirrored(window_)) {
+    Mirror(window_);
+    Mirror(text_.window_);
+    for (HWND button : buttons_) Mirror(button);
+    ApplyDpi(dpi_, nullptr);  // its children placed again, mirrored
+  }
   script_ = script;
   MakeFonts();
 }
@@ -211,13 +217,16 @@ void TMessageForm::PaintMessageText() {
   RECT client;
   GetClientRect(text_.window_, &client);
   const int width = client.right, height = client.bottom;
-  // Drawn off screen over the artwork behind the label, then copied.
-  MemoryDc buffer(paint.Get());
-  BitmapHandle surface(CreateCompatibleBitmap(paint.Get(), width, height));
-  Selection selectSurface(buffer.Get(), surface.Get());
+  // Drawn off screen over the artwork behind the label, then copied. The
+  // artwork is never mirrored: behind a mirrored label lies its part at
+  // the label's mirrored place.
+  const PaintBuffer buffer(text_.window_, paint.Get(), client);
   FillRect(buffer.Get(), &client, GetSysColorBrush(PageColour(colours_)));
   if (HBITMAP artwork = Artwork()) {
-    DrawBitmap(buffer.Get(), artwork, 0, 0, width, height, Scaled(layout_.textLeft), Scaled(layout_.textTop));
+    RECT form;
+    GetClientRect(window_, &form);
+    const int left = IsMirrored(window_) ? form.right - Scaled(layout_.textLeft) - width : Scaled(layout_.textLeft);
+    DrawBitmap(buffer.Get(), artwork, 0, 0, width, height, left, Scaled(layout_.textTop));
   }
 
   const std::string text = MessageTextAsDrawn();
@@ -230,7 +239,7 @@ void TMessageForm::PaintMessageText() {
   const int top = (height - (measured.bottom - measured.top)) / 2;
   RECT area{0, top, width, top + (measured.bottom - measured.top)};
   DrawLauncherText(buffer.Get(), text, area, flags);
-  BitBlt(paint.Get(), 0, 0, width, height, buffer.Get(), 0, 0, SRCCOPY);
+  buffer.Show();
 }
 
 LRESULT TMessageForm::HandleTextMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -37,7 +37,7 @@ MessageWindows::MessageWindows(Application& application, HWND owner)
       Delay(application, owner, {"TDialogDelayForm", "DialogDelayForm", 3, 80, 444, 222, true, {}}) {
   // The Retry/Cancel window takes the character set of the system's code
   // page when it is made; the others wait for start-up's.
-  RetryCancel.SetMessageScript({static_cast<BYTE>(GetACP() == 932 ? SHIFTJIS_CHARSET : DEFAULT_CHARSET), false});
+  RetryCancel.SetMessageScript({static_cast<BYTE>(GetACP() == 932 ? SHIFTJIS_CHARSET : DEFAULT_CHARSET), false, false});
 }
 
 void MessageWindows::ShowInfoDialog(const std::string& title, const std::string& text) {

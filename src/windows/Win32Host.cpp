@@ -90,7 +90,7 @@ void Win32Host::ShowDelayDialog(const std::string& title, const std::string& tex
 
 void Win32Host::ShowMessage(const std::string& text) {
   if (unattended_) return;
-  ShowMessageBox(nullptr, text, application_.Title(), MB_OK | MB_TASKMODAL);
+  application_.ShowMessage(text, MB_OK);
 }
 
 void Win32Host::AfterWait() {

@@ -124,6 +124,8 @@ TEST(DisccheckCheck, FindsEveryMistakeOfABrokenDisc) {
                        "300 x 200, not 600 x 400"),
            std::string("install.jar/com/vestrel/integration/tools/launcher/launcher_windows_de.properties: warning: "
                        "lacks Button4Action, which the English text has (line 9)"),
+           std::string("install.jar/com/vestrel/integration/tools/launcher/launcher_windows_de.properties:6: error: "
+                       "RightToLeft 'maybe' is no boolean (True, False or a number): the launcher takes it for False"),
        }) {
     EXPECT_NE(o.out.find(expected), std::string::npos) << expected << "\n--- in ---\n" << o.out;
   }
@@ -294,6 +296,20 @@ TEST(DisccheckCheck, SaysWhichProgramsAreUnsigned) {
             std::string::npos) << menu.out;
   EXPECT_NE(menu.out.find("\"button 2: unsigned.exe -> programs\\\\unsigned.exe [tests programs\\\\unsigned.exe] [unsigned]\""), std::string::npos)
       << menu.out;
+}
+
+// Only a disc that says so reads right to left; its menu says it.
+TEST(DisccheckMenu, SaysWhichDiscsReadRightToLeft) {
+  Output rightToLeft = RunDisccheck({"menu", test::Fixture("e2e/rtl"), "--json"});
+  EXPECT_NE(rightToLeft.out.find("\"title: \u05de\u05ea\u05e7\u05d9\u05df \u05d4\u05ea\u05e7\u05dc\u05d9\u05d8\u05d5\u05e8\", "
+                                 "\"reading order: right to left\", \"button 1: \u05d4\u05ea\u05e7\u05e0\u05d4"),
+            std::string::npos)
+      << rightToLeft.out;
+  for (const char* disc : {"e2e/rtl-off", "e2e/actions"}) {
+    Output leftToRight = RunDisccheck({"menu", test::Fixture(disc)});
+    EXPECT_EQ(leftToRight.status, 0) << disc;
+    EXPECT_EQ(leftToRight.out.find("reading order"), std::string::npos) << leftToRight.out;
+  }
 }
 
 TEST(DisccheckCheck, SaysWhatIsWrongWithHowADiscAsksTheLauncherToWait) {

@@ -57,6 +57,7 @@ class DiscChecker {
   void CheckBackground(const std::string& member, int density);
   void CheckLineBreaks();
   void CheckResultReporting();
+  void CheckSwitches();
   void CheckWaits();
   void CheckMachineKeys();
   // An option key of every menu button and numbered action, with the key of
@@ -76,6 +77,7 @@ void DiscChecker::Run() {
   CheckBackgrounds();
   CheckLineBreaks();
   CheckResultReporting();
+  CheckSwitches();
   CheckWaits();
   CheckMachineKeys();
 }
@@ -287,10 +289,9 @@ void DiscChecker::CheckResultReporting() {
   }
 }
 
-// The switches of how the launcher waits, and checklists that run Windows
-// Installer packages without waiting for it to be free.
-void DiscChecker::CheckWaits() {
-  std::vector<std::string> switches = {"WaitForWindowsInstaller"};
+// The disc's switches: how the launcher waits, and its reading order.
+void DiscChecker::CheckSwitches() {
+  std::vector<std::string> switches = {"WaitForWindowsInstaller", "RightToLeft"};
   for (const auto& [key, action] : OptionKeys("WaitForAll")) switches.push_back(key);
   for (const std::string& key : switches) {
     const std::string value = disc_.Value(key);
@@ -298,6 +299,11 @@ void DiscChecker::CheckWaits() {
       Error(key, key + " '" + value + "' is no boolean (True, False or a number): the launcher takes it for False");
     }
   }
+}
+
+// Checklists that run Windows Installer packages without waiting for it to
+// be free.
+void DiscChecker::CheckWaits() {
   if (OptionalSwitch(disc_.Value("WaitForWindowsInstaller"))) return;
   std::set<int32_t> warned;
   for (int n = 1; n <= kMenuButtonCount; ++n) {

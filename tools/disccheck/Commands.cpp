@@ -65,6 +65,7 @@ int Menu(const std::string& folder, const std::string& language, const MachineSc
   lines.push_back("machine: " + ProcessorName(machine.machine.processor) + ", Windows " +
                   VersionText(machine.machine.windows));
   lines.push_back("title: " + disc->Value("LauncherTitle"));
+  if (disc->view->rightToLeft) lines.push_back("reading order: right to left");
   const UpperCaseFn upper = [&](std::string_view s) { return disc->host->UpperCase(s); };
   for (int n = 1; n <= kMenuButtonCount; ++n) {
     const RecordingView::MenuButton& shown = disc->view->menuButtons.at(static_cast<size_t>(n));

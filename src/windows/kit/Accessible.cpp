@@ -1,5 +1,6 @@
 #include "windows/kit/Accessible.h"
 
+#include <algorithm>
 #include <new>
 
 #include "windows/system/Handles.h"
@@ -336,10 +337,11 @@ class AccessibleWindow::Object final : public IAccessible {
         items_->AccessibleTakeFocus(index);
         return S_OK;
       case Question::kLocation: {
-        POINT origin{item.bounds.left, item.bounds.top};
-        ClientToScreen(window_, &origin);
-        numbers[0] = origin.x;
-        numbers[1] = origin.y;
+        POINT corners[] = {{item.bounds.left, item.bounds.top}, {item.bounds.right, item.bounds.bottom}};
+        for (POINT& corner : corners) ClientToScreen(window_, &corner);
+        // In a mirrored window an item's right edge is its left one on the screen.
+        numbers[0] = std::min(corners[0].x, corners[1].x);
+        numbers[1] = corners[0].y;
         numbers[2] = item.bounds.right - item.bounds.left;
         numbers[3] = item.bounds.bottom - item.bounds.top;
         return S_OK;

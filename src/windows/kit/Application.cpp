@@ -1,6 +1,7 @@
 #include "windows/kit/Application.h"
 
 #include "windows/kit/WindowClass.h"
+#include "windows/system/Win32Text.h"
 
 namespace launcher {
 namespace {
@@ -113,7 +114,11 @@ void Application::Run() {
 
 void Application::ShowError(const std::string& message) const {
   const std::string text = wording_ ? wording_(message) : message;
-  ShowMessageBox(nullptr, text, title_, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  ShowMessage(text, MB_OK | MB_ICONERROR);
+}
+
+void Application::ShowMessage(const std::string& text, UINT flags) const {
+  MessageBoxW(nullptr, Wide(text).c_str(), Wide(title_).c_str(), flags | MB_TASKMODAL | messageReading_);
 }
 
 }  // namespace launcher

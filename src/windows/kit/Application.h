@@ -57,6 +57,11 @@ class Application {
   // The error box: error icon, OK, titled with the application title, the
   // text ending in a full stop where it needs one.
   void ShowError(const std::string& message) const;
+  // A message box titled with the application title, task-modal.
+  void ShowMessage(const std::string& text, UINT flags) const;
+  // From now on its message boxes read right to left, right-aligned, as a
+  // right-to-left disc's windows do.
+  void SetRightToLeft() { messageReading_ = MB_RTLREADING | MB_RIGHT; }
   void ShowException(const std::exception& error) const { ShowError(error.what()); }
 
   // Runs a callback's work so that no exception goes back into the system:
@@ -74,6 +79,7 @@ class Application {
   HWND window_ = nullptr;
   HICON icon_ = nullptr;
   ErrorWording wording_ = nullptr;
+  UINT messageReading_ = 0;
 };
 
 template <typename Work>

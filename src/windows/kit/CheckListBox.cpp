@@ -39,6 +39,11 @@ void TCheckListBox::SetDpi(int dpi) {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
+void TCheckListBox::Mirror() {
+  launcher::Mirror(window_);
+  PlaceScaled(window_, layout_, dpi_);
+}
+
 void TCheckListBox::Clear() {
   ListBox_ResetContent(window_);
   descriptions_.clear();

@@ -37,6 +37,9 @@ class TCheckListBox : private AccessibleItems {
   // The row at a client point; -1 below the last row or outside.
   int ItemAtPos(int x, int y) const;
   void SetFont(HFONT font);
+  // Lays it out right to left, within a mirrored parent: the boxes on the
+  // right of their rows, the scroll bar on the left.
+  void Mirror();
   // The scale its place in the parent, its rows and its boxes are drawn at.
   void SetDpi(int dpi);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "windows/kit/WindowClass.h"
 #include "windows/system/Win32Text.h"
 
 namespace launcher {
@@ -12,8 +13,32 @@ void ApplyScript(FontSpec& font, const DiscScript& script) {
 }
 
 int DrawLauncherText(HDC dc, const std::string& text, RECT& area, UINT format) {
+  if (GetLayout(dc) & LAYOUT_RTL) format |= DT_RTLREADING;
   const std::wstring wide = Wide(text);
   return DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+}
+
+PaintBuffer::PaintBuffer(HWND window, HDC target, const RECT& area)
+    : target_(target),
+      buffer_(target),
+      surface_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
+      selected_(buffer_.Get(), surface_.Get()),
+      shown_(area) {
+  if (!IsMirrored(window)) return;
+  SetLayout(buffer_.Get(), LAYOUT_RTL);
+  RECT client;
+  GetClientRect(window, &client);
+  shown_.left = client.right - area.right;
+  shown_.right = client.right - area.left;
+}
+
+void PaintBuffer::Show() const {
+  // Both in their own pixels: the surface holds the area as the screen shows it.
+  SetLayout(buffer_.Get(), 0);
+  const DWORD layout = SetLayout(target_, 0);
+  BitBlt(target_, shown_.left, shown_.top, shown_.right - shown_.left, shown_.bottom - shown_.top, buffer_.Get(), 0, 0,
+         SRCCOPY);
+  SetLayout(target_, layout);
 }
 
 Font CreateFontFrom(const FontSpec& font, int dpi) {
@@ -143,7 +168,7 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, int
   if (!bitmap) return;
   MemoryDc source(dc);
   Selection selected(source.Get(), bitmap);
-  BitBlt(dc, x, y, width, height, source.Get(), sourceX, sourceY, SRCCOPY);
+  BitBlt(dc, x, y, width, height, source.Get(), sourceX, sourceY, SRCCOPY | NOMIRRORBITMAP);
 }
 
 }  // namespace launcher

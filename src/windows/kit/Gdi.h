@@ -26,16 +26,38 @@ struct FontSpec {
 // What a disc's texts need of a font: an 8-bit disc the character set of
 // its language; a UTF-8 disc a face that Windows links to a font for every
 // script (CJK, Korean, Cyrillic, Greek, Hebrew, Arabic, Thai, Devanagari),
-// in place of the design's face, which has none.
+// in place of the design's face, which has none. A right-to-left disc's
+// windows are mirrored.
 struct DiscScript {
   BYTE charset = DEFAULT_CHARSET;
   bool utf8 = false;
+  bool rightToLeft = false;
 };
 inline constexpr char kLinkedFace[] = "Tahoma";
 void ApplyScript(FontSpec& font, const DiscScript& script);
 
-// DrawTextW for the launcher's texts; the height of the text drawn.
+// DrawTextW for the launcher's texts; the height of the text drawn. In a
+// right-to-left window the text reads right to left.
 int DrawLauncherText(HDC dc, const std::string& text, RECT& area, UINT format);
+
+// An off-screen surface for painting part of a window's client without
+// flicker, laid out as the window is: a right-to-left window's surface is
+// mirrored too, so that what is drawn at a logical place shows at the
+// window's mirrored one. Drawing at (0, 0) draws at the area's top left.
+class PaintBuffer {
+ public:
+  PaintBuffer(HWND window, HDC target, const RECT& area);
+  HDC Get() const { return buffer_.Get(); }
+  // Copies what was drawn to the target, where the window shows the area.
+  void Show() const;
+
+ private:
+  HDC target_;
+  MemoryDc buffer_;
+  BitmapHandle surface_;
+  Selection selected_;
+  RECT shown_;  // where the area is in the target's own pixels
+};
 
 // The font at a scale: its logical height scaled.
 Font CreateFontFrom(const FontSpec& font, int dpi = kDesignDpi);
@@ -96,7 +118,8 @@ class Picture {
 };
 using SharedPicture = std::shared_ptr<Picture>;
 
-// Draws a bitmap unscaled at (x, y), clipped to the given size.
+// Draws a bitmap unscaled at (x, y), clipped to the given size: as drawn,
+// never mirrored, in a right-to-left window too.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, int sourceX = 0, int sourceY = 0);
 
 }  // namespace launcher

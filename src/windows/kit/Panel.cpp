@@ -42,6 +42,12 @@ TPanel::~TPanel() {
   if (window_) DestroyWindow(window_);
 }
 
+void TPanel::Mirror() {
+  launcher::Mirror(window_);
+  launcher::Mirror(tooltips_->Handle());
+  PlaceScaled(window_, layout_, dpi_);
+}
+
 void TPanel::BringToFront() {
   SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
 }
@@ -130,9 +136,7 @@ void TPanel::PaintAreaNow(const RECT& area) {
 void TPanel::PaintTo(HDC dc, const RECT& area) {
   const int width = area.right - area.left, height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
-  MemoryDc buffer(dc);
-  BitmapHandle surface(CreateCompatibleBitmap(dc, width, height));
-  Selection selectSurface(buffer.Get(), surface.Get());
+  const PaintBuffer buffer(window_, dc, area);
   RECT local{0, 0, width, height};
   Brush background(CreateSolidBrush(BackgroundColour()));
   FillRect(buffer.Get(), &local, background.Get());
@@ -145,7 +149,7 @@ void TPanel::PaintTo(HDC dc, const RECT& area) {
     control->Paint(buffer.Get());
     RestoreDC(buffer.Get(), saved);
   }
-  BitBlt(dc, area.left, area.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
+  buffer.Show();
 }
 
 TControl* TPanel::ControlAt(int x, int y, bool enabledOnly) const {

@@ -47,6 +47,10 @@ class TPanel {
   int Dpi() const { return dpi_; }
   void SetDpi(int dpi);
 
+  // Lays the panel and its tooltips out right to left, within a mirrored
+  // owner: its controls keep their logical places, which the window mirrors.
+  void Mirror();
+
   void BringToFront();
   // Takes the page out of sight, and so out of the screen reader's tree.
   void Hide();

@@ -27,10 +27,14 @@ HWND CreateUnicodeWindow(DWORD exStyle, const char* className, const std::string
                          GetModuleHandleA(nullptr), param);
 }
 
-void SetWindowTitle(HWND window, const std::string& title) { SetWindowTextW(window, Wide(title).c_str()); }
-
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags) {
-  return MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), flags);
+void Mirror(HWND window) {
+  SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYOUTRTL);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(window, nullptr, TRUE);
 }
+
+bool IsMirrored(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0; }
+
+void SetWindowTitle(HWND window, const std::string& title) { SetWindowTextW(window, Wide(title).c_str()); }
 
 }  // namespace launcher

@@ -64,9 +64,14 @@ void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background 
 // CreateWindowExW for a class name and a title in the launcher's texts.
 HWND CreateUnicodeWindow(DWORD exStyle, const char* className, const std::string& title, DWORD style, int x, int y,
                          int width, int height, HWND parent, void* param = nullptr, HMENU menu = nullptr);
-// A window's title or text, and the system's message box, in the
-// launcher's texts.
+// Lays a window out right to left, as Windows lays out its own in Arabic,
+// Hebrew or Persian: its client's origin at the right, its frame's buttons
+// and its children's places mirrored. Windows created before it keep their
+// places on the screen until they are placed again.
+void Mirror(HWND window);
+bool IsMirrored(HWND window);
+
+// A window's title or text in the launcher's texts.
 void SetWindowTitle(HWND window, const std::string& title);
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags);
 
 }  // namespace launcher
