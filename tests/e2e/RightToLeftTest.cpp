@@ -1,7 +1,12 @@
 // A Hebrew disc that says RightToLeft=True: every window of the launcher
 // mirrored as Windows mirrors its own, its pictures as they were drawn. The
 // same disc without the switch is the left-to-right picture it mirrors.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
+#include <vector>
 
 #include "e2e/AccessibleTree.h"
 #include "e2e/LoggedLauncher.h"
@@ -35,6 +40,15 @@ COLORREF PixelSeen(HWND window, int x, int y) {
   return colour;
 }
 
+// The tooltip windows the main window owns: the pages'.
+std::vector<HWND> TooltipsOf(HWND owner) {
+  std::vector<HWND> tooltips;
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, TOOLTIPS_CLASSA, nullptr)) != nullptr;) {
+    if (GetWindow(window, GW_OWNER) == owner) tooltips.push_back(window);
+  }
+  return tooltips;
+}
+
 bool Dark(COLORREF colour) { return GetRValue(colour) < 100 && GetGValue(colour) < 100 && GetBValue(colour) < 100; }
 
 class RightToLeftTest : public LoggedLauncherTest {
@@ -62,6 +76,9 @@ TEST_F(RightToLeftTest, TheMenuIsTheMirrorOfTheSameDiscWithoutTheSwitch) {
 
   Start(kRightToLeftDisc);
   EXPECT_TRUE(Mirrored(window_));
+  const std::vector<HWND> tooltips = TooltipsOf(window_);
+  EXPECT_EQ(tooltips.size(), 2u);
+  for (HWND tooltip : tooltips) EXPECT_TRUE(Mirrored(tooltip));
   const RECT client = ClientOnScreen(window_);
   const int width = client.right - client.left;
   const RECT rightToLeft = Button1Seen();

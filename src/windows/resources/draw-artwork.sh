@@ -26,7 +26,10 @@ emblem 40 "$tmp/emblem40.png"
 emblem 32 "$tmp/emblem32.png"
 emblem 16 "$tmp/emblem16.png"
 # The two sizes the shell shows the program in; every byte counts in the exe.
-"$convert" "$tmp/emblem16.png" "$tmp/emblem32.png" launcher.ico
+# Sixteen colours and a transparency mask instead of 32-bit pixels: a quarter
+# of the bytes, and the emblem's flat colours lose nothing but their soft
+# outer edge.
+"$convert" "$tmp/emblem16.png" "$tmp/emblem32.png" -channel A -threshold 50% +channel -colors 16 launcher.ico
 
 # Message windows, 450 x 333: black band with the emblem, grey field, thin
 # black band at the bottom. Grey, black and white lose nothing to halved
