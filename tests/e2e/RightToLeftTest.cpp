@@ -72,6 +72,7 @@ TEST_F(RightToLeftTest, TheMenuIsTheMirrorOfTheSameDiscWithoutTheSwitch) {
   EXPECT_FALSE(Mirrored(window_));
   const RECT leftToRight = Button1Seen();
   ASSERT_GT(leftToRight.right - leftToRight.left, 20);
+  const RECT leftToRightClient = ClientOnScreen(window_);
   ASSERT_EQ(launcher_->Close(window_), 0u);
 
   Start(kRightToLeftDisc);
@@ -79,7 +80,10 @@ TEST_F(RightToLeftTest, TheMenuIsTheMirrorOfTheSameDiscWithoutTheSwitch) {
   const std::vector<HWND> tooltips = TooltipsOf(window_);
   EXPECT_EQ(tooltips.size(), 2u);
   for (HWND tooltip : tooltips) EXPECT_TRUE(Mirrored(tooltip));
+  // The mirrored window stands where the other stood: its client, mapped
+  // corner by corner, is the same rectangle on the screen.
   const RECT client = ClientOnScreen(window_);
+  EXPECT_TRUE(EqualRect(&client, &leftToRightClient));
   const int width = client.right - client.left;
   const RECT rightToLeft = Button1Seen();
   EXPECT_EQ(rightToLeft.left, width - leftToRight.right);
