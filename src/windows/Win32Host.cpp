@@ -10,7 +10,6 @@
 #include "windows/system/Processes.h"
 #include "windows/system/MachineQueries.h"
 #include "windows/system/SystemQueries.h"
-#include "windows/kit/WindowClass.h"
 #include "windows/system/Waiting.h"
 #include "windows/system/Win32Text.h"
 
